@@ -1,0 +1,31 @@
+// The board, its pictures and the tiled background, painted on the persistent
+// canvas of the main window.
+#pragma once
+
+#include <string>
+
+namespace zarvo {
+
+struct App;
+
+// Picture id of a piece code on a square of the given shade (0 or 1); 0 for no piece.
+int picture_id(int code, int shade);
+// Resource name of a piece picture id ("B_PORN_1" ...); empty for an unknown id.
+std::string piece_picture_name(int id);
+// Resource name of a tile kind 0..7; empty for an unknown kind.
+std::string tile_picture_name(int kind);
+
+// Paints one square with its piece and its green outline.
+void draw_square(App& app, int IN_駒種類, int IN_X, int IN_Y);
+void draw_piece_picture(App& app, int IN_駒種類, double 座標X, double 座標Y);
+void draw_tile(App& app, int 駒種類, double 座標X, double 座標Y);
+void draw_board(App& app);
+// Covers every grid cell outside the board with one picture.
+void tile_background(App& app, int IN_背景種類);
+void redraw_all(App& app);
+void prepare_game_screen(App& app);
+
+// The menu command 反転: turns the position through 180 degrees.
+void REVERSE_Click(App& app);
+
+}  // namespace zarvo

@@ -1,0 +1,123 @@
+#include "display/texts.h"
+
+#include "display/board_drawing.h"
+#include "display/marks.h"
+#include "shell/app.h"
+
+namespace zarvo {
+namespace {
+
+const char* const kanji_numerals[9] = {"", "一", "二", "三", "四", "五", "六", "七", "八"};
+const char* const file_letters[9] = {"", "ａ", "ｂ", "ｃ", "ｄ", "ｅ", "ｆ", "ｇ", "ｈ"};
+const char* const row_digits[9] = {"", "１", "２", "３", "４", "５", "６", "７", "８"};
+
+// Size, then colour, then position: the order the window's text state is set in.
+void set_text_state(App& app, double X, double Y, int colour, double size) {
+  Canvas& c = *app.platform.canvas;
+  c.set_font_size(size);
+  c.set_fore_colour(colour);
+  c.set_text_position(grid_left(X), grid_top(Y));
+}
+
+}  // namespace
+
+std::string number_text(int value) {
+  return (value < 0 ? std::string("-") : std::string(" ")) + std::to_string(value < 0 ? -static_cast<long>(value) : value) + " ";
+}
+
+void print_at(App& app, double X, double Y, int value, int colour, int mode, double size) {
+  set_text_state(app, X, Y, colour, size);
+  const bool numeral = value >= 1 && value <= 8;
+  switch (mode) {
+    case 0: app.platform.canvas->print(number_text(value)); break;
+    case 1: if (numeral) app.platform.canvas->print(kanji_numerals[value]); break;
+    case 2: if (numeral) app.platform.canvas->print(file_letters[value]); break;
+    default: break;
+  }
+}
+
+void print_at(App& app, double X, double Y, std::string_view text, int colour, int mode, double size) {
+  set_text_state(app, X, Y, colour, size);
+  if (mode == 0) app.platform.canvas->print(text);
+}
+
+void print_text_at(App& app, double X, double Y, std::string_view text, int colour, double size) {
+  set_text_state(app, X, Y, colour, size);
+  app.platform.canvas->print(text);
+}
+
+std::string piece_name(int code) {
+  static const char* const names[7] = {"", "ポーン", "ナイト", "ビショップ", "ルーク", "クィーン", "キング"};
+  const int k = code < 0 ? -code : code;
+  return k >= 1 && k <= 6 ? names[k] : "";
+}
+
+std::string square_name(int n) {
+  if (n >= 1 && n <= 8) return file_letters[n];
+  if (n >= 1001 && n <= 1008) return row_digits[n - 1000];
+  return {};
+}
+
+void draw_coordinates(App& app) {
+  app.platform.canvas->set_font_bold(true);
+  const int bg = app.options.current_background;
+  for (int X = 1; X <= BOARD_SIZE; ++X) {
+    draw_tile(app, bg, X, 0);
+    print_at(app, X + 0.4, 0.5, X, QB_BLACK, 2, 16);
+    print_at(app, X + 0.3, 0.4, X, QB_YELLOW, 2, 16);
+    draw_square(app, app.game.board[X][1], X, 1);
+    draw_tile(app, bg, 9, X);
+    print_at(app, 9.2, X + 0.4, 9 - X, QB_BLACK, 0, 16);
+    print_at(app, 9.1, X + 0.3, 9 - X, QB_YELLOW, 0, 16);
+    mark_square(app, grid_colour, 8, X);
+  }
+}
+
+void show_move_number(App& app, int n, int /*colour: callers pass black*/) {
+  const int bg = app.options.current_background;
+  draw_tile(app, bg, 10, 4);
+  draw_tile(app, bg, 11, 4);
+  draw_square(app, app.game.board[8][4], 8, 4);
+  // Wider numbers start further left so that the last digit stays in place.
+  const double x = n < 10 ? 10.3 : n < 100 ? 10.2 : 10.1;
+  print_at(app, x, 4.4, n, QB_BLACK, 0, 12);
+  print_at(app, x - 0.1, 4.3, n, QB_BRIGHT_WHITE, 0, 12);
+  print_label(app, 10.9, 4.2, 99, QB_BLACK, 10);
+  print_label(app, 10.8, 4.1, 99, QB_BRIGHT_WHITE, 10);
+}
+
+std::string label_text(int n) {
+  static const char* const grades[15] = {
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"};
+  if (n >= -7 && n <= 7) return grades[n + 7];
+  if (n == 99) return "手目";
+  return {};
+}
+
+void print_label(App& app, double X, double Y, int n, int colour, double size) {
+  Canvas& c = *app.platform.canvas;
+  c.set_font_size(size);
+  c.set_fore_colour(colour);
+  c.set_text_position(X * SQUARE_W + GRID_LEFT + 120, Y * SQUARE_H + GRID_TOP + 160);
+  const std::string text = label_text(n);
+  if (!text.empty()) c.print(text);
+}
+
+void show_level(App& app, int n) {
+  print_at(app, -0.6, 0.7, "LEVEL", QB_BLACK, 0, 10);
+  print_at(app, -0.7, 0.6, "LEVEL", QB_BRIGHT_WHITE, 0, 10);
+  print_at(app, 0.4, 0.6, n, QB_BLACK, 0, 12);
+  print_at(app, 0.3, 0.5, n, QB_BRIGHT_WHITE, 0, 12);
+}
+
+void show_handicap_grade(App& app, int g) {
+  const int bg = app.options.current_background;
+  draw_tile(app, bg, 11, 2);
+  draw_tile(app, bg, 12, 2);
+  print_label(app, 10.1, 2.1, g, QB_BLACK, 10);
+  print_label(app, 10, 2, g, QB_BRIGHT_WHITE, 10);
+}
+
+}  // namespace zarvo

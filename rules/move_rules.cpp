@@ -1,0 +1,246 @@
+#include "rules/move_rules.h"
+
+#include "display/board_drawing.h"
+#include "shell/app.h"
+
+namespace zarvo {
+namespace {
+
+int iabs(int v) { return v < 0 ? -v : v; }
+
+// The previous move of the game, as the en passant rule needs it.
+struct PreviousMove {
+  int from_y, to_x, to_y, piece;
+};
+
+PreviousMove previous_move(const App& app) {
+  const int n = app.game.move_number;
+  if (n < 0 || n > RECORD_LAST) return {0, 0, 0, 0};
+  const MoveRecord& r = app.record;
+  return {r.record_from_y[n], r.record_to_x[n], r.record_to_y[n], r.record_piece[n]};
+}
+
+int b_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
+  const Board& b = app.game.board;
+  const int dx = tx - fx;
+  if (b[tx][ty] != EMPTY && dx == 0) return 0;
+  if (ty == fy + 1) {
+    if (dx == 0) return b[tx][ty] == EMPTY ? 1 : 0;
+    if (iabs(dx) == 1) {
+      if (b[tx][ty] != EMPTY) return 1;
+      const PreviousMove p = previous_move(app);
+      return fy == 5 && b[tx][5] == W_PAWN && p.to_x == tx && p.to_y == 5 && p.from_y == 7 && p.piece == W_PAWN;
+    }
+  }
+  if (fy == 2 && ty == 4 && dx == 0 && b[tx][3] == EMPTY) return 1;
+  return 0;
+}
+
+int w_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
+  const Board& b = app.game.board;
+  const int dx = tx - fx;
+  if (b[tx][ty] != EMPTY && dx == 0) return 0;
+  if (ty == fy - 1) {
+    if (dx == 0) return b[tx][ty] == EMPTY ? 1 : 0;
+    if (iabs(dx) == 1) {
+      if (b[tx][ty] != EMPTY) return 1;
+      const PreviousMove p = previous_move(app);
+      return fy == 4 && b[tx][4] == B_PAWN && p.to_x == tx && p.to_y == 4 && p.from_y == 2 && p.piece == B_PAWN;
+    }
+  }
+  if (fy == 7 && ty == 5 && dx == 0 && b[tx][6] == EMPTY) return 1;
+  return 0;
+}
+
+// Castling depends only on where the pieces stand now and on the attack counts
+// of the king's origin and destination; the square passed over is not examined.
+// row is the king's home row, rook the own rook's code.
+int king_move(App& app, int fx, int fy, int tx, int ty, int row, int rook) {
+  Board& b = app.game.board;
+  const SquareMap<int>& enemy_attacks = row == 1 ? app.maps.lower_attack_count : app.maps.upper_attack_count;
+  if (fx == 5 && fy == row && (b[6][row] == EMPTY || b[2][row] == EMPTY)) {
+    scan_board(b, app.maps, app.game.kings);
+    if (enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0) {
+      if (tx == 7 && ty == row && b[6][row] == EMPTY && b[7][row] == EMPTY && b[8][row] == rook) return 1;
+      if (tx == 3 && ty == row && b[2][row] == EMPTY && b[3][row] == EMPTY && b[4][row] == EMPTY &&
+          b[1][row] == rook)
+        return 1;
+    }
+  } else if (fx == 4 && fy == row && (b[2][row] == EMPTY || b[5][row] == EMPTY)) {
+    // The king on column 4: the arrangement after kings and queens were exchanged.
+    scan_board(b, app.maps, app.game.kings);
+    if (enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0) {
+      if (tx == 6 && ty == row && b[5][row] == EMPTY && b[6][row] == EMPTY && b[7][row] == EMPTY &&
+          b[8][row] == rook)
+        return 1;
+      if (tx == 2 && ty == row && b[2][row] == EMPTY && b[3][row] == EMPTY && b[1][row] == rook) return 1;
+    }
+  }
+  return iabs(tx - fx) <= 1 && iabs(ty - fy) <= 1 ? 1 : 0;
+}
+
+}  // namespace
+
+int check_piece_move(App& app, int fx, int fy, int tx, int ty, int code) {
+  if (tx < 1 || tx > BOARD_SIZE || ty < 1 || ty > BOARD_SIZE) return 0;
+  if (!on_board(fx, fy)) return 0;
+  if (tx == fx && ty == fy) return 0;
+  const Board& b = app.game.board;
+  if (code >= B_PAWN) {
+    if (b[tx][ty] >= B_PAWN) return 0;
+  } else if (b[tx][ty] <= W_PAWN) {
+    return 0;
+  }
+  const int dx = iabs(tx - fx);
+  const int dy = iabs(ty - fy);
+  switch (code) {
+    case B_PAWN:
+      return b_pawn_move(app, fx, fy, tx, ty);
+    case W_PAWN:
+      return w_pawn_move(app, fx, fy, tx, ty);
+    case B_KNIGHT:
+    case W_KNIGHT:
+      return (dx == 1 && dy == 2) || (dx == 2 && dy == 1) ? 1 : 0;
+    case B_BISHOP:
+    case W_BISHOP:
+      return diagonal_path_clear(app, fx, fy, tx, ty);
+    case B_ROOK:
+    case W_ROOK:
+      return rook_path_clear(app, fx, fy, tx, ty);
+    case B_QUEEN:
+    case W_QUEEN:
+      return rook_path_clear(app, fx, fy, tx, ty) || diagonal_path_clear(app, fx, fy, tx, ty) ? 1 : 0;
+    case B_KING:
+      return king_move(app, fx, fy, tx, ty, 1, B_ROOK);
+    case W_KING:
+      return king_move(app, fx, fy, tx, ty, 8, W_ROOK);
+    default:
+      return 0;  // empty, or a code no piece has
+  }
+}
+
+int rook_path_clear(const App& app, int fx, int fy, int tx, int ty) {
+  if (fx != tx && fy != ty) return 0;
+  const Board& b = app.game.board;
+  if (fy != ty) {
+    const int step = ty > fy ? 1 : -1;
+    for (int r = fy + step; r != ty; r += step)
+      if (b[tx][r] != EMPTY) return 0;
+  } else if (fx != tx) {
+    const int step = tx > fx ? 1 : -1;
+    for (int c = fx + step; c != tx; c += step)
+      if (b[c][ty] != EMPTY) return 0;
+  }
+  return 1;
+}
+
+int diagonal_path_clear(const App& app, int fx, int fy, int tx, int ty) {
+  if (tx - fx != ty - fy && tx - fx != fy - ty) return 0;
+  const int sx = tx > fx ? 1 : tx < fx ? -1 : 0;
+  const int sy = ty > fy ? 1 : ty < fy ? -1 : 0;
+  const Board& b = app.game.board;
+  for (int x = fx + sx, y = fy + sy; x != tx || y != ty; x += sx, y += sy) {
+    if (sx == 0) break;  // origin and destination are the same square
+    if (b[x][y] != EMPTY) return 0;
+  }
+  return 1;
+}
+
+int is_en_passant(const App& app, int fx, int fy, int tx, int ty, int code) {
+  if (!on_board(fx, fy) || !on_board(tx, ty)) return 0;
+  const Board& b = app.game.board;
+  const PreviousMove p = previous_move(app);
+  if (code == B_PAWN) {
+    return ty == fy + 1 && iabs(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 5 && b[tx][5] == W_PAWN &&
+           p.to_x == tx && p.to_y == 5 && p.from_y == 7 && p.piece == W_PAWN;
+  }
+  if (code == W_PAWN) {
+    return ty == fy - 1 && iabs(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 4 && b[tx][4] == B_PAWN &&
+           p.to_x == tx && p.to_y == 4 && p.from_y == 2 && p.piece == B_PAWN;
+  }
+  return 0;
+}
+
+int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int 手番) {
+  if (!on_board(fx, fy) || !on_board(tx, ty)) return 0;
+  Board& b = app.game.board;
+  const int origin = b[fx][fy];
+  const int destination = b[tx][ty];
+  b[fx][fy] = EMPTY;
+  b[tx][ty] = origin;
+  scan_board(b, app.maps, app.game.kings);
+  const KingSquares& k = app.game.kings;
+  bool unsafe = false;
+  if (手番 == app.game.upper_player) {
+    unsafe = app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0;
+  } else if (手番 == app.game.lower_player) {
+    unsafe = app.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
+  }
+  b[fx][fy] = origin;
+  b[tx][ty] = destination;
+  return unsafe ? 0 : 1;
+}
+
+int promotion_due(int, int, int, int ty, int code) {
+  return (code == W_PAWN && ty < 2) || (code == B_PAWN && ty > 7) ? 1 : 0;
+}
+
+int promotion_not_due(int, int ty, int code) {
+  return (code == B_PAWN && ty == 8) || (code == W_PAWN && ty == 1) ? 0 : 1;
+}
+
+int computer_promotion_due(App& app, int fx, int fy, int tx, int ty, int code) {
+  if (!promotion_due(fx, fy, tx, ty, code)) return 0;
+  app.com.computer_promotion_piece = code == W_PAWN ? W_QUEEN : B_QUEEN;
+  return 1;
+}
+
+int count_opponent_pieces(const App& app, int 手番) {
+  const Board& b = app.game.board;
+  int n = 0;
+  if (手番 == app.game.upper_player) {
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+      for (int y = 1; y <= BOARD_SIZE; ++y) n += b[x][y] <= W_PAWN;
+  } else if (手番 == app.game.lower_player) {
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+      for (int y = 1; y <= BOARD_SIZE; ++y) n += b[x][y] >= B_PAWN;
+  }
+  return n;
+}
+
+namespace {
+
+void move_castling_rook(App& app, int king_to_x, int row, int rook) {
+  int from = 0, to = 0;
+  switch (king_to_x) {
+    case 2: from = 1, to = 3; break;
+    case 3: from = 1, to = 4; break;
+    case 6: from = 8, to = 5; break;
+    case 7: from = 8, to = 6; break;
+    default: return;
+  }
+  app.game.board[to][row] = rook;
+  draw_square(app, rook, to, row);
+  app.game.board[from][row] = EMPTY;
+  draw_square(app, EMPTY, from, row);
+}
+
+}  // namespace
+
+void make_move(App& app, int fx, int fy, int tx, int ty, int piece) {
+  if (!on_board(fx, fy) || !on_board(tx, ty)) return;
+  Board& b = app.game.board;
+  b[fx][fy] = EMPTY;
+  draw_square(app, EMPTY, fx, fy);
+  b[tx][ty] = piece;
+  draw_square(app, piece, tx, ty);
+  if (piece == W_KING) {
+    app.game.kings.lower_king_x = tx;
+    app.game.kings.lower_king_y = ty;
+    if (iabs(tx - fx) == 2) move_castling_rook(app, tx, 8, W_ROOK);
+  }
+  // The B king's square is refreshed by the next scan of the board.
+  if (piece == B_KING && iabs(tx - fx) == 2) move_castling_rook(app, tx, 1, B_ROOK);
+}
+
+}  // namespace zarvo

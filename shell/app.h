@@ -1,0 +1,36 @@
+// The state of the main window: one aggregate of plain structs, one per owner.
+// Procedures of every subsystem take it by reference; tests make as many as
+// they like.
+#pragma once
+
+#include <string>
+
+#include "computer/computer_state.h"
+#include "display/display_state.h"
+#include "play/play_state.h"
+#include "records/move_record.h"
+#include "rules/board_maps.h"
+#include "rules/game_state.h"
+#include "rules/pin_maps.h"
+#include "shell/options.h"
+#include "shell/platform.h"
+
+namespace zarvo {
+
+struct App {
+  GameState game;
+  BoardMaps maps;
+  PinMaps pins;
+  ComputerState com;
+  MoveRecord record;
+  DisplayState display;
+  Options options;
+  PlayState play;
+  Sounds sounds;
+  Platform platform;
+  std::string program_dir;
+
+  App();
+};
+
+}  // namespace zarvo

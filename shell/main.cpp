@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "shell/qt_main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  application.setApplicationName(QStringLiteral("Zarvo チェス"));
+  zarvo::MainWindow window;
+  window.show();
+  return application.exec();
+}

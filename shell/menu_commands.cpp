@@ -1,0 +1,73 @@
+#include "shell/menu_commands.h"
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+#include "display/board_drawing.h"
+#include "shell/app.h"
+#include "shell/startup.h"
+
+namespace zarvo {
+
+const std::vector<MenuItem>& menu_items() {
+  static const std::vector<MenuItem> items = {
+      {"TAIKYOKU", "対局", "", false, false},
+      {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, false},
+      {"START", "スタート", "MATCH_MAN", false, false},
+      {"START2", "対局(COM)", "TAIKYOKU", false, false},
+      {"SENTE", "先手", "START2", false, false},
+      {"GOTE", "後手", "START2", false, false},
+      {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, false},
+      {"LEVEL1", "LEVEL1", "LEVEL", true, false},
+      {"LEVEL2", "LEVEL2", "LEVEL", true, false},
+      {"LEVEL3", "LEVEL3", "LEVEL", true, false},
+      {"OWARI", "終わり", "TAIKYOKU", false, true},
+      {"STOP", "局面", "", false, false},
+      {"CANCEL", "最初", "STOP", false, false},
+      {"REPLAY", "戻", "STOP", false, false},
+      {"AFTER", "進", "STOP", false, false},
+      {"REVERSE", "反転", "STOP", false, true},
+      {"KIFU", "棋譜", "", false, false},
+      {"KIFU_WRITE", "書込", "KIFU", false, false},
+      {"KIFU_READ", "読込", "KIFU", false, false},
+      {"OPTION", "ｵﾌﾟｼｮﾝ", "", false, false},
+      {"MIDORI", "緑", "OPTION", true, false},
+      {"TATAMI", "畳", "OPTION", true, false},
+      {"TAKE", "竹", "OPTION", true, false},
+      {"UCHU", "宇宙", "OPTION", true, false},
+      {"RENGA", "煉瓦", "OPTION", true, false},
+      {"SIDOU", "移動指導", "OPTION", true, true},
+      {"BGM", "BGM", "OPTION", true, false},
+      {"SONOTA", "その他", "", false, false},
+      {"KAISETU", "解説", "SONOTA", false, false},
+      {"VER", "バージョン情報", "SONOTA", false, false},
+      {"LBEL_UP", "▲", "", false, false},
+      {"LEBEL_DOWN", "▼", "", false, false},
+  };
+  return items;
+}
+
+namespace {
+
+using Handler = std::function<void(App&)>;
+
+const std::unordered_map<std::string, Handler>& handlers() {
+  static const std::unordered_map<std::string, Handler> table = {
+      {"OWARI", OWARI_Click},
+      {"REVERSE", REVERSE_Click},
+  };
+  return table;
+}
+
+}  // namespace
+
+bool menu_command(App& app, std::string_view name) {
+  const auto& table = handlers();
+  const auto it = table.find(std::string(name));
+  if (it == table.end()) return false;
+  it->second(app);
+  return true;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,21 @@
+// User options kept in the settings file, and the loaded sounds.
+#pragma once
+
+#include <cstdint>
+
+namespace zarvo {
+
+struct Options {
+  int current_background = 0;  // tile kind 3..7 once the settings are read
+  int guidance_colour = 15;    // white while guidance is on, the grid green while off
+};
+
+struct Sounds {
+  int32_t sound_device = 0;
+  int32_t sound_other = 0;
+  int32_t sound_forbidden = 0;
+  int32_t sound_piece = 0;
+  int32_t sound_music = 0;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,124 @@
+// The platform seam: everything the game needs from the window system, the
+// clock, the browser and the sound library. The Qt shell implements these;
+// tests use fakes that record every call and answer dialogs from a script.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zarvo {
+
+// The persistent drawing surface of the main window, in twips of the client
+// area. It keeps what was painted; nothing repaints by itself.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  // A picture of the program's resources at its own pixel size, top-left corner at (left, top).
+  virtual void paint_picture(std::string_view name, double left, double top) = 0;
+  // An unfilled box outline from (x1, y1) to (x2, y2), in a 16-colour palette index.
+  virtual void draw_box(double x1, double y1, double x2, double y2, int qb_colour) = 0;
+  // Paints the whole client area in one palette colour.
+  virtual void fill_background(int qb_colour) = 0;
+  // The window's text state; each value stays set until changed.
+  virtual void set_font_bold(bool bold) = 0;
+  virtual void set_font_size(double points) = 0;
+  virtual void set_fore_colour(int qb_colour) = 0;
+  virtual void set_text_position(double left, double top) = 0;
+  // Prints UTF-8 text at the current text position in the current font and colour.
+  virtual void print(std::string_view text) = 0;
+  // Shows the canvas on screen now (before a pause).
+  virtual void refresh() = 0;
+};
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Exclamation };
+enum class Answer { Ok, Yes, No };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal message box; the answer is the button pressed.
+  virtual Answer message_box(std::string_view text, std::string_view title, Buttons buttons,
+                             Icon icon = Icon::None) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Seconds since midnight, with fractions; restarts at 0 at midnight.
+  virtual double timer() = 0;
+  // The second (0..59) of the wall-clock minute.
+  virtual int wall_second() = 0;
+  // One round of a wait loop: gives the processor away briefly without handling input.
+  virtual void idle() = 0;
+  // Told at the start of every wait, with its length in seconds (whole seconds for the
+  // second-boundary wait); the real clock ignores it, the test clock records it.
+  virtual void wait_started(double /*seconds*/) {}
+};
+
+class Browser {
+ public:
+  virtual ~Browser() = default;
+  // Opens a page address in the user's web browser without waiting; false on failure.
+  virtual bool open(const std::string& url) = 0;
+};
+
+// Check marks of menu items, by the item's control name (MIDORI, SIDOU, LEVEL3 ...).
+class Widgets {
+ public:
+  virtual ~Widgets() = default;
+  virtual void set_checked(std::string_view item, bool checked) = 0;
+  virtual bool is_checked(std::string_view item) = 0;
+};
+
+// Our sound library, one method per library function the program calls.
+class SoundLibrary {
+ public:
+  virtual ~SoundLibrary() = default;
+  virtual int32_t dsInitialize(intptr_t window) = 0;
+  virtual void dsTerminate(int32_t device) = 0;
+  virtual int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags) = 0;
+  virtual void dsFree(int32_t id) = 0;
+  virtual void dsPlay(int32_t id) = 0;
+  virtual void dsPlayLooping(int32_t id) = 0;
+  virtual void dsStop(int32_t id) = 0;
+};
+
+// Ends the program at once (after the sound resources were released).
+// Callers return right after it: a test's stand-in unwinds instead of exiting.
+class Lifecycle {
+ public:
+  virtual ~Lifecycle() = default;
+  virtual void terminate() = 0;
+};
+
+// Defined by the play, records and shell code that owns them.
+class PromotionWindows;
+class VersionWindow;
+class RecordPanel;
+
+// Objects that do nothing, so that an App works headless (tools, benchmarks).
+Canvas& null_canvas();
+Dialogs& null_dialogs();
+Clock& null_clock();
+Browser& null_browser();
+Widgets& null_widgets();
+SoundLibrary& null_sound_library();
+Lifecycle& null_lifecycle();
+
+struct Platform {
+  Canvas* canvas = &null_canvas();
+  Dialogs* dialogs = &null_dialogs();
+  Clock* clock = &null_clock();
+  Browser* browser = &null_browser();
+  Widgets* widgets = &null_widgets();
+  SoundLibrary* sound = &null_sound_library();
+  Lifecycle* lifecycle = &null_lifecycle();
+  PromotionWindows* chooser = nullptr;
+  VersionWindow* version = nullptr;
+  RecordPanel* panel = nullptr;
+  intptr_t window_handle = 0;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,155 @@
+#include "shell/qt_main_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <cstdlib>
+
+#include "play/mouse_input.h"
+#include "shell/menu_commands.h"
+#include "shell/qt_sound.h"
+#include "shell/startup.h"
+
+namespace zarvo {
+namespace {
+
+// The window's outer size and place at start-up, in twips.
+constexpr int WINDOW_W = 9700;
+constexpr int WINDOW_H = 8000;
+
+class QtLifecycle final : public Lifecycle {
+ public:
+  // Nothing is left to save: settings are written when they change and records on request.
+  void terminate() override { std::_Exit(0); }
+};
+
+}  // namespace
+
+BoardView::BoardView(App& app, QtCanvas& canvas, QWidget* parent) : QWidget(parent), app_(app), canvas_(canvas) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFixedSize(CLIENT_W / TWIPS_PER_PIXEL, CLIENT_H / TWIPS_PER_PIXEL);
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  const QImage& image = canvas_.image();
+  const qreal dpr = image.devicePixelRatio();
+  const QRect r = event->rect();
+  p.drawImage(r, image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  int button = 0;
+  switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: return;
+  }
+  const QPointF pos = event->position();
+  Form_MouseDown(app_, button, 0, pos.x() * TWIPS_PER_PIXEL, pos.y() * TWIPS_PER_PIXEL);
+}
+
+MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>()) {
+  setWindowTitle(QStringLiteral("Zarvo チェス"));
+  const qreal dpr = screen() ? screen()->devicePixelRatio() : 1.0;
+  canvas_ = std::make_unique<QtCanvas>(dpr);
+
+  Platform& p = app_->platform;
+  p.canvas = canvas_.get();
+  p.widgets = &widgets_;
+  if (o.dialogs) {
+    p.dialogs = o.dialogs;
+  } else {
+    own_dialogs_ = std::make_unique<QtDialogs>(this);
+    p.dialogs = own_dialogs_.get();
+  }
+  if (o.clock) {
+    p.clock = o.clock;
+  } else {
+    own_clock_ = std::make_unique<QtClock>();
+    p.clock = own_clock_.get();
+  }
+  if (o.browser) {
+    p.browser = o.browser;
+  } else {
+    own_browser_ = std::make_unique<QtBrowser>();
+    p.browser = own_browser_.get();
+  }
+  if (o.sound) {
+    p.sound = o.sound;
+  } else {
+    own_sound_ = make_library_sound();
+    p.sound = own_sound_.get();
+  }
+  if (o.lifecycle) {
+    p.lifecycle = o.lifecycle;
+  } else {
+    own_lifecycle_ = std::make_unique<QtLifecycle>();
+    p.lifecycle = own_lifecycle_.get();
+  }
+  p.window_handle = static_cast<intptr_t>(reinterpret_cast<uintptr_t>(this));
+
+  build_menus();
+  view_ = new BoardView(*app_, *canvas_, this);
+  setCentralWidget(view_);
+  canvas_->set_view(view_);
+
+  Form_Load(*app_);
+
+  if (!(windowState() & Qt::WindowMaximized)) {
+    move(0, 0);
+    resize(WINDOW_W / TWIPS_PER_PIXEL, WINDOW_H / TWIPS_PER_PIXEL);
+  }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build_menus() {
+  QHash<QString, QMenu*> menus;
+  for (const MenuItem& item : menu_items()) {
+    const QString name = QString::fromUtf8(item.name);
+    const QString caption = QString::fromUtf8(item.caption);
+    const QString parent = QString::fromUtf8(item.parent);
+    QMenu* holder = menus.value(parent, nullptr);
+    const bool has_children = [&] {
+      for (const MenuItem& other : menu_items())
+        if (QString::fromUtf8(other.parent) == name) return true;
+      return false;
+    }();
+    if (holder && item.separator_before) holder->addSeparator();
+    if (has_children) {
+      QMenu* menu = holder ? holder->addMenu(caption) : menuBar()->addMenu(caption);
+      menu->setObjectName(name);
+      menus.insert(name, menu);
+      widgets_.add(name, menu->menuAction());
+      connect(menu, &QMenu::aboutToShow, this, [this, name] { trigger(name.toStdString()); });
+      continue;
+    }
+    QAction* action = holder ? holder->addAction(caption) : menuBar()->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(item.checkable);
+    widgets_.add(name, action);
+    // A checkable item changes its mark only through the game's own handler.
+    connect(action, &QAction::triggered, this, [this, name, action, checkable = item.checkable] {
+      if (checkable) action->setChecked(!action->isChecked());
+      trigger(name.toStdString());
+    });
+  }
+}
+
+bool MainWindow::trigger(std::string_view name) { return menu_command(*app_, name); }
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  Form_KeyDown(*app_, event->key() == Qt::Key_Escape ? KEY_ESCAPE : 0, 0);
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  Form_Unload(*app_);
+  event->accept();
+}
+
+}  // namespace zarvo

@@ -1,0 +1,72 @@
+// The main window Form1: menu bar, the board canvas, mouse and keys.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "display/qt_canvas.h"
+#include "shell/app.h"
+#include "shell/qt_platform.h"
+
+namespace zarvo {
+
+// Stand-ins for parts of the platform; null members get the real ones.
+struct PlatformOverrides {
+  Dialogs* dialogs = nullptr;
+  Clock* clock = nullptr;
+  Browser* browser = nullptr;
+  SoundLibrary* sound = nullptr;
+  Lifecycle* lifecycle = nullptr;
+};
+
+class BoardView;
+
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(const PlatformOverrides& overrides = {});
+  ~MainWindow() override;
+
+  App& app() { return *app_; }
+  QtCanvas& canvas() { return *canvas_; }
+  QtWidgets& widgets() { return widgets_; }
+  BoardView* board_view() const { return view_; }
+  // Triggers a menu item or opens a menu by control name, as a click would.
+  bool trigger(std::string_view name);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build_menus();
+
+  std::unique_ptr<App> app_;
+  std::unique_ptr<QtCanvas> canvas_;
+  QtWidgets widgets_;
+  std::unique_ptr<Dialogs> own_dialogs_;
+  std::unique_ptr<Clock> own_clock_;
+  std::unique_ptr<Browser> own_browser_;
+  std::unique_ptr<SoundLibrary> own_sound_;
+  std::unique_ptr<Lifecycle> own_lifecycle_;
+  BoardView* view_ = nullptr;
+};
+
+// Shows the canvas and turns mouse presses into clicks in twips.
+class BoardView final : public QWidget {
+  Q_OBJECT
+
+ public:
+  BoardView(App& app, QtCanvas& canvas, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  App& app_;
+  QtCanvas& canvas_;
+};
+
+}  // namespace zarvo

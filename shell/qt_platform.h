@@ -1,0 +1,45 @@
+// Qt implementations of the dialogs, clock, browser and menu check marks.
+#pragma once
+
+#include <QAction>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include "shell/platform.h"
+
+namespace zarvo {
+
+class QtDialogs final : public Dialogs {
+ public:
+  explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+  Answer message_box(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+class QtClock final : public Clock {
+ public:
+  double timer() override;
+  int wall_second() override;
+  void idle() override;
+};
+
+class QtBrowser final : public Browser {
+ public:
+  bool open(const std::string& url) override;
+};
+
+class QtWidgets final : public Widgets {
+ public:
+  void add(const QString& name, QAction* action) { actions_.insert(name, action); }
+  QAction* action(std::string_view name) const;
+  void set_checked(std::string_view item, bool checked) override;
+  bool is_checked(std::string_view item) override;
+
+ private:
+  QHash<QString, QPointer<QAction>> actions_;
+};
+
+}  // namespace zarvo

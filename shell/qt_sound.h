@@ -1,0 +1,12 @@
+// The sound seam over our sound library.
+#pragma once
+
+#include <memory>
+
+#include "shell/platform.h"
+
+namespace zarvo {
+
+std::unique_ptr<SoundLibrary> make_library_sound();
+
+}  // namespace zarvo

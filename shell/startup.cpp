@@ -1,0 +1,69 @@
+#include "shell/startup.h"
+
+#include <filesystem>
+
+#include "display/board_drawing.h"
+#include "shell/app.h"
+#include "shell/settings.h"
+#include "shell/sound.h"
+
+namespace zarvo {
+
+void Form_Load(App& app) {
+  start_sound(app, app.platform.window_handle);
+  app.sounds.sound_other = load_sound(app, "その他.wav", 3);
+  app.sounds.sound_forbidden = load_sound(app, "禁止.wav", 3);
+  app.sounds.sound_piece = load_sound(app, "駒打音.wav", 3);
+  app.sounds.sound_music = load_sound(app, "BGM.wav", 1);
+
+  std::error_code ec;
+  app.program_dir = std::filesystem::current_path(ec).string();
+
+  GameState& g = app.game;
+  g.record_mode = 0;
+  g.board_reversed = 0;
+  g.handicap_set = 0;
+  g.guidance_on = 0;
+  g.record_length = 0;
+
+  app.platform.widgets->set_checked("SIDOU", false);
+  app.platform.widgets->set_checked("LEVEL1", false);
+  app.platform.widgets->set_checked("LEVEL2", false);
+  app.platform.widgets->set_checked("LEVEL3", true);
+  app.com.level = 3;
+  app.com.handicap_grade = 0;
+  app.options.guidance_colour = QB_BRIGHT_WHITE;
+
+  app.platform.canvas->fill_background(QB_GREEN);
+  fill_square_shade(app.display);
+
+  load_settings(app);
+  reset_game(app);
+}
+
+void end_program(App& app) {
+  SoundLibrary& s = *app.platform.sound;
+  s.dsFree(app.sounds.sound_other);
+  s.dsFree(app.sounds.sound_forbidden);
+  s.dsFree(app.sounds.sound_piece);
+  s.dsFree(app.sounds.sound_music);
+  stop_sound(app);
+}
+
+void Form_Unload(App& app) {
+  end_program(app);
+  app.platform.lifecycle->terminate();
+}
+
+void Form_KeyDown(App& app, int key_code, int /*shift*/) {
+  if (key_code != KEY_ESCAPE) return;
+  end_program(app);
+  app.platform.lifecycle->terminate();
+}
+
+void OWARI_Click(App& app) {
+  end_program(app);
+  app.platform.lifecycle->terminate();
+}
+
+}  // namespace zarvo
