@@ -4,8 +4,14 @@
 #include <string>
 #include <unordered_map>
 
+#include "computer/levels.h"
 #include "display/board_drawing.h"
+#include "play/game_modes.h"
+#include "records/record_navigation.h"
+#include "records/record_panel.h"
 #include "shell/app.h"
+#include "shell/help_version.h"
+#include "shell/settings.h"
 #include "shell/startup.h"
 
 namespace zarvo {
@@ -54,8 +60,16 @@ using Handler = std::function<void(App&)>;
 
 const std::unordered_map<std::string, Handler>& handlers() {
   static const std::unordered_map<std::string, Handler> table = {
-      {"OWARI", OWARI_Click},
-      {"REVERSE", REVERSE_Click},
+      {"TAIKYOKU", TAIKYOKU_Click},   {"MATCH_MAN", MATCH_MAN_Click}, {"START", START_Click},
+      {"SENTE", SENTE_Click},         {"GOTE", GOTE_Click},           {"LEVEL1", LEVEL1_Click},
+      {"LEVEL2", LEVEL2_Click},       {"LEVEL3", LEVEL3_Click},       {"OWARI", OWARI_Click},
+      {"STOP", STOP_Click},           {"CANCEL", CANCEL_Click},       {"REPLAY", REPLAY_Click},
+      {"AFTER", AFTER_Click},         {"REVERSE", REVERSE_Click},     {"KIFU_WRITE", KIFU_WRITE_Click},
+      {"KIFU_READ", KIFU_READ_Click}, {"OPTION", OPTION_Click},       {"MIDORI", MIDORI_Click},
+      {"TATAMI", TATAMI_Click},       {"TAKE", TAKE_Click},           {"UCHU", UCHU_Click},
+      {"RENGA", RENGA_Click},         {"SIDOU", SIDOU_Click},         {"BGM", BGM_Click},
+      {"KAISETU", KAISETU_Click},     {"VER", VER_Click},             {"LBEL_UP", LBEL_UP_Click},
+      {"LEBEL_DOWN", LEBEL_DOWN_Click},
   };
   return table;
 }

@@ -29,7 +29,7 @@ class QtLifecycle final : public Lifecycle {
 
 BoardView::BoardView(App& app, QtCanvas& canvas, QWidget* parent) : QWidget(parent), app_(app), canvas_(canvas) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFixedSize(CLIENT_W / TWIPS_PER_PIXEL, CLIENT_H / TWIPS_PER_PIXEL);
+  setMinimumSize(200, 150);
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {

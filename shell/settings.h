@@ -7,5 +7,13 @@ struct App;
 
 void load_settings(App& app);
 void save_settings(App& app);
+void check_background_item(App& app, int IN_背景種類);
+void MIDORI_Click(App& app);
+void TATAMI_Click(App& app);
+void TAKE_Click(App& app);
+void UCHU_Click(App& app);
+void RENGA_Click(App& app);
+void SIDOU_Click(App& app);
+void BGM_Click(App& app);
 
 }  // namespace zarvo

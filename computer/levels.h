@@ -1,0 +1,16 @@
+// Playing strength: the computer level and the handicap grades.
+#pragma once
+
+namespace zarvo {
+
+struct App;
+
+void LEVEL1_Click(App& app);
+void LEVEL2_Click(App& app);
+void LEVEL3_Click(App& app);
+void set_level(App& app, int IN_LEVEL);
+void LBEL_UP_Click(App& app);
+void LEBEL_DOWN_Click(App& app);
+void handicap_refusal(App& app, int IN_メッセージ番号);
+
+}  // namespace zarvo

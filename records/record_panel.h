@@ -1,0 +1,20 @@
+// The record panel: browsing for record files, loading and saving them.
+#pragma once
+
+namespace zarvo {
+
+struct App;
+
+// Visibility of the drive, folder and file lists.
+void show_file_lists(App& app, bool drives, bool folders, bool files);
+// 0 shows the save fields; any other value empties and hides them.
+void show_record_panel(App& app, int フラグ);
+
+void KIFU_READ_Click(App& app);
+void KIFU_WRITE_Click(App& app);
+void Command1_Click(App& app);
+void File1_Click(App& app);
+void Drive1_Change(App& app);
+void Dir1_Change(App& app);
+
+}  // namespace zarvo

@@ -1,0 +1,53 @@
+// Renders the main window offscreen to a PNG after an optional script of menu
+// commands and clicks, for looking at what the game draws.
+//   zarvo-snapshot OUT.png [STEP ...]
+// A step is a menu control name (SENTE, REVERSE, ...) or click:X,Y[,right]
+// with X and Y in twips. Message boxes are answered with OK / Yes.
+#include <QApplication>
+#include <QPainter>
+#include <cstdio>
+#include <string>
+
+#include "play/mouse_input.h"
+#include "shell/qt_main_window.h"
+
+namespace {
+
+class AutoDialogs final : public zarvo::Dialogs {
+ public:
+  zarvo::Answer message_box(std::string_view text, std::string_view title, zarvo::Buttons buttons,
+                            zarvo::Icon) override {
+    std::fprintf(stderr, "message: [%.*s] %.*s\n", static_cast<int>(title.size()), title.data(),
+                 static_cast<int>(text.size()), text.data());
+    return buttons == zarvo::Buttons::YesNo ? zarvo::Answer::Yes : zarvo::Answer::Ok;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: zarvo-snapshot OUT.png [STEP ...]\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  AutoDialogs dialogs;
+  zarvo::MainWindow window({&dialogs});
+  window.show();
+  for (int i = 2; i < argc; ++i) {
+    const std::string step = argv[i];
+    if (step.rfind("click:", 0) == 0) {
+      double x = 0, y = 0;
+      char button[16] = "left";
+      std::sscanf(step.c_str() + 6, "%lf,%lf,%15s", &x, &y, button);
+      zarvo::Form_MouseDown(window.app(), std::string(button) == "right" ? 2 : 1, 0, x, y);
+    } else if (!window.trigger(step)) {
+      std::fprintf(stderr, "unknown step: %s\n", step.c_str());
+      return 2;
+    }
+  }
+  QImage shot = window.grab().toImage();
+  if (!shot.save(QString::fromLocal8Bit(argv[1]))) return 1;
+  return 0;
+}
