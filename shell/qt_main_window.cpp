@@ -9,6 +9,7 @@
 
 #include "play/mouse_input.h"
 #include "shell/menu_commands.h"
+#include "shell/qt_installers.h"
 #include "shell/qt_sound.h"
 #include "shell/startup.h"
 
@@ -96,6 +97,9 @@ MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>(
   view_ = new BoardView(*app_, *canvas_, this);
   setCentralWidget(view_);
   canvas_->set_view(view_);
+  install_promotion_windows(*this);
+  install_record_panel(*this);
+  install_version_window(*this);
 
   Form_Load(*app_);
 
