@@ -105,15 +105,15 @@ def rook():
 
 def bishop():
     return [
-        ("body", "M34 80 C41 74 44 67 44 59 L56 59 C56 67 59 74 66 80 Z"),
-        ("body", "M50 17.5 A4.8 4.8 0 1 1 49.99 17.5 Z"),
-        ("body", "M41.5 56.5 C33 49 33.5 38.5 40.5 31 C44 27 47.5 24.5 50 21.5 "
-                 "C52.5 24.5 56 27 59.5 31 C66.5 38.5 67 49 58.5 56.5 Z"),
-        ("line", "M52.5 30 L45 42.5"),
-        ("line", "M41 49 Q50 52 59 49"),
-        ("shine", "M40.5 38 C41 34 43.5 31 46 28.5 C44.5 32 43.5 35 43.5 40 Z"),
-        collar(14.5, 53, 5.5),
-        collar(11.5, 58, 4),
+        ("body", "M33.5 80 C40.5 73.5 43.5 65.5 43.5 57.5 L56.5 57.5 C56.5 65.5 59.5 73.5 66.5 80 Z"),
+        ("body", "M50 10.8 A4.6 4.6 0 1 1 49.99 10.8 Z"),
+        ("body", "M41 54 C31.5 47 31.5 35 39 26.5 C43 22 47 19.5 50 16.5 "
+                 "C53 19.5 57 22 61 26.5 C68.5 35 68.5 47 59 54 Z"),
+        ("line", "M54.5 24.5 L45 40"),
+        ("line", "M40 46.5 Q50 50 60 46.5"),
+        ("shine", "M38.5 36 C39 31 41.5 27.5 44.5 24.5 C43 28.5 41.8 32 41.8 38.5 Z"),
+        collar(15, 51, 5.5),
+        collar(11.5, 56, 4),
     ] + base(25.5, 21, 79)
 
 
@@ -151,8 +151,8 @@ def knight():
 
 def queen():
     cup = (
-        "M40.5 55 C37 47 33 38 27 26.5 L36.5 33.5 L39 22.5 L45 32 L50 19.5 "
-        "L55 32 L61 22.5 L63.5 33.5 L73 26.5 C67 38 63 47 59.5 55 Z"
+        "M40.5 55 C37 47 33 38 27 26.5 L36 31.5 L39 22.5 L45 30.5 L50 19.5 "
+        "L55 30.5 L61 22.5 L64 31.5 L73 26.5 C67 38 63 47 59.5 55 Z"
     )
     balls = "".join(
         "M{x} {y} A{r} {r} 0 1 1 {x2} {y} Z ".format(x=fmt(cx), x2=fmt(cx - 0.01), y=fmt(cy - r), r=fmt(r))
@@ -307,7 +307,9 @@ def tile_tatami():
     rng = random.Random(1703)
     rows = 16
     h = TILE / rows
-    warps = [0.0, 11.5, 23.0, 34.5]
+    # warp threads sit away from the tile edge; the rush segment between the
+    # last and the first thread runs across the edge and is drawn on both sides
+    warps = [5.75, 17.25, 28.75, 40.25]
     out = ['<defs><linearGradient id="rush" x1="0" y1="0" x2="0" y2="1">'
            '<stop offset="0" stop-color="#000000" stop-opacity="0.22"/>'
            '<stop offset="0.3" stop-color="#ffffff" stop-opacity="0.18"/>'
@@ -318,23 +320,26 @@ def tile_tatami():
     for r in range(rows):
         y = r * h
         for i, x in enumerate(warps):
-            w = (warps[i + 1] if i + 1 < len(warps) else TILE) - x
+            w = (warps[i + 1] if i + 1 < len(warps) else warps[0] + TILE) - x
             shade = rng.uniform(-12, 12)
             base_col = (189 + shade, 189 + shade, 104 + shade * 0.6)
-            out.append('<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>\n'
-                       % (fmt(x), fmt(y), fmt(w), fmt(h), hexcol(base_col)))
-            # a few fibre streaks along the rush
+            streaks = []
             for _ in range(2):
-                sx = x + rng.uniform(0.5, w - 4)
+                sx = rng.uniform(0.5, w - 4)
                 sl = rng.uniform(2, 5)
                 sy = y + rng.uniform(0.3, h - 0.3)
-                out.append('<path d="M%s %s L%s %s" stroke="%s" stroke-opacity="0.35" stroke-width="0.5"/>\n'
-                           % (fmt(sx), fmt(sy), fmt(sx + sl), fmt(sy),
-                              rng.choice(["#e6e0a0", "#8f8a4c"])))
-            out.append('<rect x="%s" y="%s" width="%s" height="%s" fill="url(#rush)"/>\n'
-                       % (fmt(x), fmt(y), fmt(w), fmt(h)))
-    # warp threads: a dark line with a light edge; the one at x=0 straddles the edge
-    for x in warps + [TILE]:
+                streaks.append((sx, sl, sy, rng.choice(["#e6e0a0", "#8f8a4c"])))
+            for dx in ((0, -TILE) if x + w > TILE else (0,)):
+                sx0 = x + dx
+                out.append('<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>\n'
+                           % (fmt(sx0), fmt(y), fmt(w), fmt(h), hexcol(base_col)))
+                for sx, sl, sy, col in streaks:
+                    out.append('<path d="M%s %s L%s %s" stroke="%s" stroke-opacity="0.35" stroke-width="0.5"/>\n'
+                               % (fmt(sx0 + sx), fmt(sy), fmt(sx0 + sx + sl), fmt(sy), col))
+                out.append('<rect x="%s" y="%s" width="%s" height="%s" fill="url(#rush)"/>\n'
+                           % (fmt(sx0), fmt(y), fmt(w), fmt(h)))
+    # warp threads: a dark line with a light edge
+    for x in warps:
         out.append('<rect x="%s" y="0" width="0.8" height="%d" fill="#6b6a33" fill-opacity="0.4"/>\n'
                    % (fmt(x - 0.4), TILE))
         out.append('<rect x="%s" y="0" width="0.5" height="%d" fill="#efe9b0" fill-opacity="0.25"/>\n'
