@@ -167,7 +167,7 @@ int main(int argc, char** argv)
         x += s.cell(x, "ZARVOCHESS", 1) + 16;
         x += s.cell(x, "ZARVOCHESS", 2) + 16;
         s.cell(x, "VERSION", 1);
-        s.next_row(2 * 37 + 24);
+        s.next_row(106 + 24);
         s.cell(kMargin, "VERSION", 2);
         s.next_row(2 * 106 + 24);
     }

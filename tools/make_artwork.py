@@ -412,7 +412,7 @@ def tile_uchu():
                            '<circle cx="%s" cy="%s" r="%s" fill="%s" fill-opacity="%s"/>\n'
                            % (fmt(px), fmt(py), fmt(r), col, fmt(op))))
     # two brighter stars with a soft halo and a faint cross glint
-    for x, y in ((33.5, 35.0), (8.0, 9.5)):
+    for x, y in ((33.5, 35.0),):
         out.append(wrapped(x, y, 4, lambda px, py:
                            '<circle cx="%s" cy="%s" r="2.8" fill="url(#glow)"/>\n'
                            '<path d="M%s %s L%s %s M%s %s L%s %s" stroke="#e8f0ff" stroke-opacity="0.55" '
@@ -530,10 +530,10 @@ def version_svg():
     body += '<ellipse cx="112" cy="97" rx="62" ry="4.5" fill="#3b2a1a" fill-opacity="0.18"/>\n'
     body += '<g transform="translate(40,6) scale(0.93)">\n%s</g>\n' % piece_layers("W", king, "vk")
     body += '<g transform="translate(92,21) scale(0.79)">\n%s</g>\n' % piece_layers("B", knight, "vn")
-    body += title_text(246, 50, 33, 27, "#2a0b09")
-    body += '<path d="M170 61.5 L322 61.5" stroke="url(#gold)" stroke-width="2.2"/>\n'
-    body += '<path d="M170 62.6 L322 62.6" stroke="#8a6420" stroke-opacity="0.6" stroke-width="0.5"/>\n'
-    body += ('<text x="246" y="86" text-anchor="middle" font-family="%s" font-size="17" fill="#3b2a1a">'
+    body += title_text(243, 50, 32, 26, "#2a0b09")
+    body += '<path d="M168 61.5 L318 61.5" stroke="url(#gold)" stroke-width="2.2"/>\n'
+    body += '<path d="M168 62.6 L318 62.6" stroke="#8a6420" stroke-opacity="0.6" stroke-width="0.5"/>\n'
+    body += ('<text x="243" y="86" text-anchor="middle" font-family="%s" font-size="17" fill="#3b2a1a">'
              'Version 1.0</text>\n' % FONT_FAMILY)
     body += '<rect x="0.5" y="0.5" width="336" height="105" fill="none" stroke="#3b2a1a" stroke-width="1"/>\n'
     return svg_document(w, h, body)
