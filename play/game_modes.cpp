@@ -1,0 +1,76 @@
+#include "play/game_modes.h"
+
+#include "computer/computer_turn.h"
+#include "display/board_drawing.h"
+#include "display/texts.h"
+#include "records/record_panel.h"
+#include "shell/app.h"
+
+namespace zarvo {
+
+namespace {
+
+void hide_record_panel(App& app) {
+  show_file_lists(app, false, false, false);
+  show_record_panel(app, 1);
+}
+
+// A game starts on the position that is shown; the armies change colour by
+// exchanging king and queen, so that the first mover is always White.
+void show_colours(App& app, int wanted) {
+  if (app.game.colors_swapped != wanted) swap_kings_and_queens(app.game.board);
+  app.game.colors_swapped = wanted;
+}
+
+}  // namespace
+
+void SENTE_Click(App& app) {
+  GameState& g = app.game;
+  prepare_game_screen(app);
+  show_level(app, app.com.level);
+  g.selection_state = 0;
+  g.lower_player = FIRST;
+  g.upper_player = SECOND;
+  g.turn = FIRST;
+  g.game_kind = KIND_VS_COMPUTER;
+  g.record_mode = 0;
+  show_colours(app, 0);
+  draw_board(app);
+  app.platform.dialogs->message_box("あなたの番です", " ", Buttons::Ok);
+}
+
+void GOTE_Click(App& app) {
+  GameState& g = app.game;
+  prepare_game_screen(app);
+  show_level(app, app.com.level);
+  g.selection_state = 0;
+  g.lower_player = SECOND;
+  g.upper_player = FIRST;
+  g.turn = FIRST;
+  g.game_kind = KIND_VS_COMPUTER;
+  g.record_mode = 0;
+  show_colours(app, 1);
+  draw_board(app);
+  com_ban(app);
+}
+
+void START_Click(App& app) {
+  GameState& g = app.game;
+  prepare_game_screen(app);
+  for (int X = -2; X <= 0; ++X) draw_tile(app, app.options.current_background, X, 0);
+  g.lower_player = FIRST;
+  g.upper_player = SECOND;
+  g.turn = g.lower_player;
+  g.game_kind = KIND_TWO_HUMANS;
+  show_colours(app, 0);
+  draw_board(app);
+  app.platform.dialogs->message_box("先手の番です", " ", Buttons::Ok);
+}
+
+void MATCH_MAN_Click(App&) {}
+
+void TAIKYOKU_Click(App& app) { hide_record_panel(app); }
+void STOP_Click(App& app) { hide_record_panel(app); }
+void OPTION_Click(App& app) { hide_record_panel(app); }
+
+}  // namespace zarvo

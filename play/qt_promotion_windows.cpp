@@ -1,0 +1,178 @@
+// The two promotion chooser windows: a column of piece pictures to click, each
+// with a second picture that slides out when the piece is chosen.
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+#include <array>
+#include <memory>
+
+#include "assets/picture_library.h"
+#include "play/promotion.h"
+#include "shell/qt_installers.h"
+#include "shell/qt_main_window.h"
+
+namespace zarvo {
+namespace {
+
+constexpr int BUTTON_LEFT = 120;  // twips
+constexpr int KING_TOP = 120;
+constexpr int WINDOW_W = 1395;
+constexpr int WINDOW_H = 4515;
+constexpr int PIECE_PX = 45;
+
+int px(int twips) { return twips / TWIPS_PER_PIXEL; }
+
+const char* kind_name(int kind) {
+  static const char* const names[7] = {"", "PORN", "KNIG", "BISH", "ROOK", "QEEN", "KING"};
+  return names[kind];
+}
+
+// The picture of a piece as the window shows it; the selected picture is the
+// same piece on the other ground, framed in yellow.
+QPixmap piece_pixmap(int form, int kind, bool selected, qreal dpr) {
+  const std::string name = std::string(form == FORM_BLACK ? "B_" : "W_") + kind_name(kind) + (selected ? "_2" : "_1");
+  QImage image = load_picture(name, dpr);
+  if (selected && !image.isNull()) {
+    QPainter p(&image);
+    p.setPen(QPen(QColor(255, 255, 0), 2));
+    p.drawRect(QRectF(1, 1, PIECE_PX - 2, PIECE_PX - 2));
+  }
+  return QPixmap::fromImage(image);
+}
+
+class ChooserDialog final : public QDialog {
+ public:
+  ChooserDialog(App& app, int form, QWidget* parent) : QDialog(parent), app_(app), form_(form) {
+    // No close control: a choice is the only way out, so promotion_choice is never stale.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QString::fromUtf8(form == FORM_BLACK ? " 黒" : "  白"));
+    setFixedSize(px(WINDOW_W), px(WINDOW_H));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 128, 0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    const qreal dpr = devicePixelRatioF();
+    for (int kind = 1; kind <= 6; ++kind) {
+      auto* b = new QToolButton(this);
+      b->setObjectName(QString::fromUtf8(form == FORM_BLACK ? "B_" : "W_") + button_name(kind));
+      b->setIcon(QIcon(piece_pixmap(form, kind, false, dpr)));
+      b->setIconSize(QSize(PIECE_PX, PIECE_PX));
+      b->setAutoRaise(true);
+      b->setGeometry(px(BUTTON_LEFT), px(kind == 6 ? KING_TOP : selected_picture_top(kind)), PIECE_PX + 4,
+                     PIECE_PX + 4);
+      if (kind == 6) {
+        connect(b, &QToolButton::clicked, this, [this] { promotion_king_click(app_, form_); });
+      } else {
+        connect(b, &QToolButton::clicked, this, [this, kind] { promotion_button_click(app_, form_, kind); });
+      }
+      buttons_[kind] = b;
+      if (kind == 6) continue;
+      auto* s = new QLabel(this);
+      s->setObjectName(b->objectName() + "_S");
+      s->setPixmap(piece_pixmap(form, kind, true, dpr));
+      s->setFixedSize(PIECE_PX, PIECE_PX);
+      s->hide();
+      selected_[kind] = s;
+    }
+  }
+
+  static QString button_name(int kind) {
+    static const char* const names[7] = {"", "PORN", "NIGT", "BISYO", "ROOK", "QEEN", "KING"};
+    return QString::fromUtf8(names[kind]);
+  }
+
+  void show_selected(int kind, int left, int top) {
+    if (kind < 1 || kind > 5) return;
+    buttons_[kind]->hide();
+    selected_[kind]->move(px(left), px(top));
+    selected_[kind]->show();
+    repaint();
+  }
+
+  void restore_button(int kind) {
+    if (kind < 1 || kind > 5) return;
+    buttons_[kind]->show();
+    selected_[kind]->hide();
+  }
+
+  QToolButton* button(int kind) const { return buttons_[kind]; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override { event->ignore(); }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape) return;  // Escape would close without a choice
+    QDialog::keyPressEvent(event);
+  }
+
+ private:
+  App& app_;
+  int form_;
+  std::array<QToolButton*, 7> buttons_{};
+  std::array<QLabel*, 7> selected_{};
+};
+
+class QtPromotionWindows final : public PromotionWindows {
+ public:
+  explicit QtPromotionWindows(MainWindow& main) : main_(main) {
+    black_ = new ChooserDialog(main.app(), FORM_BLACK, &main);
+    white_ = new ChooserDialog(main.app(), FORM_WHITE, &main);
+  }
+
+  void show_modal(int form, int top, int left) override {
+    ChooserDialog* d = dialog(form);
+    place(d, top, left);
+    d->exec();
+  }
+
+  void show(int form, int top, int left) override {
+    ChooserDialog* d = dialog(form);
+    place(d, top, left);
+    d->show();
+    d->repaint();
+  }
+
+  void hide_all() override {
+    if (!black_->isModal() || !black_->isVisible()) black_->hide();
+    if (!white_->isModal() || !white_->isVisible()) white_->hide();
+  }
+
+  void show_selected(int form, int kind, int left, int top) override { dialog(form)->show_selected(kind, left, top); }
+  void restore_button(int form, int kind) override { dialog(form)->restore_button(kind); }
+
+  void unload(int form) override {
+    ChooserDialog* d = dialog(form);
+    if (d->isModal() && d->isVisible()) {
+      d->done(QDialog::Accepted);
+    } else {
+      d->hide();
+    }
+    d->setModal(false);
+  }
+
+  ChooserDialog* dialog(int form) const { return form == FORM_WHITE ? white_ : black_; }
+
+ private:
+  void place(ChooserDialog* d, int top, int left) {
+    const QPoint origin = main_.frameGeometry().topLeft();
+    d->move(origin.x() + left / TWIPS_PER_PIXEL, origin.y() + top / TWIPS_PER_PIXEL);
+  }
+
+  MainWindow& main_;
+  ChooserDialog* black_;
+  ChooserDialog* white_;
+};
+
+}  // namespace
+
+void install_promotion_windows(MainWindow& window) {
+  auto windows = std::make_unique<QtPromotionWindows>(window);
+  window.app().platform.chooser = windows.get();
+  // The windows live as long as the main window that owns their dialogs.
+  QtPromotionWindows* raw = windows.release();
+  QObject::connect(&window, &QObject::destroyed, [raw] { delete raw; });
+}
+
+}  // namespace zarvo

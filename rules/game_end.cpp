@@ -1,0 +1,143 @@
+#include "rules/game_end.h"
+
+#include <string>
+
+#include "computer/computer_turn.h"
+#include "rules/move_rules.h"
+#include "shell/app.h"
+#include "shell/startup.h"
+
+namespace zarvo {
+
+int king_boxed_in(App& app, int kx, int ky) {
+  if (!on_board(kx, ky)) return 1;
+  const int k = app.game.board[kx][ky];
+  if (k != B_KING && k != W_KING) return 1;
+  // A king is boxed in when it stands free but every square around it is watched.
+  const SquareMap<int>& attacks = k == B_KING ? app.maps.lower_attack_count : app.maps.upper_attack_count;
+  if (attacks[kx][ky] != 0) return 0;
+  for (int x = kx - 1; x <= kx + 1; ++x) {
+    for (int y = ky - 1; y <= ky + 1; ++y) {
+      if (!on_board(x, y) || (x == kx && y == ky)) continue;
+      if (attacks[x][y] == 0) return 0;
+    }
+  }
+  return 1;
+}
+
+int upper_king_mated(App& app) {
+  const int kx = app.game.kings.upper_king_x;
+  const int ky = app.game.kings.upper_king_y;
+  if (!on_board(kx, ky)) return 0;
+  if (app.maps.lower_attack_count[kx][ky] == 0) return 0;
+  for (int x = kx - 1; x <= kx + 1; ++x) {
+    for (int y = ky - 1; y <= ky + 1; ++y) {
+      if (!on_board(x, y)) continue;
+      if (check_piece_move(app, kx, ky, x, y, B_KING) == 1 && app.maps.lower_attack_count[x][y] == 0) return 0;
+    }
+  }
+  // Any other piece that captures the checker or steps between. The check map
+  // is read as it stands, so the trial scans below change what later squares see.
+  Board& b = app.game.board;
+  for (int a = 1; a <= BOARD_SIZE; ++a) {
+    for (int c = 1; c <= BOARD_SIZE; ++c) {
+      const int piece = b[a][c];
+      if (piece < B_PAWN || piece > B_QUEEN) continue;
+      for (int x = 1; x <= BOARD_SIZE; ++x) {
+        for (int y = 1; y <= BOARD_SIZE; ++y) {
+          if (app.maps.lower_check_map[x][y] <= 0) continue;
+          if (check_piece_move(app, a, c, x, y, piece) != 1) continue;
+          const int taken = b[x][y];
+          b[x][y] = piece;
+          b[a][c] = EMPTY;
+          scan_board(b, app.maps, app.game.kings);
+          b[x][y] = taken;
+          b[a][c] = piece;
+          const KingSquares& k = app.game.kings;
+          if (app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] == 0) return 0;
+        }
+      }
+    }
+  }
+  return 1;
+}
+
+void announce_result(App& app, std::string_view label) {
+  Dialogs& d = *app.platform.dialogs;
+  if (label == "引分") {
+    d.message_box("引き分けです", "終了", Buttons::Ok);
+  } else {
+    d.message_box(std::string(label) + "の勝ちです", "終了", Buttons::Ok);
+  }
+  if (d.message_box("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+    reset_game(app);
+    return;
+  }
+  end_program(app);
+  app.platform.lifecycle->terminate();
+}
+
+namespace {
+
+void announce_stalemate(App& app) {
+  app.platform.dialogs->message_box("ステールメイト", "判定", Buttons::Ok);
+  announce_result(app, "引分");
+}
+
+void announce_check(App& app) { app.platform.dialogs->message_box("   ** チェック **", "", Buttons::Ok); }
+
+}  // namespace
+
+void end_of_move_evaluation(App& app, int captured) {
+  GameState& g = app.game;
+  const KingSquares& k = g.kings;
+  if (g.game_kind == KIND_VS_COMPUTER) {
+    if (captured == B_KING) {
+      announce_result(app, "あなた");
+      return;
+    }
+    if (king_boxed_in(app, k.upper_king_x, k.upper_king_y) == 1) {
+      announce_stalemate(app);
+      return;
+    }
+    if (upper_king_mated(app) == 1) {
+      announce_result(app, "あなた");
+      return;
+    }
+    if (g.winner == NONE) com_ban(app);
+    return;
+  }
+  if (g.game_kind != KIND_TWO_HUMANS) return;
+  if (g.turn == FIRST) {
+    const int n = count_opponent_pieces(app, g.upper_player);
+    if (n == 1 && king_boxed_in(app, k.upper_king_x, k.upper_king_y) == 1) {
+      announce_stalemate(app);
+      return;
+    }
+    if (on_board(k.upper_king_x, k.upper_king_y) && app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0)
+      announce_check(app);
+  } else if (g.turn == SECOND) {
+    const int n = count_opponent_pieces(app, g.lower_player);
+    if (n == 1 && king_boxed_in(app, k.lower_king_x, k.lower_king_y) == 1) {
+      announce_stalemate(app);
+      return;
+    }
+    if (on_board(k.lower_king_x, k.lower_king_y) && app.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0)
+      announce_check(app);
+  }
+  if (captured == B_KING) {
+    announce_result(app, "先手");
+    return;
+  }
+  if (captured == W_KING) {
+    announce_result(app, "後手");
+    return;
+  }
+  if (g.turn == FIRST) {
+    g.turn = SECOND;
+  } else if (g.turn == SECOND) {
+    g.turn = FIRST;
+  }
+}
+
+}  // namespace zarvo
