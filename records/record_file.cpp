@@ -1,0 +1,189 @@
+#include "records/record_file.h"
+
+#include "shell/text_encoding.h"
+
+namespace zarvo {
+namespace {
+
+constexpr int HEADER_LINES = 3;
+constexpr int SQUARE_FIELDS = 64;
+constexpr size_t MOVE_COLUMN = 128;   // 0-based column of record_from_x
+constexpr size_t PIECE_COLUMN = 132;  // 0-based column of record_piece
+// Typed header text is at most 32767 characters of at most two bytes each.
+constexpr size_t MAX_HEADER_CHARS = 32767;
+constexpr size_t MAX_HEADER_BYTES = 2 * MAX_HEADER_CHARS;
+// Entry lines are 134 columns; a little trailing matter is ignored, a wall of it is not a record.
+constexpr size_t MAX_ENTRY_BYTES = 4096;
+
+const char* const NOT_A_RECORD = "棋譜ﾌｧｲﾙではありません";
+
+std::string_view field(std::string_view line, size_t column, size_t width) {
+  if (column >= line.size()) return {};
+  return line.substr(column, width);
+}
+
+bool is_control(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
+
+// Header lines are text: binary bytes mean something else was chosen.
+bool header_line_ok(std::string_view line) {
+  if (line.size() > MAX_HEADER_BYTES) return false;
+  for (unsigned char c : line)
+    if (is_control(c)) return false;
+  return true;
+}
+
+// The writer puts only blanks, digits and minus signs there; printable ASCII
+// is tolerated (it reads as 0), multi-byte text or binary bytes are not.
+bool entry_line_ok(std::string_view line) {
+  if (line.size() > MAX_ENTRY_BYTES) return false;
+  for (unsigned char c : line)
+    if (c < 0x20 || c > 0x7E) return false;
+  return true;
+}
+
+// Typed text keeps to one line and to a length the reader accepts.
+std::string header_text(std::string_view utf8) {
+  std::string out;
+  size_t chars = 0;
+  for (const char ch : utf8) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    const bool starts_character = (c & 0xC0) != 0x80;
+    if (starts_character && chars == MAX_HEADER_CHARS) break;
+    if (starts_character) ++chars;
+    out.push_back(c < 0x20 || c == 0x7F ? ' ' : ch);
+  }
+  return utf8_to_cp932(out);
+}
+
+void append_number(std::string& out, int value) { out += std::to_string(value); }
+
+}  // namespace
+
+std::vector<std::string_view> split_record_lines(std::string_view bytes, size_t max_lines) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < bytes.size() && lines.size() <= max_lines; ++i) {
+    const char c = bytes[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.push_back(bytes.substr(start, i - start));
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size() && lines.size() <= max_lines) lines.push_back(bytes.substr(start));
+  return lines;
+}
+
+int read_record_number(std::string_view f) {
+  size_t i = 0;
+  while (i < f.size() && f[i] == ' ') ++i;
+  bool negative = false;
+  if (i < f.size() && f[i] == '-') {
+    negative = true;
+    ++i;
+  }
+  if (i == f.size()) return 0;
+  int value = 0;
+  for (; i < f.size(); ++i) {
+    if (f[i] < '0' || f[i] > '9') return 0;
+    // Fields are one or two columns wide; the cap only keeps a stray long field harmless.
+    if (value < 100000) value = value * 10 + (f[i] - '0');
+  }
+  return negative ? -value : value;
+}
+
+RecordEntry decode_record_entry(std::string_view line) {
+  RecordEntry e;
+  int k = 0;
+  for (int y = 1; y <= BOARD_SIZE; ++y)
+    for (int x = 1; x <= BOARD_SIZE; ++x, ++k) e.board[x][y] = read_record_number(field(line, 2 * k, 2));
+  e.from_x = read_record_number(field(line, MOVE_COLUMN, 1));
+  e.from_y = read_record_number(field(line, MOVE_COLUMN + 1, 1));
+  e.to_x = read_record_number(field(line, MOVE_COLUMN + 2, 1));
+  e.to_y = read_record_number(field(line, MOVE_COLUMN + 3, 1));
+  e.piece = read_record_number(field(line, PIECE_COLUMN, 2));
+  return e;
+}
+
+std::string encode_record_entry(const RecordEntry& e) {
+  std::string out;
+  out.reserve(134);
+  for (int y = 1; y <= BOARD_SIZE; ++y) {
+    for (int x = 1; x <= BOARD_SIZE; ++x) {
+      const int code = e.board[x][y];
+      if (code >= 0 && code <= 9) out.push_back(' ');
+      append_number(out, code);
+    }
+  }
+  append_number(out, e.from_x);
+  append_number(out, e.from_y);
+  append_number(out, e.to_x);
+  append_number(out, e.to_y);
+  append_number(out, e.piece);
+  return out;
+}
+
+std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string& error_message) {
+  error_message.clear();
+  if (bytes.size() > RECORD_FILE_MAX_BYTES) {
+    error_message = NOT_A_RECORD;
+    return std::nullopt;
+  }
+  constexpr size_t max_lines = HEADER_LINES + RECORD_FILE_MAX_ENTRIES;
+  const std::vector<std::string_view> lines = split_record_lines(bytes, max_lines);
+  if (lines.size() > max_lines) {
+    error_message = "手数が多すぎるため読み込めません（最大500手）";
+    return std::nullopt;
+  }
+
+  RecordFile file;
+  std::string* const header[HEADER_LINES] = {&file.title, &file.upper_name, &file.lower_name};
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view line = lines[i];
+    if (i < HEADER_LINES) {
+      if (!header_line_ok(line)) {
+        error_message = NOT_A_RECORD;
+        return std::nullopt;
+      }
+      *header[i] = cp932_to_utf8(line);
+      continue;
+    }
+    if (!entry_line_ok(line)) {
+      error_message = NOT_A_RECORD;
+      return std::nullopt;
+    }
+    const RecordEntry e = decode_record_entry(line);
+    bool codes_ok = true;
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+      for (int y = 1; y <= BOARD_SIZE; ++y) codes_ok = codes_ok && e.board[x][y] >= W_KING && e.board[x][y] <= B_KING;
+    codes_ok = codes_ok && e.piece >= W_KING && e.piece <= B_KING;
+    const std::string where = "棋譜ﾌｧｲﾙの " + std::to_string(i + 1) + " 行目";
+    if (!codes_ok) {
+      error_message = where + "の駒ｺｰﾄﾞが正しくありません";
+      return std::nullopt;
+    }
+    for (int v : {e.from_x, e.from_y, e.to_x, e.to_y}) {
+      if (v < 0 || v > BOARD_SIZE) {
+        error_message = where + "の座標が正しくありません";
+        return std::nullopt;
+      }
+    }
+    file.entries.push_back(e);
+  }
+  return file;
+}
+
+std::string write_record_file(const RecordFile& file) {
+  std::string out;
+  out.reserve(file.entries.size() * 136 + 256);
+  for (const std::string* text : {&file.title, &file.upper_name, &file.lower_name}) {
+    out += header_text(*text);
+    out += "\r\n";
+  }
+  for (const RecordEntry& e : file.entries) {
+    out += encode_record_entry(e);
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,50 @@
+// The record file (.棋譜): three header lines, then one line per record entry.
+// Works on whole file images; opening and writing files lives at the edge.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/game_state.h"
+
+namespace zarvo {
+
+struct RecordEntry {
+  Board board{};
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0, piece = 0;
+};
+
+// Texts in UTF-8.
+struct RecordFile {
+  std::string title, upper_name, lower_name;
+  std::vector<RecordEntry> entries;
+};
+
+// A record never holds more entry lines than the move record has entries.
+constexpr int RECORD_FILE_MAX_ENTRIES = 501;
+// Anything bigger cannot be a record: header lines of typed text plus 501 entries.
+constexpr size_t RECORD_FILE_MAX_BYTES = 4 * 1024 * 1024;
+
+// Parses a whole record file image (Shift-JIS, CRLF). On failure: std::nullopt
+// and a Japanese message for the user.
+std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string& error_message);
+
+// The file image: header lines (UTF-8 converted to CP932) and entries 0..last,
+// CRLF line ends.
+std::string write_record_file(const RecordFile& file);
+
+// The reader's pieces, shared with the tests.
+// Splits at CR LF, a lone CR or a lone LF; a last line without a line end counts.
+// Stops once it holds more than max_lines lines.
+std::vector<std::string_view> split_record_lines(std::string_view bytes, size_t max_lines = SIZE_MAX);
+// Blanks, an optional '-' directly followed by ASCII digits; anything else is 0.
+int read_record_number(std::string_view field);
+// Cuts one entry line into its fields by column; missing fields are 0.
+RecordEntry decode_record_entry(std::string_view line);
+// One entry line as written: 64 squares of two columns, four coordinates, the piece.
+std::string encode_record_entry(const RecordEntry& entry);
+
+}  // namespace zarvo

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "records/record_file.h"
+#include "shell/text_encoding.h"
+#include "tests/support/fakes.h"
+
+namespace zarvo {
+namespace {
+
+RecordEntry standard_entry() {
+  RecordEntry e;
+  set_initial_position(e.board);
+  return e;
+}
+
+std::string standard_line() {
+  std::string line = " 4 2 3 5 6 3 2 4";
+  for (int i = 0; i < 8; ++i) line += " 1";
+  for (int i = 0; i < 32; ++i) line += " 0";
+  for (int i = 0; i < 8; ++i) line += "-1";
+  return line + "-4-2-3-5-6-3-2-4" + "00000";
+}
+
+// A short game: e4 by the lower army, then ...d5 by the upper army.
+RecordFile two_move_file() {
+  RecordFile f;
+  f.title = "練習対局 第１局";
+  f.upper_name = "ｺﾝﾋﾟｭｰﾀ";
+  f.lower_name = "山田 太郎";
+  RecordEntry e = standard_entry();
+  f.entries.push_back(e);
+  e.board[5][7] = EMPTY;
+  e.board[5][5] = W_PAWN;
+  e.from_x = 5, e.from_y = 7, e.to_x = 5, e.to_y = 5, e.piece = W_PAWN;
+  f.entries.push_back(e);
+  e.board[4][2] = EMPTY;
+  e.board[4][4] = B_PAWN;
+  e.from_x = 4, e.from_y = 2, e.to_x = 4, e.to_y = 4, e.piece = B_PAWN;
+  f.entries.push_back(e);
+  return f;
+}
+
+void expect_same_entries(const std::vector<RecordEntry>& a, const std::vector<RecordEntry>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t n = 0; n < a.size(); ++n) {
+    EXPECT_EQ(a[n].board, b[n].board) << "entry " << n;
+    EXPECT_EQ(a[n].from_x, b[n].from_x) << "entry " << n;
+    EXPECT_EQ(a[n].from_y, b[n].from_y) << "entry " << n;
+    EXPECT_EQ(a[n].to_x, b[n].to_x) << "entry " << n;
+    EXPECT_EQ(a[n].to_y, b[n].to_y) << "entry " << n;
+    EXPECT_EQ(a[n].piece, b[n].piece) << "entry " << n;
+  }
+}
+
+std::optional<RecordFile> parse(std::string_view bytes, std::string* message = nullptr) {
+  std::string m;
+  auto r = parse_record_file(bytes, m);
+  if (message) *message = m;
+  return r;
+}
+
+const std::string HEADER = "t\r\nu\r\nl\r\n";
+
+TEST(RecordFileWriting, StandardEntryZeroIsByteExact) {
+  EXPECT_EQ(encode_record_entry(standard_entry()), standard_line());
+  EXPECT_EQ(standard_line().size(), 133u);
+}
+
+TEST(RecordFileWriting, PlacesEachCodeInItsColumns) {
+  RecordEntry e;
+  e.board[4][8] = W_QUEEN;
+  e.board[1][2] = B_PAWN;
+  e.from_x = 3, e.from_y = 7, e.to_x = 4, e.to_y = 8, e.piece = W_QUEEN;
+  const std::string line = encode_record_entry(e);
+  ASSERT_EQ(line.size(), 134u);
+  // Columns are counted from 1: 119..120 and 17..18.
+  EXPECT_EQ(line.substr(118, 2), "-5");
+  EXPECT_EQ(line.substr(16, 2), " 1");
+  EXPECT_EQ(line.substr(128), "3748-5");
+  e.piece = B_QUEEN;
+  EXPECT_EQ(encode_record_entry(e).substr(128), "37485");
+}
+
+TEST(RecordFileWriting, WholeFileHasShiftJisHeadersAndCrlfLines) {
+  const RecordFile f = two_move_file();
+  const std::string image = write_record_file(f);
+  const std::string expected_head = utf8_to_cp932(f.title) + "\r\n" + utf8_to_cp932(f.upper_name) + "\r\n" +
+                                    utf8_to_cp932(f.lower_name) + "\r\n" + standard_line() + "\r\n";
+  ASSERT_GE(image.size(), expected_head.size());
+  EXPECT_EQ(image.substr(0, expected_head.size()), expected_head);
+  // 練 is 0x97 0xFB in Shift-JIS; half-width ｺ is the single byte 0xBA.
+  EXPECT_EQ(static_cast<unsigned char>(image[0]), 0x97);
+  EXPECT_EQ(static_cast<unsigned char>(image[1]), 0xFB);
+  EXPECT_EQ(static_cast<unsigned char>(image[utf8_to_cp932(f.title).size() + 2]), 0xBA);
+  EXPECT_EQ(split_record_lines(image).size(), 6u);
+  EXPECT_EQ(image.substr(image.size() - 2), "\r\n");
+  size_t lf = 0, crlf = 0;
+  for (size_t i = 0; i < image.size(); ++i) {
+    if (image[i] == '\n') ++lf;
+    if (image[i] == '\r' && i + 1 < image.size() && image[i + 1] == '\n') ++crlf;
+  }
+  EXPECT_EQ(lf, 6u);
+  EXPECT_EQ(crlf, 6u);
+}
+
+TEST(RecordFileWriting, TypedTextCannotBreakTheLines) {
+  RecordFile f;
+  f.title = "一行目\r\n二行目";
+  f.upper_name = "a\tb";
+  f.lower_name = "😀";
+  f.entries.push_back(standard_entry());
+  const std::string image = write_record_file(f);
+  const auto back = parse(image);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->title, "一行目  二行目");
+  EXPECT_EQ(back->upper_name, "a b");
+  EXPECT_EQ(back->lower_name, "?");
+  EXPECT_EQ(back->entries.size(), 1u);
+}
+
+TEST(RecordFileRoundTrip, EveryWrittenFileReadsBackAndWritesAgainIdentically) {
+  std::mt19937 rng(7);
+  std::vector<RecordFile> files = {two_move_file(), RecordFile{}};
+  files[1].entries.push_back(standard_entry());  // empty header texts
+  RecordFile full;
+  full.title = std::string(40000, 'x') + "長い";  // longer than a header may be: cut, still readable
+  for (int n = 0; n < RECORD_FILE_MAX_ENTRIES; ++n) {
+    RecordEntry e;
+    for (int x = 1; x <= 8; ++x)
+      for (int y = 1; y <= 8; ++y) e.board[x][y] = static_cast<int>(rng() % 13) - 6;
+    e.from_x = rng() % 9, e.from_y = rng() % 9, e.to_x = rng() % 9, e.to_y = rng() % 9;
+    e.piece = static_cast<int>(rng() % 13) - 6;
+    full.entries.push_back(e);
+  }
+  files.push_back(full);
+  for (const RecordFile& f : files) {
+    const std::string image = write_record_file(f);
+    std::string message;
+    const auto back = parse_record_file(image, message);
+    ASSERT_TRUE(back.has_value()) << message;
+    if (f.title.size() < 1000) {
+      EXPECT_EQ(back->title, f.title);
+    } else {
+      EXPECT_EQ(back->title, std::string(32767, 'x'));
+    }
+    EXPECT_EQ(back->upper_name, f.upper_name);
+    EXPECT_EQ(back->lower_name, f.lower_name);
+    expect_same_entries(back->entries, f.entries);
+    EXPECT_EQ(write_record_file(*back), image);
+  }
+}
+
+TEST(RecordFileReading, LinesEndAtCrLfLoneCrOrLoneLf) {
+  const auto lines = split_record_lines("a\r\nb\rc\nd\r\n\r\ne");
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0], "a");
+  EXPECT_EQ(lines[1], "b");
+  EXPECT_EQ(lines[2], "c");
+  EXPECT_EQ(lines[3], "d");
+  EXPECT_EQ(lines[4], "");
+  EXPECT_EQ(lines[5], "e");  // a last line without a line end counts
+  EXPECT_EQ(split_record_lines("a\r\n").size(), 1u);
+  EXPECT_EQ(split_record_lines("").size(), 0u);
+  EXPECT_EQ(split_record_lines("\n\n").size(), 2u);
+}
+
+TEST(RecordFileReading, NumericFields) {
+  struct Row {
+    const char* field;
+    int value;
+  };
+  const Row rows[] = {{" 5", 5}, {"-5", -5}, {"5", 5}, {"0", 0}, {"  ", 0}, {"", 0}, {"-", 0}, {"- 5", 0},
+                      {"+5", 0}, {"x5", 0},  {"5x", 0}, {" -3", -3}, {"12", 12}};
+  for (const Row& r : rows) EXPECT_EQ(read_record_number(r.field), r.value) << '"' << r.field << '"';
+}
+
+TEST(RecordFileReading, ShortLinesGiveZerosForMissingFields) {
+  RecordEntry e = decode_record_entry("  5");
+  EXPECT_EQ(e.board[1][1], 0);
+  EXPECT_EQ(e.board[2][1], 5);
+  e = decode_record_entry(" 1 2 3 4 5");  // 10 characters
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(e.board[k + 1][1], k + 1);
+  for (int k = 5; k < 64; ++k) EXPECT_EQ(e.board[k % 8 + 1][k / 8 + 1], 0) << k;
+  EXPECT_EQ(e.from_x + e.from_y + e.to_x + e.to_y + e.piece, 0);
+  // Characters beyond column 134 are ignored.
+  e = decode_record_entry(standard_line() + "-6999");
+  EXPECT_EQ(e.piece, 0);
+  e = decode_record_entry(standard_line().substr(0, 132) + "-2junk");
+  EXPECT_EQ(e.piece, -2);
+
+  const auto f = parse(HEADER + "  5\r\n" + " 1 2 3 4 5");
+  ASSERT_TRUE(f.has_value());
+  ASSERT_EQ(f->entries.size(), 2u);
+  EXPECT_EQ(f->entries[0].board[2][1], 5);
+  EXPECT_EQ(f->entries[1].board[5][1], 5);
+}
+
+TEST(RecordFileReading, HeaderOnlyAndShorterFilesHaveNoEntries) {
+  for (const std::string& bytes : {std::string(), std::string("題\r\n"), std::string("t\r\nu\r\nl\r\n")}) {
+    const auto f = parse(bytes);
+    ASSERT_TRUE(f.has_value());
+    EXPECT_TRUE(f->entries.empty());
+  }
+  const auto f = parse("only a title");
+  ASSERT_TRUE(f.has_value());
+  EXPECT_EQ(f->title, "only a title");
+  EXPECT_EQ(f->upper_name, "");
+}
+
+TEST(RecordFileReading, UndecodableHeaderBytesAreShownAsReplacements) {
+  const auto f = parse(std::string("ab\xFF" "c\x81\r\n\x82\xA0\r\n\x81") + "\r\n" + standard_line());
+  ASSERT_TRUE(f.has_value());
+  EXPECT_EQ(f->title, "ab\xEF\xBF\xBD" "c\xEF\xBF\xBD");
+  EXPECT_EQ(f->upper_name, "あ");
+  EXPECT_EQ(f->lower_name, "\xEF\xBF\xBD");
+  EXPECT_EQ(f->entries.size(), 1u);
+}
+
+TEST(RecordFileReading, RefusesWhatIsNotARecord) {
+  struct Row {
+    const char* why;
+    std::string bytes;
+    std::string message;
+  };
+  std::string eleven_thousand_lines;
+  for (int i = 0; i < 10000; ++i) eleven_thousand_lines += standard_line() + "\r\n";
+  std::string max_plus_one = HEADER;
+  for (int i = 0; i < RECORD_FILE_MAX_ENTRIES + 1; ++i) max_plus_one += standard_line() + "\r\n";
+  std::string bad_code = standard_line();
+  bad_code[1] = '7';
+  std::string bad_piece = standard_line().substr(0, 132) + "-7";
+  std::string bad_square = standard_line().substr(0, 128) + "90000";
+  const Row rows[] = {
+      {"NUL bytes in a header", std::string("ti\0tle\r\n", 8) + "u\r\nl\r\n" + standard_line(), "棋譜ﾌｧｲﾙではありません"},
+      {"NUL bytes in an entry", HEADER + std::string(" 4\0 2", 5), "棋譜ﾌｧｲﾙではありません"},
+      {"Japanese text as an entry", HEADER + "これは棋譜ではない", "棋譜ﾌｧｲﾙではありません"},
+      {"a huge line", HEADER + std::string(1 << 20, '0'), "棋譜ﾌｧｲﾙではありません"},
+      {"a huge header", std::string(1 << 20, 'a'), "棋譜ﾌｧｲﾙではありません"},
+      {"bigger than any record", std::string(RECORD_FILE_MAX_BYTES + 1, '\n'), "棋譜ﾌｧｲﾙではありません"},
+      {"10,000 lines", HEADER + eleven_thousand_lines, "手数が多すぎるため読み込めません（最大500手）"},
+      {"502 entries", max_plus_one, "手数が多すぎるため読み込めません（最大500手）"},
+      {"square code 7", HEADER + standard_line() + "\r\n" + bad_code, "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"piece code -7", HEADER + bad_piece, "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"square 9", HEADER + bad_square, "棋譜ﾌｧｲﾙの 4 行目の座標が正しくありません"},
+      {"two-digit code", HEADER + "12", "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
+  };
+  for (const Row& r : rows) {
+    std::string message;
+    EXPECT_FALSE(parse(r.bytes, &message).has_value()) << r.why;
+    EXPECT_EQ(message, r.message) << r.why;
+  }
+  // Exactly 501 entries still fit.
+  std::string max = HEADER;
+  for (int i = 0; i < RECORD_FILE_MAX_ENTRIES; ++i) max += standard_line() + "\r\n";
+  const auto f = parse(max);
+  ASSERT_TRUE(f.has_value());
+  EXPECT_EQ(f->entries.size(), 501u);
+}
+
+TEST(RecordFileReading, RandomBytesNeverCrashAndFailuresAlwaysExplain) {
+  std::mt19937 rng(12345);
+  int refused = 0;
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes(rng() % 600, '\0');
+    for (char& c : bytes) c = static_cast<char>(rng() % 256);
+    std::string message;
+    const auto f = parse_record_file(bytes, message);
+    if (!f) {
+      ++refused;
+      EXPECT_FALSE(message.empty());
+      continue;
+    }
+    EXPECT_LE(f->entries.size(), 501u);
+    for (const RecordEntry& e : f->entries)
+      for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) EXPECT_TRUE(e.board[x][y] >= -6 && e.board[x][y] <= 6);
+  }
+  // Random bytes are essentially never a record; only the empty file is.
+  EXPECT_GT(refused, 1900);
+}
+
+}  // namespace
+}  // namespace zarvo
