@@ -57,20 +57,28 @@ std::string header_text(std::string_view utf8) {
 
 void append_number(std::string& out, int value) { out += std::to_string(value); }
 
+// A line ends at CR LF, a lone CR or a lone LF; a last line without a line end counts.
+bool next_line(std::string_view bytes, size_t& position, std::string_view& line) {
+  if (position >= bytes.size()) return false;
+  const size_t end = bytes.find_first_of("\r\n", position);
+  if (end == std::string_view::npos) {
+    line = bytes.substr(position);
+    position = bytes.size();
+    return true;
+  }
+  line = bytes.substr(position, end - position);
+  position = end + 1;
+  if (bytes[end] == '\r' && position < bytes.size() && bytes[position] == '\n') ++position;
+  return true;
+}
+
 }  // namespace
 
-std::vector<std::string_view> split_record_lines(std::string_view bytes, size_t max_lines) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < bytes.size() && lines.size() <= max_lines; ++i) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.push_back(bytes.substr(start, i - start));
-    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < bytes.size() && lines.size() <= max_lines) lines.push_back(bytes.substr(start));
-  return lines;
+int read_record_line(RecordSource& source, std::string& 文字列) {
+  std::string_view line;
+  if (!next_line(source.bytes, source.position, line)) return 0;
+  文字列.assign(line);
+  return 1;
 }
 
 int read_record_number(std::string_view f) {
@@ -128,17 +136,15 @@ std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string&
     error_message = NOT_A_RECORD;
     return std::nullopt;
   }
-  constexpr size_t max_lines = HEADER_LINES + RECORD_FILE_MAX_ENTRIES;
-  const std::vector<std::string_view> lines = split_record_lines(bytes, max_lines);
-  if (lines.size() > max_lines) {
-    error_message = "手数が多すぎるため読み込めません（最大500手）";
-    return std::nullopt;
-  }
-
   RecordFile file;
   std::string* const header[HEADER_LINES] = {&file.title, &file.upper_name, &file.lower_name};
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
+  RecordSource source{bytes};
+  std::string line;
+  for (int i = 0; read_record_line(source, line) == 1; ++i) {
+    if (i >= HEADER_LINES + RECORD_FILE_MAX_ENTRIES) {
+      error_message = "手数が多すぎるため読み込めません（最大500手）";
+      return std::nullopt;
+    }
     if (i < HEADER_LINES) {
       if (!header_line_ok(line)) {
         error_message = NOT_A_RECORD;

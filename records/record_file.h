@@ -2,7 +2,6 @@
 // Works on whole file images; opening and writing files lives at the edge.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,10 +35,17 @@ std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string&
 // CRLF line ends.
 std::string write_record_file(const RecordFile& file);
 
+// A record file image being read line by line.
+struct RecordSource {
+  std::string_view bytes;
+  size_t position = 0;
+};
+// Reads the next line into 文字列: 1 when a line was read, 0 at the end of the
+// file, leaving 文字列 as it was. A line ends at CR LF, a lone CR or a lone LF;
+// a last line without a line end counts.
+int read_record_line(RecordSource& source, std::string& 文字列);
+
 // The reader's pieces, shared with the tests.
-// Splits at CR LF, a lone CR or a lone LF; a last line without a line end counts.
-// Stops once it holds more than max_lines lines.
-std::vector<std::string_view> split_record_lines(std::string_view bytes, size_t max_lines = SIZE_MAX);
 // Blanks, an optional '-' directly followed by ASCII digits; anything else is 0.
 int read_record_number(std::string_view field);
 // Cuts one entry line into its fields by column; missing fields are 0.

@@ -1,0 +1,112 @@
+#include "records/record_navigation.h"
+
+#include "display/board_drawing.h"
+#include "display/display_state.h"
+#include "display/marks.h"
+#include "display/texts.h"
+#include "records/record_panel.h"
+#include "shell/app.h"
+#include "shell/sound.h"
+
+namespace zarvo {
+namespace {
+
+void refuse(App& app, std::string_view title) {
+  play_sound(app, app.sounds.sound_forbidden);
+  app.platform.dialogs->message_box("できません", title, Buttons::Ok);
+}
+
+void hide_panel(App& app) {
+  show_file_lists(app, false, false, false);
+  show_record_panel(app, 1);
+}
+
+}  // namespace
+
+// A step copies a stored position: captures, castling, en passant and
+// promotion come back without any rule of their own.
+void restore_entry(App& app, int n) {
+  if (n < 0 || n > RECORD_LAST) return;
+  Board& board = app.game.board;
+  const Board& stored = app.record.record_board[n];
+  for (int x = 1; x <= BOARD_SIZE; ++x) {
+    for (int y = 1; y <= BOARD_SIZE; ++y) {
+      if (stored[x][y] == board[x][y]) continue;
+      board[x][y] = stored[x][y];
+      draw_square(app, board[x][y], x, y);
+    }
+  }
+}
+
+void AFTER_Click(App& app) {
+  GameState& g = app.game;
+  hide_panel(app);
+  if (g.move_number >= g.record_length || g.move_number >= RECORD_LAST) {
+    if (g.record_mode == 1) {
+      app.platform.dialogs->message_box("終わり", "進む", Buttons::Ok);
+    } else {
+      refuse(app, "進む");
+    }
+    return;
+  }
+  // The first mover is shown in white: a record the upper army opened swaps the colours.
+  if (g.move_number == 0 && record_piece_at(app.record, 1) >= B_PAWN) {
+    g.colors_swapped = 1;
+    draw_board(app);
+  }
+  g.move_number += 1;
+  g.selection_state = 0;
+  clear_marks(app);
+  restore_entry(app, g.move_number);
+  play_sound(app, app.sounds.sound_piece);
+  const int n = g.move_number;
+  const int piece = app.record.record_piece[n];
+  const bool upper = piece > 0;
+  show_move_caption(app, upper ? UPPER_CAPTION_X : LOWER_CAPTION_X, upper ? UPPER_CAPTION_Y : LOWER_CAPTION_Y,
+                    app.record.record_to_x[n], app.record.record_to_y[n], piece, QB_BRIGHT_WHITE);
+  show_move_number(app, n, QB_BLACK);
+  g.turn = NONE;
+}
+
+void REPLAY_Click(App& app) {
+  GameState& g = app.game;
+  hide_panel(app);
+  clear_marks(app);
+  if (g.move_number < 1) {
+    refuse(app, "戻る");
+    return;
+  }
+  g.move_number -= 1;
+  g.selection_state = 0;
+  g.mate_announced = 0;
+  restore_entry(app, g.move_number);
+  play_sound(app, app.sounds.sound_piece);
+  const int bg = app.options.current_background;
+  if (record_piece_at(app.record, g.move_number) >= B_PAWN) {
+    // The move taken back was the lower army's: its caption is on the right.
+    draw_tile(app, bg, LOWER_CAPTION_X, LOWER_CAPTION_Y);
+    draw_tile(app, bg, LOWER_CAPTION_X + 1, LOWER_CAPTION_Y);
+    draw_tile(app, bg, LOWER_CAPTION_X, LOWER_CAPTION_Y + 1);
+    draw_tile(app, bg, LOWER_CAPTION_X + 1, LOWER_CAPTION_Y + 1);
+  } else {
+    draw_tile(app, bg, UPPER_CAPTION_X, UPPER_CAPTION_Y);
+    draw_tile(app, bg, UPPER_CAPTION_X + 1, UPPER_CAPTION_Y);
+    draw_tile(app, bg, UPPER_CAPTION_X, UPPER_CAPTION_Y + 1);
+    draw_tile(app, bg, UPPER_CAPTION_X + 1, UPPER_CAPTION_Y + 1);
+    // The tiles of column 0 reach into the board's first column.
+    draw_square(app, g.board[1][2], 1, 2);
+    draw_square(app, g.board[1][3], 1, 3);
+  }
+  g.turn = NONE;
+  show_move_number(app, g.move_number, QB_BLACK);
+}
+
+void CANCEL_Click(App& app) {
+  GameState& g = app.game;
+  reset_game(app);
+  play_sound(app, app.sounds.sound_piece);
+  g.turn = NONE;
+  g.winner = NONE;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,194 @@
+#include "records/record_panel.h"
+
+#include <string>
+
+#include "records/record_file.h"
+#include "records/record_panel_seam.h"
+#include "records/record_storage.h"
+#include "shell/app.h"
+#include "shell/sound.h"
+
+namespace zarvo {
+namespace {
+
+// Where the header texts of a loaded record are printed around the board, in twips.
+constexpr double TITLE_LEFT = 800, TITLE_TOP = 6350;
+constexpr double UPPER_NAME_LEFT = 3700, UPPER_NAME_TOP = 100;
+constexpr double LOWER_NAME_LEFT = 3700, LOWER_NAME_TOP = 6350;
+constexpr double HEADER_FONT_SIZE = 12;
+
+void refuse(App& app, std::string_view text, std::string_view title) {
+  play_sound(app, app.sounds.sound_forbidden);
+  app.platform.dialogs->message_box(text, title, Buttons::Ok);
+}
+
+void print_header(App& app, const std::string& text, double left, double top) {
+  // A line the file does not have, or an empty one, prints nothing.
+  if (text.empty()) return;
+  Canvas& c = *app.platform.canvas;
+  c.set_font_size(HEADER_FONT_SIZE);
+  c.set_text_position(left, top);
+  c.print(text);
+}
+
+// Puts a checked record into the move record; nothing is touched before this.
+void take_record(App& app, const RecordFile& file) {
+  GameState& g = app.game;
+  reset_game(app);
+  g.record_mode = 1;
+  app.platform.canvas->set_fore_colour(QB_BLACK);
+  print_header(app, file.title, TITLE_LEFT, TITLE_TOP);
+  print_header(app, file.upper_name, UPPER_NAME_LEFT, UPPER_NAME_TOP);
+  print_header(app, file.lower_name, LOWER_NAME_LEFT, LOWER_NAME_TOP);
+  int n = 0;
+  for (const RecordEntry& e : file.entries) {
+    app.record.record_board[n] = e.board;
+    app.record.record_from_x[n] = e.from_x;
+    app.record.record_from_y[n] = e.from_y;
+    app.record.record_to_x[n] = e.to_x;
+    app.record.record_to_y[n] = e.to_y;
+    app.record.record_piece[n] = e.piece;
+    ++n;
+  }
+  g.move_number = 0;
+  // A file with its header lines only keeps the entry 0 reset_game stored, so
+  // that move_number never lies beyond the record.
+  g.record_length = n > 0 ? n - 1 : 0;
+}
+
+RecordFile record_to_save(App& app, RecordPanel& panel) {
+  const GameState& g = app.game;
+  RecordFile file;
+  file.title = panel.text(PanelText::Title);
+  const std::string first = panel.text(PanelText::FirstPlayer);
+  const std::string second = panel.text(PanelText::SecondPlayer);
+  // Line 2 names the upper army's player, line 3 the lower army's.
+  if (g.lower_player == FIRST) {
+    file.upper_name = second;
+    file.lower_name = first;
+  } else {
+    file.upper_name = first;
+    file.lower_name = second;
+  }
+  for (int n = 0; n <= g.move_number && n <= RECORD_LAST; ++n) {
+    RecordEntry e;
+    e.board = app.record.record_board[n];
+    e.from_x = app.record.record_from_x[n];
+    e.from_y = app.record.record_from_y[n];
+    e.to_x = app.record.record_to_x[n];
+    e.to_y = app.record.record_to_y[n];
+    e.piece = app.record.record_piece[n];
+    file.entries.push_back(e);
+  }
+  return file;
+}
+
+}  // namespace
+
+void show_file_lists(App& app, bool drives, bool folders, bool files) {
+  if (app.platform.panel) app.platform.panel->set_lists_visible(drives, folders, files);
+}
+
+void show_record_panel(App& app, int フラグ) {
+  RecordPanel* panel = app.platform.panel;
+  if (!panel) return;
+  if (フラグ == 0) {
+    panel->set_fields_visible(true);
+    return;
+  }
+  for (PanelText t : {PanelText::FileName, PanelText::Title, PanelText::FirstPlayer, PanelText::SecondPlayer})
+    panel->set_text(t, "");
+  panel->set_fields_visible(false);
+}
+
+void KIFU_READ_Click(App& app) {
+  show_file_lists(app, true, true, true);
+  show_record_panel(app, 1);
+}
+
+void KIFU_WRITE_Click(App& app) {
+  const GameState& g = app.game;
+  if (g.board_reversed == 1) {
+    refuse(app, "反転後は書き込みできません", "棋譜書込");
+    return;
+  }
+  if (g.handicap_set == 1) {
+    refuse(app, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    return;
+  }
+  show_file_lists(app, true, true, false);
+  show_record_panel(app, 0);
+}
+
+void Command1_Click(App& app) {
+  RecordPanel* panel = app.platform.panel;
+  if (!panel) return;
+  const std::string name = panel->text(PanelText::FileName);
+  if (name.empty()) {
+    refuse(app, "ﾌｧｲﾙ名が入力されていません", "  ");
+    return;
+  }
+  if (app.game.move_number < 1) {
+    refuse(app, "保存するデータがありません", "棋譜保存");
+    return;
+  }
+  if (const std::string problem = file_name_problem(name); !problem.empty()) {
+    refuse(app, problem, "棋譜保存");
+    return;
+  }
+  const std::string image = write_record_file(record_to_save(app, *panel));
+  std::string message;
+  if (!write_file_atomically(panel->file_folder(), name + std::string(RECORD_EXTENSION), image, message)) {
+    refuse(app, message, "棋譜保存");
+    return;
+  }
+  show_file_lists(app, false, false, false);
+  show_record_panel(app, 1);
+  panel->refresh_files();
+  app.platform.dialogs->message_box("棋譜を書き込みました", "  ", Buttons::Ok);
+}
+
+void File1_Click(App& app) {
+  RecordPanel* panel = app.platform.panel;
+  if (!panel) return;
+  const std::string file_name = panel->chosen_file();
+  if (file_name.empty()) return;
+  // Read and check the whole file first: a file that is refused leaves the
+  // game, the move record and the screen as they were.
+  std::string bytes, message;
+  if (!read_file_bytes(join_path(panel->file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes, message)) {
+    refuse(app, message, "棋譜");
+    return;
+  }
+  const std::optional<RecordFile> file = parse_record_file(bytes, message);
+  if (!file) {
+    refuse(app, message, "棋譜");
+    return;
+  }
+  show_file_lists(app, false, false, false);
+  take_record(app, *file);
+  Dialogs& d = *app.platform.dialogs;
+  if (file->entries.size() <= 1) {
+    d.message_box("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜", Buttons::Ok);
+    return;
+  }
+  d.message_box(" 読み込みました", "棋譜", Buttons::Ok);
+  d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok);
+}
+
+void Drive1_Change(App& app) {
+  RecordPanel* panel = app.platform.panel;
+  if (!panel) return;
+  if (!panel->set_folder(panel->chosen_drive())) {
+    app.platform.dialogs->message_box("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", Buttons::Ok);
+    return;
+  }
+  Dir1_Change(app);
+}
+
+void Dir1_Change(App& app) {
+  RecordPanel* panel = app.platform.panel;
+  if (panel) panel->set_file_folder(panel->folder());
+}
+
+}  // namespace zarvo
