@@ -5,6 +5,17 @@
 
 namespace zarvo {
 
+// One move of the upper army as the search tried it: origin, destination, the
+// piece that moves, the piece that ends on the destination (the queen of a
+// promotion) and what stood there before.
+struct Candidate {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  int moving = EMPTY;
+  int placed = EMPTY;
+  int captured = EMPTY;
+  double score = 0;
+};
+
 struct ComputerState {
   double best_score = 0;
   Board board_at_turn_start{};
@@ -19,6 +30,8 @@ struct ComputerState {
   int computer_promotion_piece = 0;  // the queen the computer promotes to
   int level = 3;                     // 1..3
   int handicap_grade = 0;            // -7..7, 0 is the even game
+  Candidate best{};                  // the move chosen by the last search
+  int best_found = 0;                // 0 when the last search met no candidate at all
 };
 
 }  // namespace zarvo
