@@ -51,6 +51,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   }
   const QPointF pos = event->position();
   Form_MouseDown(app_, button, 0, pos.x() * TWIPS_PER_PIXEL, pos.y() * TWIPS_PER_PIXEL);
+  // The canvas keeps what the click drew; show it.
+  update();
 }
 
 MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>()) {
@@ -97,6 +99,7 @@ MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>(
   view_ = new BoardView(*app_, *canvas_, this);
   setCentralWidget(view_);
   canvas_->set_view(view_);
+  if (own_dialogs_) static_cast<QtDialogs*>(own_dialogs_.get())->set_view(view_);
   install_promotion_windows(*this);
   install_record_panel(*this);
   install_version_window(*this);
@@ -144,10 +147,15 @@ void MainWindow::build_menus() {
   }
 }
 
-bool MainWindow::trigger(std::string_view name) { return menu_command(*app_, name); }
+bool MainWindow::trigger(std::string_view name) {
+  const bool known = menu_command(*app_, name);
+  if (view_) view_->update();
+  return known;
+}
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   Form_KeyDown(*app_, event->key() == Qt::Key_Escape ? KEY_ESCAPE : 0, 0);
+  if (view_) view_->update();
   QMainWindow::keyPressEvent(event);
 }
 

@@ -15,6 +15,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 }  // namespace
 
 Answer QtDialogs::message_box(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+  if (view_) view_->update();
   QMessageBox box(parent_);
   box.setWindowTitle(qs(title));
   box.setText(qs(text).replace(QChar('\r'), QChar('\n')));

@@ -14,9 +14,12 @@ class QtDialogs final : public Dialogs {
  public:
   explicit QtDialogs(QWidget* parent) : parent_(parent) {}
   Answer message_box(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
+  // The board view is brought up to date before a box covers the game.
+  void set_view(QWidget* view) { view_ = view; }
 
  private:
   QPointer<QWidget> parent_;
+  QPointer<QWidget> view_;
 };
 
 class QtClock final : public Clock {
