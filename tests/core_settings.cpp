@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include <filesystem>
+
+#include "display/display_state.h"
+#include "shell/settings.h"
+#include "shell/text_encoding.h"
+#include "tests/support/fakes.h"
+#include "tests/support/options_fakes.h"
+
+namespace zarvo {
+namespace {
+
+const std::string INI = "Zarvoチェス.ini";
+constexpr int MUSIC = 4;
+
+// The defaults as the program writes them, spelled out in Shift-JIS bytes:
+// 背景画=緑 / 移動指導=OFF / BGM=ON, each ending in CR LF.
+const std::string DEFAULT_BYTES =
+    "\x94\x77\x8C\x69\x89\xE6=\x97\xCE\r\n"
+    "\x88\xDA\x93\xAE\x8E\x77\x93\xB1=OFF\r\n"
+    "BGM=ON\r\n";
+
+class Settings : public ::testing::Test {
+ protected:
+  Settings() { app.sounds.sound_music = MUSIC; }
+
+  void write_ini(const std::string& utf8) { test::write_bytes(INI, utf8_to_cp932(utf8)); }
+  std::string ini() const { return cp932_to_utf8(test::file_bytes(INI)); }
+  bool checked(const char* item) { return t.widgets.is_checked(item); }
+  std::string checked_backgrounds() {
+    std::string out;
+    for (const char* item : {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"})
+      if (checked(item)) out += std::string(out.empty() ? "" : " ") + item;
+    return out;
+  }
+  size_t tiles_painted(const std::string& picture) const {
+    return t.canvas.matching("picture " + picture + " ").size();
+  }
+  size_t music_starts() const {
+    return std::count(t.sound.calls.begin(), t.sound.calls.end(), "dsPlayLooping " + std::to_string(MUSIC));
+  }
+
+  test::ScratchDir dir;
+  test::TestApp t;
+  App& app = t.app;
+};
+
+TEST_F(Settings, AMissingFileIsCreatedWithTheDefaultsInShiftJisAndApplied) {
+  load_settings(app);
+  EXPECT_EQ(test::file_bytes(INI), DEFAULT_BYTES);
+  EXPECT_EQ(checked_backgrounds(), "MIDORI");
+  EXPECT_FALSE(checked("SIDOU"));
+  EXPECT_TRUE(checked("BGM"));
+  EXPECT_EQ(app.options.current_background, TILE_MIDORI);
+  EXPECT_EQ(app.game.guidance_on, 0);
+  EXPECT_EQ(music_starts(), 1u);
+  // Every grid cell around the board, and none on it.
+  EXPECT_EQ(tiles_painted("HAIKEI_MIDORI"), 24u * 18u - 64u);
+  // Nothing but the settings file is left behind.
+  EXPECT_EQ(test::directory_listing(), INI);
+}
+
+TEST_F(Settings, EachBackgroundValueChoosesItsTileAndMenuItem) {
+  struct Row {
+    const char* value;
+    int kind;
+    const char* item;
+    const char* picture;
+  };
+  for (const Row& r : {Row{"緑", TILE_MIDORI, "MIDORI", "HAIKEI_MIDORI"}, Row{"竹", TILE_TAKE, "TAKE", "HAIKEI_TAKE"},
+                       Row{"畳", TILE_TATAMI, "TATAMI", "HAIKEI_TATAMI"}, Row{"宇宙", TILE_UCHU, "UCHU", "HAIKEI_UCHU"},
+                       Row{"煉瓦", TILE_RENGA, "RENGA", "HAIKEI_RENGA"}}) {
+    SCOPED_TRACE(r.value);
+    test::TestApp fresh;
+    const std::string text = std::string("背景画=") + r.value + "\r\n移動指導=OFF\r\nBGM=OFF\r\n";
+    write_ini(text);
+    load_settings(fresh.app);
+    EXPECT_EQ(fresh.app.options.current_background, r.kind);
+    for (const char* item : {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"})
+      EXPECT_EQ(fresh.widgets.is_checked(item), std::string(item) == r.item) << item;
+    EXPECT_EQ(fresh.canvas.matching(std::string("picture ") + r.picture + " ").size(), 24u * 18u - 64u);
+    // A good file is read, never rewritten.
+    EXPECT_EQ(ini(), text);
+  }
+}
+
+TEST_F(Settings, OnlyAnExactUpperCaseOnSwitchesAnOptionOn) {
+  write_ini("移動指導=ON\r\nBGM=ON\r\n");
+  load_settings(app);
+  EXPECT_TRUE(checked("SIDOU"));
+  EXPECT_EQ(app.game.guidance_on, 1);
+  EXPECT_EQ(app.options.guidance_colour, QB_BRIGHT_WHITE);
+  EXPECT_TRUE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 1u);
+
+  test::TestApp lower;
+  lower.app.options.guidance_colour = QB_BRIGHT_WHITE;
+  write_ini("移動指導=on\r\nBGM=On\r\n");
+  load_settings(lower.app);
+  EXPECT_FALSE(lower.widgets.is_checked("SIDOU"));
+  EXPECT_EQ(lower.app.game.guidance_on, 0);
+  EXPECT_EQ(lower.app.options.guidance_colour, erase_colour);
+  EXPECT_FALSE(lower.widgets.is_checked("BGM"));
+  EXPECT_TRUE(lower.sound.calls.empty());
+}
+
+TEST_F(Settings, AFileWithOnlyMusicOffLeavesNoBackgroundAndSavesNoBackgroundLine) {
+  write_ini("BGM=OFF\r\n");
+  load_settings(app);
+  EXPECT_EQ(checked_backgrounds(), "");
+  EXPECT_EQ(app.options.current_background, 0);
+  EXPECT_FALSE(checked("SIDOU"));
+  EXPECT_EQ(app.game.guidance_on, 0);
+  EXPECT_FALSE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 0u);
+  EXPECT_TRUE(t.canvas.calls.empty());
+
+  save_settings(app);
+  EXPECT_EQ(ini(), "移動指導=OFF\r\nBGM=OFF\r\n");
+}
+
+TEST_F(Settings, UnknownKeysAndValuesAreSkippedWithoutRewritingTheFile) {
+  const std::string text =
+      "背景画=青\r\n"        // not one of the five
+      "bgm=ON\r\n"           // keys are case-sensitive
+      "色=赤\r\n"
+      "BGM=ON=1\r\n"         // the value is everything after the first "="
+      "背景画=竹\r\n"
+      " 移動指導=ON\r\n";    // a blank before the key makes another key
+  write_ini(text);
+  load_settings(app);
+  EXPECT_EQ(checked_backgrounds(), "TAKE");
+  EXPECT_FALSE(checked("SIDOU"));
+  EXPECT_FALSE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 0u);
+  EXPECT_EQ(ini(), text);
+}
+
+TEST_F(Settings, TheLastLineForAnOptionWinsAndMusicSwitchedOffLaterNeverStarts) {
+  write_ini("BGM=ON\r\n背景画=畳\r\n背景画=煉瓦\r\n移動指導=ON\r\n移動指導=OFF\r\nBGM=OFF\r\n");
+  load_settings(app);
+  EXPECT_EQ(checked_backgrounds(), "RENGA");
+  EXPECT_EQ(app.options.current_background, TILE_RENGA);
+  EXPECT_FALSE(checked("SIDOU"));
+  EXPECT_FALSE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 0u);
+}
+
+TEST_F(Settings, LineEndsOfEveryKindAndBlankLinesAreRead) {
+  for (const char* text : {"背景画=宇宙\n移動指導=ON\nBGM=OFF", "背景画=宇宙\r移動指導=ON\rBGM=OFF\r",
+                           "\r\n背景画=宇宙\r\n\r\n移動指導=ON\r\nBGM=OFF\r\n\r\n"}) {
+    SCOPED_TRACE(text);
+    test::TestApp fresh;
+    write_ini(text);
+    load_settings(fresh.app);
+    EXPECT_EQ(fresh.app.options.current_background, TILE_UCHU);
+    EXPECT_TRUE(fresh.widgets.is_checked("SIDOU"));
+    EXPECT_FALSE(fresh.widgets.is_checked("BGM"));
+    EXPECT_EQ(cp932_to_utf8(test::file_bytes(INI)), text);
+  }
+}
+
+TEST_F(Settings, BytesThatAreNotShiftJisSpoilOnlyTheirOwnLine) {
+  const std::string bytes = utf8_to_cp932("背景画=") + "\xFF\xFE\r\n" + utf8_to_cp932("移動指導=ON\r\n");
+  test::write_bytes(INI, bytes);
+  load_settings(app);
+  EXPECT_EQ(checked_backgrounds(), "");
+  EXPECT_TRUE(checked("SIDOU"));
+  EXPECT_EQ(test::file_bytes(INI), bytes);
+}
+
+TEST_F(Settings, ALineWithoutAnEqualsSignReplacesTheFileWithTheDefaults) {
+  // The good lines before the broken one must not survive half-applied.
+  write_ini("背景画=煉瓦\r\n移動指導=ON\r\nこわれた行\r\nBGM=OFF\r\n");
+  load_settings(app);
+  EXPECT_EQ(test::file_bytes(INI), DEFAULT_BYTES);
+  EXPECT_EQ(checked_backgrounds(), "MIDORI");
+  EXPECT_EQ(app.options.current_background, TILE_MIDORI);
+  EXPECT_FALSE(checked("SIDOU"));
+  EXPECT_EQ(app.game.guidance_on, 0);
+  EXPECT_TRUE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 1u);
+  EXPECT_EQ(tiles_painted("HAIKEI_RENGA"), 0u);
+}
+
+TEST_F(Settings, SavingWritesBackgroundGuidanceMusicInThatOrder) {
+  t.widgets.set_checked("TATAMI", true);
+  t.widgets.set_checked("SIDOU", true);
+  t.widgets.set_checked("BGM", true);
+  save_settings(app);
+  EXPECT_EQ(ini(), "背景画=畳\r\n移動指導=ON\r\nBGM=ON\r\n");
+
+  // With several marks the first in the order 緑 竹 畳 宇宙 煉瓦 is written.
+  t.widgets.set_checked("RENGA", true);
+  t.widgets.set_checked("TAKE", true);
+  save_settings(app);
+  EXPECT_EQ(ini(), "背景画=竹\r\n移動指導=ON\r\nBGM=ON\r\n");
+  EXPECT_EQ(test::directory_listing(), INI);
+}
+
+TEST_F(Settings, ReadingAndSavingAgainGivesTheSameBytes) {
+  for (const char* text : {"背景画=煉瓦\r\n移動指導=ON\r\nBGM=OFF\r\n", "背景画=宇宙\r\n移動指導=OFF\r\nBGM=ON\r\n"}) {
+    test::TestApp fresh;
+    write_ini(text);
+    const std::string before = test::file_bytes(INI);
+    load_settings(fresh.app);
+    save_settings(fresh.app);
+    EXPECT_EQ(test::file_bytes(INI), before);
+  }
+}
+
+TEST_F(Settings, SavingKeepsAPrivateFilePrivate) {
+  load_settings(app);
+  ASSERT_EQ(::chmod(INI.c_str(), 0600), 0);
+  TATAMI_Click(app);
+  struct stat st {};
+  ASSERT_EQ(::stat(INI.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(ini(), "背景画=畳\r\n移動指導=OFF\r\nBGM=ON\r\n");
+}
+
+// Stands for a read-only folder even when the tests run as root: a folder
+// where the file should be can be neither read nor replaced.
+TEST_F(Settings, WhenTheFileCannotBeWrittenTheGameGoesOnWithTheOptionsInMemory) {
+  std::filesystem::create_directory(INI);
+  load_settings(app);
+  EXPECT_EQ(checked_backgrounds(), "MIDORI");
+  EXPECT_EQ(app.options.current_background, TILE_MIDORI);
+  EXPECT_TRUE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 1u);
+
+  TATAMI_Click(app);
+  SIDOU_Click(app);
+  BGM_Click(app);
+  EXPECT_EQ(checked_backgrounds(), "TATAMI");
+  EXPECT_EQ(app.options.current_background, TILE_TATAMI);
+  EXPECT_TRUE(checked("SIDOU"));
+  EXPECT_FALSE(checked("BGM"));
+  EXPECT_EQ(music_starts(), 1u);
+  EXPECT_TRUE(std::filesystem::is_directory(INI));
+  EXPECT_EQ(test::directory_listing(), INI);
+}
+
+TEST_F(Settings, ChoosingABackgroundChecksItSavesAndRedraws) {
+  load_settings(app);
+  t.canvas.clear();
+  UCHU_Click(app);
+  EXPECT_EQ(checked_backgrounds(), "UCHU");
+  EXPECT_EQ(app.options.current_background, TILE_UCHU);
+  EXPECT_EQ(ini(), "背景画=宇宙\r\n移動指導=OFF\r\nBGM=ON\r\n");
+  EXPECT_GE(tiles_painted("HAIKEI_UCHU"), 24u * 18u - 64u);
+  EXPECT_FALSE(t.canvas.matching("picture ZARVOCHESS").empty());
+
+  // Choosing it again still rewrites the file and redraws the window.
+  std::filesystem::remove(INI);
+  t.canvas.clear();
+  UCHU_Click(app);
+  EXPECT_EQ(checked_backgrounds(), "UCHU");
+  EXPECT_EQ(ini(), "背景画=宇宙\r\n移動指導=OFF\r\nBGM=ON\r\n");
+  EXPECT_GE(tiles_painted("HAIKEI_UCHU"), 24u * 18u - 64u);
+
+  for (auto [click, item] : {std::pair{&MIDORI_Click, "MIDORI"}, std::pair{&TATAMI_Click, "TATAMI"},
+                             std::pair{&TAKE_Click, "TAKE"}, std::pair{&RENGA_Click, "RENGA"}}) {
+    click(app);
+    EXPECT_EQ(checked_backgrounds(), item);
+  }
+  EXPECT_EQ(app.options.current_background, TILE_RENGA);
+}
+
+TEST_F(Settings, SwitchingGuidanceOffWipesEveryFrameAtOnce) {
+  load_settings(app);
+  SIDOU_Click(app);
+  EXPECT_TRUE(checked("SIDOU"));
+  EXPECT_EQ(app.game.guidance_on, 1);
+  EXPECT_EQ(app.options.guidance_colour, QB_BRIGHT_WHITE);
+  EXPECT_EQ(ini(), "背景画=緑\r\n移動指導=ON\r\nBGM=ON\r\n");
+
+  t.canvas.clear();
+  SIDOU_Click(app);
+  EXPECT_FALSE(checked("SIDOU"));
+  EXPECT_EQ(app.game.guidance_on, 0);
+  EXPECT_EQ(app.options.guidance_colour, erase_colour);
+  EXPECT_EQ(ini(), "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n");
+  const auto boxes = t.canvas.matching("box ");
+  ASSERT_EQ(boxes.size(), 64u);
+  // Column by column, each square's frame in the grid green.
+  EXPECT_EQ(boxes.front(), "box 1660 740 2320 1410 2");
+  EXPECT_EQ(boxes[1], "box 1660 1410 2320 2080 2");
+  EXPECT_EQ(boxes.back(), "box 6280 5430 6940 6100 2");
+  ASSERT_FALSE(t.canvas.calls.empty());
+  EXPECT_EQ(t.canvas.calls.back(), "refresh");
+}
+
+TEST_F(Settings, MusicOnAndOffAgainLeavesTheFileAsItWas) {
+  load_settings(app);
+  const std::string before = test::file_bytes(INI);
+  t.sound.calls.clear();
+  BGM_Click(app);
+  EXPECT_FALSE(checked("BGM"));
+  EXPECT_EQ(ini(), "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n");
+  BGM_Click(app);
+  EXPECT_TRUE(checked("BGM"));
+  EXPECT_EQ(test::file_bytes(INI), before);
+  EXPECT_EQ(t.sound.calls, (std::vector<std::string>{"dsStop 4", "dsPlayLooping 4"}));
+}
+
+}  // namespace
+}  // namespace zarvo
