@@ -1,20 +1,26 @@
 #include "shell/qt_sound.h"
 
-namespace zarvo {
+#include "shell/sound_library/zarvo_sound.h"
 
-// Until the sound library is linked, the game stays silent.
-std::unique_ptr<SoundLibrary> make_library_sound() {
-  class Silent final : public SoundLibrary {
-   public:
-    int32_t dsInitialize(intptr_t) override { return 0; }
-    void dsTerminate(int32_t) override {}
-    int32_t dsCreateDSB(int32_t, const void*, int32_t) override { return 0; }
-    void dsFree(int32_t) override {}
-    void dsPlay(int32_t) override {}
-    void dsPlayLooping(int32_t) override {}
-    void dsStop(int32_t) override {}
-  };
-  return std::make_unique<Silent>();
-}
+namespace zarvo {
+namespace {
+
+class LibrarySound final : public SoundLibrary {
+ public:
+  // The library keeps 32-bit handles; the window handle is not used by it.
+  int32_t dsInitialize(intptr_t window) override { return ::dsInitialize(static_cast<int32_t>(window)); }
+  void dsTerminate(int32_t device) override { ::dsTerminate(device); }
+  int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags) override {
+    return ::dsCreateDSB(device, wav, flags);
+  }
+  void dsFree(int32_t id) override { ::dsFree(id); }
+  void dsPlay(int32_t id) override { ::dsPlay(id); }
+  void dsPlayLooping(int32_t id) override { ::dsPlayLooping(id); }
+  void dsStop(int32_t id) override { ::dsStop(id); }
+};
+
+}  // namespace
+
+std::unique_ptr<SoundLibrary> make_library_sound() { return std::make_unique<LibrarySound>(); }
 
 }  // namespace zarvo

@@ -7,6 +7,7 @@
 
 namespace zarvo {
 
+// Forwards every call to the ds* functions of the zarvosound library.
 std::unique_ptr<SoundLibrary> make_library_sound();
 
 }  // namespace zarvo

@@ -1,0 +1,348 @@
+// The sound library heard through SDL's disk driver: the mixed output goes to a
+// raw file (signed 16-bit stereo at 44.1 kHz, as the library opens the device),
+// which the tests read back to tell sound from silence.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shell/sound_library/zarvo_sound.h"
+
+namespace {
+
+constexpr int RATE = 44100;
+constexpr size_t FRAME_BYTES = 4;  // two 16-bit channels
+
+void put16(std::vector<uint8_t>& v, uint32_t x) {
+  v.push_back(x & 0xff);
+  v.push_back((x >> 8) & 0xff);
+}
+void put32(std::vector<uint8_t>& v, uint32_t x) {
+  put16(v, x & 0xffff);
+  put16(v, x >> 16);
+}
+void put_tag(std::vector<uint8_t>& v, const char* tag) {
+  for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
+}
+
+// A mono 16-bit PCM wave file image holding a sine tone.
+std::vector<uint8_t> tone_wav(double seconds, double hz, int amplitude = 12000, int rate = RATE) {
+  const auto frames = static_cast<uint32_t>(seconds * rate);
+  std::vector<uint8_t> v;
+  v.reserve(44 + frames * 2);
+  put_tag(v, "RIFF");
+  put32(v, 36 + frames * 2);
+  put_tag(v, "WAVE");
+  put_tag(v, "fmt ");
+  put32(v, 16);
+  put16(v, 1);  // PCM
+  put16(v, 1);  // mono
+  put32(v, rate);
+  put32(v, rate * 2);
+  put16(v, 2);
+  put16(v, 16);
+  put_tag(v, "data");
+  put32(v, frames * 2);
+  for (uint32_t i = 0; i < frames; ++i) {
+    const auto s = static_cast<int16_t>(std::lround(amplitude * std::sin(2 * M_PI * hz * i / rate)));
+    put16(v, static_cast<uint16_t>(s));
+  }
+  return v;
+}
+
+using Clock = std::chrono::steady_clock;
+
+class DiskOutput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = std::filesystem::temp_directory_path() /
+            ("zarvo_sound_" + std::to_string(getpid()) + "_" + info->name() + ".raw");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
+    device_ = dsInitialize(0);
+    ASSERT_NE(device_, 0) << "SDL's disk audio driver did not open";
+  }
+  void TearDown() override {
+    dsTerminate(device_);
+    std::error_code ec;
+    std::filesystem::remove(path_, ec);
+  }
+
+  size_t output_bytes() const {
+    std::error_code ec;
+    const auto n = std::filesystem::file_size(path_, ec);
+    return ec ? 0 : static_cast<size_t>(n) / FRAME_BYTES * FRAME_BYTES;
+  }
+
+  // Samples written from byte `from` on: left, right, left, right ...
+  std::vector<int16_t> samples_from(size_t from) const {
+    std::ifstream in(path_, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(from));
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<int16_t> out(bytes.size() / 2);
+    std::memcpy(out.data(), bytes.data(), out.size() * 2);
+    return out;
+  }
+
+  // Waits until the output holds `seconds` of sound past byte `from`; returns the
+  // samples of exactly that stretch.
+  std::vector<int16_t> next(size_t from, double seconds) const {
+    const size_t want = static_cast<size_t>(seconds * RATE) * FRAME_BYTES;
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    while (output_bytes() < from + want && Clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::vector<int16_t> s = samples_from(from);
+    EXPECT_GE(s.size() * 2, want) << "the audio thread stopped writing";
+    if (s.size() * 2 > want) s.resize(want / 2);
+    return s;
+  }
+
+  // The output from now on: after a change, a little is let through first so that
+  // what the mixer had already made before the change does not count.
+  std::vector<int16_t> listen(double seconds) const {
+    const size_t settle = output_bytes() + static_cast<size_t>(0.1 * RATE) * FRAME_BYTES;
+    next(settle, 0);
+    return next(settle, seconds);
+  }
+
+  static int peak(const std::vector<int16_t>& s, int channel = -1) {
+    int p = 0;
+    for (size_t i = 0; i < s.size(); ++i)
+      if (channel < 0 || static_cast<int>(i % 2) == channel) p = std::max(p, std::abs(int{s[i]}));
+    return p;
+  }
+
+  // Rising zero crossings of the left channel per second: the tone's pitch.
+  static double pitch(const std::vector<int16_t>& s) {
+    int crossings = 0;
+    for (size_t i = 2; i < s.size(); i += 2)
+      if (s[i - 2] < 0 && s[i] >= 0) ++crossings;
+    return crossings / (s.size() / 2.0 / RATE);
+  }
+
+  // Creates a buffer from a copy that is wiped and freed right after the call,
+  // as the game does with its file contents.
+  int32_t create(std::vector<uint8_t> image, int32_t flags) {
+    const int32_t id = dsCreateDSB(device_, image.data(), flags);
+    std::fill(image.begin(), image.end(), 0xAB);
+    image.clear();
+    image.shrink_to_fit();
+    return id;
+  }
+
+  std::filesystem::path path_;
+  int32_t device_ = 0;
+};
+
+TEST_F(DiskOutput, AnEffectIsHeardUntilItIsStoppedAndSilenceFollows) {
+  EXPECT_EQ(peak(listen(0.1)), 0) << "the device is silent before anything plays";
+  const int32_t id = create(tone_wav(3.0, 441), ZARVO_DSB_EFFECT);
+  ASSERT_NE(id, 0);
+  dsPlay(id);
+  const std::vector<int16_t> heard = listen(0.2);
+  EXPECT_GT(peak(heard, 0), 8000);
+  EXPECT_GT(peak(heard, 1), 8000);
+  EXPECT_NEAR(pitch(heard), 441, 15);
+  dsStop(id);
+  EXPECT_EQ(peak(listen(0.3)), 0);
+}
+
+TEST_F(DiskOutput, AnEffectPlaysOnceAndALoopedOneGoesOnUntilStopped) {
+  const int32_t id = create(tone_wav(0.1, 441), ZARVO_DSB_EFFECT);
+  ASSERT_NE(id, 0);
+  dsPlay(id);
+  listen(0.2);
+  EXPECT_EQ(peak(listen(0.2)), 0) << "a 0.1 s effect is over after 0.3 s";
+  dsPlayLooping(id);
+  listen(0.3);
+  EXPECT_GT(peak(listen(0.3)), 8000) << "a looping effect still sounds after several lengths";
+  dsStop(id);
+  EXPECT_EQ(peak(listen(0.2)), 0);
+}
+
+TEST_F(DiskOutput, MusicLoopsAndStopsAndCanBeStartedAgain) {
+  const int32_t music = create(tone_wav(0.15, 441, 12000, 22050), ZARVO_DSB_MUSIC);
+  ASSERT_NE(music, 0);
+  dsPlayLooping(music);
+  listen(0.4);
+  const std::vector<int16_t> later = listen(0.3);
+  EXPECT_GT(peak(later), 8000) << "the music still plays after it ran through twice";
+  EXPECT_NEAR(pitch(later), 441, 15) << "a 22.05 kHz file plays at its own pitch";
+  // Asking again while it loops does not break it.
+  dsPlayLooping(music);
+  EXPECT_GT(peak(listen(0.2)), 8000);
+  dsStop(music);
+  EXPECT_EQ(peak(listen(0.3)), 0);
+  dsPlayLooping(music);
+  EXPECT_GT(peak(listen(0.2)), 8000);
+}
+
+TEST_F(DiskOutput, EffectsMixWithEachOtherAndWithTheMusic) {
+  const int32_t low = create(tone_wav(2.0, 441, 6000), ZARVO_DSB_EFFECT);
+  const int32_t music = create(tone_wav(2.0, 441, 6000), ZARVO_DSB_MUSIC);
+  ASSERT_NE(low, 0);
+  ASSERT_NE(music, 0);
+  dsPlay(low);
+  const int one = peak(listen(0.2));
+  EXPECT_GT(one, 4000);
+  EXPECT_LT(one, 7000);
+  dsPlay(low);
+  dsPlay(music);
+  // Three instances of the same tone: whatever their phases, more than one alone.
+  EXPECT_GT(peak(listen(0.2)), one + 2000);
+  dsStop(low);
+  const int music_alone = peak(listen(0.2));
+  EXPECT_GT(music_alone, 4000);
+  EXPECT_LT(music_alone, 7000);
+  dsStop(music);
+}
+
+TEST_F(DiskOutput, ZeroAndStaleIdsAndDevicesAreHarmless) {
+  const std::vector<uint8_t> wav = tone_wav(1.0, 441);
+  EXPECT_EQ(dsCreateDSB(0, wav.data(), ZARVO_DSB_EFFECT), 0);
+  EXPECT_EQ(dsCreateDSB(device_ + 1, wav.data(), ZARVO_DSB_EFFECT), 0);
+  EXPECT_EQ(dsCreateDSB(device_, nullptr, ZARVO_DSB_EFFECT), 0);
+  EXPECT_EQ(dsCreateResDSB(0, "none.wav", ZARVO_DSB_EFFECT), 0);
+  for (int32_t id : {0, 12345}) {
+    dsPlay(id);
+    dsPlayPan(id, 5000);
+    dsPlayEx(id, -100, 100, 22050);
+    dsPlayLooping(id);
+    dsPlayLoopingEx(id, -100, 100, 22050);
+    dsSetVolume(id, -500);
+    dsSetPan(id, -500);
+    dsSetFrequency(id, 8000);
+    dsStop(id);
+    dsFree(id);
+  }
+  dsTerminate(0);
+  EXPECT_EQ(peak(listen(0.2)), 0);
+
+  const int32_t id = create(wav, ZARVO_DSB_EFFECT);
+  ASSERT_NE(id, 0) << "the device is still open after dsTerminate(0)";
+  dsFree(id);
+  dsPlay(id);
+  dsFree(id);
+  EXPECT_EQ(peak(listen(0.2)), 0) << "a freed buffer plays nothing";
+  EXPECT_EQ(dsInitialize(0), device_) << "an open device is handed out again";
+}
+
+TEST_F(DiskOutput, OnlyCompleteWaveImagesBecomeBuffers) {
+  std::vector<uint8_t> not_riff = tone_wav(0.1, 441);
+  std::memcpy(not_riff.data(), "RIFX", 4);
+  EXPECT_EQ(dsCreateDSB(device_, not_riff.data(), ZARVO_DSB_EFFECT), 0);
+
+  std::vector<uint8_t> not_wave = tone_wav(0.1, 441);
+  std::memcpy(not_wave.data() + 8, "AVI ", 4);
+  EXPECT_EQ(dsCreateDSB(device_, not_wave.data(), ZARVO_DSB_EFFECT), 0);
+
+  // A RIFF WAVE header over chunks that are not sound.
+  std::vector<uint8_t> no_format;
+  put_tag(no_format, "RIFF");
+  put32(no_format, 4 + 8 + 4);
+  put_tag(no_format, "WAVE");
+  put_tag(no_format, "junk");
+  put32(no_format, 4);
+  put32(no_format, 0);
+  EXPECT_EQ(dsCreateDSB(device_, no_format.data(), ZARVO_DSB_EFFECT), 0);
+  EXPECT_EQ(dsCreateDSB(device_, no_format.data(), ZARVO_DSB_MUSIC), 0);
+}
+
+TEST_F(DiskOutput, NamedWaveFilesLoadAndTruncatedOnesAreRefused) {
+  const std::filesystem::path file = path_.string() + ".wav";
+  const std::vector<uint8_t> wav = tone_wav(2.0, 441);
+  {
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(wav.data()), static_cast<std::streamsize>(wav.size()));
+  }
+  const int32_t id = dsCreateResDSB(device_, file.c_str(), ZARVO_DSB_EFFECT);
+  ASSERT_NE(id, 0);
+  dsPlay(id);
+  EXPECT_GT(peak(listen(0.2)), 8000);
+  dsStop(id);
+
+  std::filesystem::resize_file(file, wav.size() / 2);
+  EXPECT_EQ(dsCreateResDSB(device_, file.c_str(), ZARVO_DSB_EFFECT), 0);
+  EXPECT_EQ(dsCreateResDSB(device_, (path_.string() + ".missing.wav").c_str(), ZARVO_DSB_EFFECT), 0);
+  std::filesystem::remove(file);
+}
+
+TEST_F(DiskOutput, VolumePanAndFrequencyShapeWhatIsHeard) {
+  const int32_t id = create(tone_wav(3.0, 441), ZARVO_DSB_EFFECT);
+  ASSERT_NE(id, 0);
+  dsPlayLooping(id);
+  const int full = peak(listen(0.2));
+
+  // -6 dB is about half the amplitude, and it reaches the instance already playing.
+  dsSetVolume(id, -600);
+  const int half = peak(listen(0.2));
+  EXPECT_NEAR(half, full / 2, full / 8);
+  dsSetVolume(id, -10000);
+  EXPECT_EQ(peak(listen(0.2)), 0);
+  dsSetVolume(id, 0);
+
+  dsSetPan(id, 10000);
+  const std::vector<int16_t> right = listen(0.2);
+  EXPECT_EQ(peak(right, 0), 0);
+  EXPECT_GT(peak(right, 1), full * 3 / 4);
+  dsSetPan(id, -10000);
+  const std::vector<int16_t> left = listen(0.2);
+  EXPECT_GT(peak(left, 0), full * 3 / 4);
+  EXPECT_EQ(peak(left, 1), 0);
+  dsStop(id);
+
+  // Played at twice its recorded rate the tone is an octave higher.
+  dsPlayEx(id, 0, 0, 2 * RATE);
+  EXPECT_NEAR(pitch(listen(0.2)), 882, 25);
+  dsStop(id);
+  dsSetFrequency(id, 0);
+  dsPlay(id);
+  EXPECT_NEAR(pitch(listen(0.2)), 441, 15);
+  dsStop(id);
+}
+
+TEST(SoundDevice, ClosedDeviceRefusesEverythingQuietly) {
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  const std::string file = (std::filesystem::temp_directory_path() / ("zarvo_sound_closed_" + std::to_string(getpid()) + ".raw")).string();
+  setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+  const int32_t device = dsInitialize(0);
+  ASSERT_NE(device, 0);
+  const std::vector<uint8_t> wav = tone_wav(0.2, 441);
+  const int32_t id = dsCreateDSB(device, wav.data(), ZARVO_DSB_EFFECT);
+  ASSERT_NE(id, 0);
+  dsTerminate(device);
+  dsPlay(id);
+  dsFree(id);
+  dsTerminate(device);
+  EXPECT_EQ(dsCreateDSB(device, wav.data(), ZARVO_DSB_EFFECT), 0) << "a closed handle creates nothing";
+
+  const int32_t again = dsInitialize(0);
+  ASSERT_NE(again, 0);
+  EXPECT_NE(again, device) << "a reopened device gets a new handle";
+  EXPECT_EQ(dsCreateDSB(device, wav.data(), ZARVO_DSB_EFFECT), 0) << "the old handle stays dead";
+  dsTerminate(again);
+  std::filesystem::remove(file);
+}
+
+// An unknown driver stands for a machine without audio.
+TEST(SoundDevice, NoAudioDeviceGivesHandleZero) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  EXPECT_EQ(dsInitialize(0), 0);
+  const std::vector<uint8_t> wav = tone_wav(0.2, 441);
+  EXPECT_EQ(dsCreateDSB(0, wav.data(), ZARVO_DSB_EFFECT), 0);
+  dsTerminate(0);
+}
+
+}  // namespace
