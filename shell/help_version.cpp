@@ -1,0 +1,65 @@
+#include "shell/help_version.h"
+
+#include <filesystem>
+
+#include "records/record_panel.h"
+#include "shell/app.h"
+#include "shell/sound.h"
+#include "shell/version_window.h"
+
+namespace zarvo {
+namespace {
+
+constexpr std::string_view HELP_PAGE = "Zarvoチェス.htm";
+constexpr std::string_view HOME_PAGE = "Zarvoチェス.htm#about";
+
+// A page beside the program, with an optional "#fragment", as a file address.
+std::string page_url(const App& app, std::string_view page) {
+  const size_t hash = page.find('#');
+  const std::string_view file = page.substr(0, hash);
+  std::error_code ec;
+  std::filesystem::path dir =
+      app.program_dir.empty() ? std::filesystem::current_path(ec) : std::filesystem::path(app.program_dir);
+  dir = std::filesystem::absolute(dir, ec);
+  std::string url = file_url((dir / std::filesystem::path(std::string(file))).string());
+  if (hash != std::string_view::npos) url += page.substr(hash);
+  return url;
+}
+
+}  // namespace
+
+std::string file_url(std::string_view absolute_path) {
+  static constexpr char HEX[] = "0123456789ABCDEF";
+  std::string url = "file://";
+  for (const char ch : absolute_path) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+                       c == '.' || c == '_' || c == '~' || c == '/';
+    if (plain) {
+      url += ch;
+    } else {
+      url += '%';
+      url += HEX[c >> 4];
+      url += HEX[c & 0x0F];
+    }
+  }
+  return url;
+}
+
+std::string help_page_url(const App& app) { return page_url(app, HELP_PAGE); }
+
+std::string home_page_url(const App& app) { return page_url(app, HOME_PAGE); }
+
+// The browser runs on its own; a missing browser or page is not reported.
+void KAISETU_Click(App& app) { app.platform.browser->open(help_page_url(app)); }
+
+void VER_Click(App& app) {
+  show_file_lists(app, false, false, false);
+  show_record_panel(app, 1);
+  play_sound(app, app.sounds.sound_other);
+  if (app.platform.version) app.platform.version->show_modal();
+}
+
+bool Form4_Command1_Click(App& app) { return app.platform.browser->open(home_page_url(app)); }
+
+}  // namespace zarvo

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "shell/help_version.h"
+#include "shell/version_window.h"
+#include "tests/support/fakes.h"
+#include "tests/support/options_fakes.h"
+
+namespace zarvo {
+namespace {
+
+TEST(HelpPage, FileAddressesArePercentEncodedUtf8) {
+  EXPECT_EQ(file_url("/opt/zarvo/Zarvoチェス.htm"), "file:///opt/zarvo/Zarvo%E3%83%81%E3%82%A7%E3%82%B9.htm");
+  // Characters that would end or change the address are escaped.
+  EXPECT_EQ(file_url("/home/a b/#1 100%?x=y&z/[c]~_-.htm"),
+            "file:///home/a%20b/%231%20100%25%3Fx%3Dy%26z/%5Bc%5D~_-.htm");
+}
+
+TEST(HelpPage, KaisetuOpensTheHelpPageBesideTheProgram) {
+  test::TestApp t;
+  t.app.program_dir = "/usr/share/ゲーム/zarvo chess";
+  KAISETU_Click(t.app);
+  ASSERT_EQ(t.browser.urls.size(), 1u);
+  EXPECT_EQ(t.browser.urls[0],
+            "file:///usr/share/%E3%82%B2%E3%83%BC%E3%83%A0/zarvo%20chess/Zarvo%E3%83%81%E3%82%A7%E3%82%B9.htm");
+}
+
+TEST(HelpPage, ARelativeProgramFolderIsMadeAbsolute) {
+  test::ScratchDir dir;
+  test::TestApp t;
+  t.app.program_dir = "bin";
+  EXPECT_EQ(help_page_url(t.app), file_url(dir.path() + "/bin/Zarvoチェス.htm"));
+  t.app.program_dir.clear();
+  EXPECT_EQ(help_page_url(t.app), file_url(dir.path() + "/Zarvoチェス.htm"));
+}
+
+TEST(HelpPage, ABrowserThatFailsIsNotReported) {
+  test::TestApp t;
+  t.app.program_dir = "/opt/zarvo";
+  t.browser.answer = false;
+  KAISETU_Click(t.app);
+  EXPECT_EQ(t.browser.urls.size(), 1u);
+  EXPECT_TRUE(t.dialogs.messages.empty());
+  EXPECT_TRUE(t.sound.calls.empty());
+}
+
+TEST(VersionWindow, PlaysItsSoundThenShowsFormFour) {
+  test::TestApp t;
+  t.app.sounds.sound_other = 7;
+  test::RecordingVersionWindow form4;
+  t.app.platform.version = &form4;
+  std::vector<std::string> sound_when_shown;
+  form4.on_show = [&] { sound_when_shown = t.sound.calls; };
+  VER_Click(t.app);
+  EXPECT_EQ(form4.shown, 1);
+  EXPECT_EQ(sound_when_shown, std::vector<std::string>{"dsPlay 7"});
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST(VersionWindow, WithoutAWindowOnlyTheSoundPlays) {
+  test::TestApp t;
+  t.app.sounds.sound_other = 7;
+  VER_Click(t.app);
+  EXPECT_EQ(t.sound.calls, std::vector<std::string>{"dsPlay 7"});
+}
+
+TEST(VersionWindow, HomePageButtonClosesOnlyWhenTheBrowserOpened) {
+  test::TestApp t;
+  t.app.program_dir = "/opt/zarvo";
+  EXPECT_TRUE(Form4_Command1_Click(t.app));
+  t.browser.answer = false;
+  EXPECT_FALSE(Form4_Command1_Click(t.app));
+  const std::string home = "file:///opt/zarvo/Zarvo%E3%83%81%E3%82%A7%E3%82%B9.htm#about";
+  EXPECT_EQ(t.browser.urls, (std::vector<std::string>{home, home}));
+  EXPECT_EQ(home_page_url(t.app), home);
+}
+
+}  // namespace
+}  // namespace zarvo
