@@ -1,0 +1,258 @@
+#include "records/qt_record_panel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <QStyle>
+
+#include "display/qt_canvas.h"
+#include "records/record_panel.h"
+#include "records/record_storage.h"
+#include "shell/app.h"
+#include "shell/qt_installers.h"
+#include "shell/qt_main_window.h"
+
+namespace zarvo {
+namespace {
+
+QRect twips(int left, int top, int width, int height) {
+  return QRect(left / TWIPS_PER_PIXEL, top / TWIPS_PER_PIXEL, width / TWIPS_PER_PIXEL, height / TWIPS_PER_PIXEL);
+}
+
+// Paths cross the seam as the file system's own bytes.
+std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString from_native(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// The caption control array Label1(0..3) and the field each one names.
+struct Caption {
+  const char* text;
+  int top;
+  PanelText field;
+  const char* field_name;
+};
+constexpr Caption CAPTIONS[4] = {
+    {"ﾌｧｲﾙ名 ：", 3120, PanelText::FileName, "Text1"},
+    {"後    手 ：", 2880, PanelText::SecondPlayer, "Text4"},
+    {"先    手 ：", 2640, PanelText::FirstPlayer, "Text3"},
+    {"対 局 名：", 2400, PanelText::Title, "Text2"},
+};
+
+constexpr int FOLDER_PATH_ROLE = Qt::UserRole;
+constexpr int FILE_NAME_ROLE = Qt::UserRole;
+
+}  // namespace
+
+QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
+    : QObject(view),
+      app_(app),
+      drive1_(new QComboBox(view)),
+      dir1_(new QListWidget(view)),
+      file1_(new QListWidget(view)),
+      command1_(new QPushButton(QStringLiteral("RETURN"), view)) {
+  QFont font(window_font_family());
+  font.setPixelSize(12);
+
+  drive1_->setObjectName(QStringLiteral("Drive1"));
+  drive1_->setGeometry(twips(240, 360, 2535, 300));
+  dir1_->setObjectName(QStringLiteral("Dir1"));
+  dir1_->setGeometry(twips(240, 600, 2535, 1710));
+  file1_->setObjectName(QStringLiteral("File1"));
+  file1_->setGeometry(twips(240, 2280, 2535, 930));
+  for (int i = 0; i < 4; ++i) {
+    const Caption& c = CAPTIONS[i];
+    QLabel* label = new QLabel(QString::fromUtf8(c.text), view);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    label->setGeometry(twips(120, c.top, 855, 255));
+    label->setAutoFillBackground(true);
+    labels_[static_cast<size_t>(i)] = label;
+    QLineEdit* edit = new QLineEdit(view);
+    edit->setObjectName(QString::fromUtf8(c.field_name));
+    edit->setGeometry(twips(960, c.top, 2295, 270));
+    edit->setTextMargins(0, 0, 0, 0);
+    texts_[static_cast<size_t>(c.field)] = edit;
+  }
+  command1_->setObjectName(QStringLiteral("Command1"));
+  command1_->setGeometry(twips(3360, 3000, 855, 375));
+
+  for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_}) w->setFont(font);
+  for (QLabel* l : labels_) l->setFont(font);
+  for (QLineEdit* e : texts_) {
+    e->setFont(font);
+    e->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
+  }
+
+  // Start-up: the lists show the current directory.
+  dir_path_ = QDir::currentPath();
+  file_path_ = dir_path_;
+  fill_drives();
+  list_folders();
+  refresh_files();
+
+  connect(drive1_, &QComboBox::activated, this, [this](int) { Drive1_Change(app_); });
+  connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { folder_activated(item); });
+  connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(app_); });
+  connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(app_); });
+
+  set_lists_visible(false, false, false);
+  set_fields_visible(false);
+}
+
+QStringList QtRecordPanel::drive_roots() {
+  QStringList roots = {QStringLiteral("/")};
+  const QString home = QDir::homePath();
+  if (home != QStringLiteral("/")) roots << home;
+  const auto add = [&roots](const QString& path) {
+    if (!roots.contains(path)) roots << path;
+  };
+  // Mount points of removable media, mounted or not: an empty one answers "not ready".
+  for (const QString& base : {QStringLiteral("/media"), QStringLiteral("/mnt"), QStringLiteral("/run/media")}) {
+    const QDir dir(base);
+    for (const QFileInfo& fi : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+      add(fi.absoluteFilePath());
+      // /media/<user>/<volume> and /run/media/<user>/<volume>
+      if (fi.fileName() == qEnvironmentVariable("USER") || base == QStringLiteral("/run/media")) {
+        for (const QFileInfo& sub : QDir(fi.absoluteFilePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+          add(sub.absoluteFilePath());
+      }
+    }
+  }
+  for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+    const QString root = v.rootPath();
+    if (root.startsWith(QStringLiteral("/media/")) || root.startsWith(QStringLiteral("/mnt/")) ||
+        root.startsWith(QStringLiteral("/run/media/")))
+      add(root);
+  }
+  return roots;
+}
+
+void QtRecordPanel::fill_drives() {
+  drive1_->clear();
+  volumes_.clear();
+  const QStringList roots = drive_roots();
+  int chosen = 0;
+  qsizetype best = -1;
+  for (const QString& root : roots) {
+    if (root != QStringLiteral("/") && root != QDir::homePath()) volumes_.insert(root);
+    drive1_->addItem(root, root);
+    // The drive of the current directory is the one shown at start-up.
+    const QString prefix = root.endsWith('/') ? root : root + '/';
+    if ((dir_path_ == root || dir_path_.startsWith(prefix)) && root.size() > best) {
+      best = root.size();
+      chosen = drive1_->count() - 1;
+    }
+  }
+  drive1_->setCurrentIndex(chosen);
+}
+
+bool QtRecordPanel::ready(const QString& path) const {
+  const QFileInfo fi(path);
+  if (!fi.isDir() || !fi.isReadable() || !fi.isExecutable()) return false;
+  if (!volumes_.contains(path)) return true;
+  // A volume must really be mounted there, not just have its empty mount point.
+  const QStorageInfo storage(path);
+  return storage.isValid() && storage.isReady() && QDir::cleanPath(storage.rootPath()) == QDir::cleanPath(path);
+}
+
+// Like the classic folder list: the path from the root down to the open
+// folder, then the folders inside it, indented by depth.
+void QtRecordPanel::list_folders() {
+  dir1_->clear();
+  const QStyle* style = dir1_->style();
+  const QIcon open_icon = style->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed_icon = style->standardIcon(QStyle::SP_DirClosedIcon);
+  QStringList chain;
+  for (QDir d(dir_path_);;) {
+    chain.prepend(d.absolutePath());
+    if (d.isRoot() || !d.cdUp()) break;
+  }
+  int depth = 0;
+  for (const QString& path : chain) {
+    const QString name = depth == 0 ? path : QFileInfo(path).fileName();
+    auto* item = new QListWidgetItem(open_icon, QString(depth * 2, QChar(' ')) + name, dir1_);
+    item->setData(FOLDER_PATH_ROLE, path);
+    ++depth;
+  }
+  dir1_->setCurrentRow(dir1_->count() - 1);
+  const QDir here(dir_path_);
+  for (const QFileInfo& fi : here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, QChar(' ')) + fi.fileName(), dir1_);
+    item->setData(FOLDER_PATH_ROLE, fi.absoluteFilePath());
+  }
+}
+
+void QtRecordPanel::folder_activated(QListWidgetItem* item) {
+  if (!item) return;
+  const QString path = item->data(FOLDER_PATH_ROLE).toString();
+  if (path == dir_path_) return;
+  if (!set_folder(native(path))) {
+    app_.platform.dialogs->message_box("ﾌｫﾙﾀﾞを開けません", "ｴﾗｰ", Buttons::Ok);
+    return;
+  }
+  Dir1_Change(app_);
+}
+
+void QtRecordPanel::set_lists_visible(bool drives, bool folders, bool files) {
+  drive1_->setVisible(drives);
+  dir1_->setVisible(folders);
+  file1_->setVisible(files);
+}
+
+void QtRecordPanel::set_fields_visible(bool visible) {
+  for (QLabel* l : labels_) l->setVisible(visible);
+  for (QLineEdit* e : texts_) e->setVisible(visible);
+  command1_->setVisible(visible);
+}
+
+std::string QtRecordPanel::text(PanelText t) { return field(t)->text().toStdString(); }
+
+void QtRecordPanel::set_text(PanelText t, std::string_view s) {
+  field(t)->setText(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+}
+
+std::vector<std::string> QtRecordPanel::drives() {
+  std::vector<std::string> out;
+  for (int i = 0; i < drive1_->count(); ++i) out.push_back(native(drive1_->itemData(i).toString()));
+  return out;
+}
+
+std::string QtRecordPanel::chosen_drive() { return native(drive1_->currentData().toString()); }
+
+std::string QtRecordPanel::folder() { return native(dir_path_); }
+
+bool QtRecordPanel::set_folder(const std::string& path) {
+  const QString p = QDir::cleanPath(from_native(path));
+  if (!ready(p)) return false;
+  dir_path_ = QFileInfo(p).absoluteFilePath();
+  list_folders();
+  return true;
+}
+
+std::string QtRecordPanel::file_folder() { return native(file_path_); }
+
+void QtRecordPanel::set_file_folder(const std::string& path) {
+  file_path_ = from_native(path);
+  refresh_files();
+}
+
+std::string QtRecordPanel::chosen_file() {
+  const QListWidgetItem* item = file1_->currentItem();
+  return item ? native(item->data(FILE_NAME_ROLE).toString()) : std::string();
+}
+
+void QtRecordPanel::refresh_files() {
+  file1_->clear();
+  const QDir dir(file_path_);
+  const QString pattern = QString::fromUtf8(RECORD_PATTERN.data(), static_cast<qsizetype>(RECORD_PATTERN.size()));
+  for (const QFileInfo& fi : dir.entryInfoList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+    auto* item = new QListWidgetItem(fi.fileName(), file1_);
+    item->setData(FILE_NAME_ROLE, fi.fileName());
+  }
+}
+
+void install_record_panel(MainWindow& window) {
+  auto* panel = new QtRecordPanel(window.app(), window.board_view());
+  window.app().platform.panel = panel;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,68 @@
+// The record panel as real controls on the board view: a drive list, a folder
+// list, a file list of "*.棋譜", four captioned text fields and RETURN.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QObject>
+#include <QPushButton>
+#include <QSet>
+#include <array>
+
+#include "records/record_panel_seam.h"
+
+namespace zarvo {
+
+struct App;
+class MainWindow;
+
+class QtRecordPanel final : public QObject, public RecordPanel {
+  Q_OBJECT
+
+ public:
+  QtRecordPanel(App& app, QWidget* board_view);
+
+  void set_lists_visible(bool drives, bool folders, bool files) override;
+  void set_fields_visible(bool visible) override;
+  std::string text(PanelText field) override;
+  void set_text(PanelText field, std::string_view text) override;
+  std::vector<std::string> drives() override;
+  std::string chosen_drive() override;
+  std::string folder() override;
+  bool set_folder(const std::string& path) override;
+  std::string file_folder() override;
+  void set_file_folder(const std::string& path) override;
+  std::string chosen_file() override;
+  void refresh_files() override;
+
+  QComboBox* drive_list() const { return drive1_; }
+  QListWidget* folder_list() const { return dir1_; }
+  QListWidget* file_list() const { return file1_; }
+  QLineEdit* field(PanelText t) const { return texts_[static_cast<size_t>(t)]; }
+  QPushButton* return_button() const { return command1_; }
+
+  // The roots a user chooses between: "/", the home folder, volumes under
+  // /media, /run/media and /mnt. Exposed for the tests.
+  static QStringList drive_roots();
+
+ private:
+  void fill_drives();
+  void list_folders();
+  void folder_activated(QListWidgetItem* item);
+  bool ready(const QString& path) const;
+
+  App& app_;
+  QComboBox* drive1_;
+  QListWidget* dir1_;
+  QListWidget* file1_;
+  std::array<QLabel*, 4> labels_{};
+  std::array<QLineEdit*, 4> texts_{};
+  QPushButton* command1_;
+  QString dir_path_;
+  QString file_path_;
+  QSet<QString> volumes_;  // drive entries that must be mounted to be entered
+};
+
+}  // namespace zarvo
