@@ -4,6 +4,7 @@
 #include "shell/version_window.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
+#include "tests/support/record_fakes.h"
 
 namespace zarvo {
 namespace {
@@ -43,16 +44,26 @@ TEST(HelpPage, ABrowserThatFailsIsNotReported) {
   EXPECT_TRUE(t.sound.calls.empty());
 }
 
-TEST(VersionWindow, PlaysItsSoundThenShowsFormFour) {
+TEST(VersionWindow, HidesTheRecordBrowserAndPlaysItsSoundBeforeFormFourShows) {
   test::TestApp t;
   t.app.sounds.sound_other = 7;
+  test::FakeRecordPanel panel;
+  t.app.platform.panel = &panel;
+  // A record being browsed and saved: lists and fields are up.
+  panel.set_lists_visible(true, true, true);
+  panel.set_fields_visible(true);
+  panel.set_text(PanelText::Title, "第一局");
   test::RecordingVersionWindow form4;
   t.app.platform.version = &form4;
-  std::vector<std::string> sound_when_shown;
-  form4.on_show = [&] { sound_when_shown = t.sound.calls; };
+  std::string seen_at_show;
+  form4.on_show = [&] {
+    seen_at_show = std::string(panel.drives_shown ? "drives " : "") + (panel.folders_shown ? "folders " : "") +
+                   (panel.files_shown ? "files " : "") + (panel.fields_shown ? "fields " : "") +
+                   panel.text(PanelText::Title) + "|" + (t.sound.calls.empty() ? "" : t.sound.calls.back());
+  };
   VER_Click(t.app);
   EXPECT_EQ(form4.shown, 1);
-  EXPECT_EQ(sound_when_shown, std::vector<std::string>{"dsPlay 7"});
+  EXPECT_EQ(seen_at_show, "|dsPlay 7");
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
