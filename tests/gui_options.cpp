@@ -161,6 +161,25 @@ TEST(VersionWindow, ShowsItsPictureAndButtonsAndOkCloses) {
   EXPECT_TRUE(browser.urls.empty());
 }
 
+TEST(VersionWindow, TheRecordBrowserIsPutAwayBeforeFormFourShows) {
+  test::ScratchDir dir;
+  test::FakeBrowser browser;
+  Window t(&browser);
+  t.w.show();
+  t.click("KIFU_READ");
+  QWidget* view = t.w.board_view();
+  const char* lists[] = {"Drive1", "Dir1", "File1"};
+  for (const char* name : lists) {
+    QWidget* list = view->findChild<QWidget*>(QString::fromUtf8(name));
+    ASSERT_NE(list, nullptr) << name;
+    ASSERT_TRUE(list->isVisible()) << name;
+  }
+  with_form4(t, [&](Form4& form) {
+    for (const char* name : lists) EXPECT_FALSE(view->findChild<QWidget*>(QString::fromUtf8(name))->isVisible()) << name;
+    form.command2()->click();
+  });
+}
+
 TEST(VersionWindow, TheCloseBoxClosesLikeOk) {
   test::ScratchDir dir;
   test::FakeBrowser browser;
