@@ -10,6 +10,7 @@ packages=(
   libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Fuzzes the record file reader with libFuzzer for a bounded time.
+#   bash tools/fuzz.sh [SECONDS]     (default 60)
+# Installs nothing: tools/install-deps.sh brings clang and its fuzzer runtime.
+# Without them the run is skipped; only a real finding (crash, leak, sanitizer
+# report, a broken round trip) makes it fail.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+dir=build-fuzz
+
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz: clang++ is not installed; skipped"
+  exit 0
+fi
+probe=$(mktemp -d)
+trap 'rm -rf "$probe"' EXIT
+echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' >"$probe/p.cpp"
+if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" >/dev/null 2>&1; then
+  echo "fuzz: clang++ cannot link libFuzzer (libclang-rt-dev missing?); skipped"
+  exit 0
+fi
+
+CC=clang CXX=clang++ cmake -S fuzz -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$dir" --target zarvo-fuzz-record-reader
+
+# New inputs go to a scratch corpus; the seeds in fuzz/corpus stay as they are.
+corpus="$dir/corpus"
+mkdir -p "$corpus"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+"$dir/bin/zarvo-fuzz-record-reader" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+  -dict=fuzz/record.dict -print_final_stats=1 -artifact_prefix="$dir/" "$corpus" fuzz/corpus
