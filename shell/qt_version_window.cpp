@@ -27,10 +27,11 @@ Form4::Form4(App& app, QWidget* parent) : QDialog(parent), app_(app) {
   command1_ = new QPushButton(QStringLiteral("ホームページ"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setAutoDefault(false);
+  command1_->setMinimumWidth(100);
   command2_ = new QPushButton(QStringLiteral("O K"), this);
   command2_->setObjectName(QStringLiteral("Command2"));
   command2_->setDefault(true);
-  command2_->setMinimumWidth(90);
+  command2_->setMinimumWidth(100);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
