@@ -193,6 +193,9 @@ void QtRecordPanel::folder_activated(QListWidgetItem* item) {
 }
 
 void QtRecordPanel::set_lists_visible(bool drives, bool folders, bool files) {
+  // Files may have come and gone since the panel was last open.
+  if (folders && dir1_->isHidden()) list_folders();
+  if (files && file1_->isHidden()) refresh_files();
   drive1_->setVisible(drives);
   dir1_->setVisible(folders);
   file1_->setVisible(files);

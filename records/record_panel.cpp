@@ -51,6 +51,12 @@ void take_record(App& app, const RecordFile& file) {
     ++n;
   }
   g.move_number = 0;
+  // Who moved first decides which panel field names which army when the record
+  // is saved again; the record tells it, whatever game ran before.
+  if (n > 1) {
+    g.lower_player = file.entries[1].piece >= B_PAWN ? SECOND : FIRST;
+    g.upper_player = g.lower_player == FIRST ? SECOND : FIRST;
+  }
   // A file with its header lines only keeps the entry 0 reset_game stored, so
   // that move_number never lies beyond the record.
   g.record_length = n > 0 ? n - 1 : 0;

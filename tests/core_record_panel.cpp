@@ -318,29 +318,40 @@ TEST_F(Panel, LoadingASavedGamePrintsItsHeaderAndEntersRecordMode) {
 }
 
 TEST_F(Panel, AFileWrittenByTheGameIsByteIdenticalAfterLoadAndSave) {
-  app.game.lower_player = FIRST;
-  move(5, 7, 5, 5, W_PAWN);
-  move(4, 2, 4, 4, B_PAWN);
-  move(5, 5, 4, 4, W_PAWN);
-  fill_panel("orig", "第１局　ﾃｽﾄ", "先", "後");
-  Command1_Click(app);
-  const std::string original = test::read_bytes(folder.file("orig" + KIFU));
+  // The lower army moving first, and the upper army moving first (the computer opening).
+  for (const int lower_player : {FIRST, SECOND}) {
+    reset_game(app);
+    app.game.lower_player = lower_player;
+    if (lower_player == FIRST) {
+      move(5, 7, 5, 5, W_PAWN);
+      move(4, 2, 4, 4, B_PAWN);
+      move(5, 5, 4, 4, W_PAWN);
+    } else {
+      move(5, 2, 5, 4, B_PAWN);
+      move(4, 7, 4, 5, W_PAWN);
+    }
+    fill_panel("orig", "第１局　ﾃｽﾄ", "先", "後");
+    Command1_Click(app);
+    const std::string original = test::read_bytes(folder.file("orig" + KIFU));
 
-  test::TestApp other;
-  App& b = other.app;
-  b.platform.panel = &panel;
-  reset_game(b);
-  panel.file = "orig" + KIFU;
-  File1_Click(b);
-  while (b.game.move_number < b.game.record_length) AFTER_Click(b);
-  b.game.lower_player = FIRST;
-  KIFU_WRITE_Click(b);
-  panel.texts[PanelText::FileName] = "copy";
-  panel.texts[PanelText::Title] = "第１局　ﾃｽﾄ";
-  panel.texts[PanelText::FirstPlayer] = "先";
-  panel.texts[PanelText::SecondPlayer] = "後";
-  Command1_Click(b);
-  EXPECT_EQ(test::read_bytes(folder.file("copy" + KIFU)), original);
+    // Loaded into a program that has played nothing yet, stepped to the end and saved with the same texts.
+    test::TestApp other;
+    App& b = other.app;
+    b.platform.panel = &panel;
+    reset_game(b);
+    b.game.lower_player = lower_player == FIRST ? SECOND : FIRST;  // left over from another game
+    panel.file = "orig" + KIFU;
+    File1_Click(b);
+    EXPECT_EQ(b.game.lower_player, lower_player);
+    while (b.game.move_number < b.game.record_length) AFTER_Click(b);
+    KIFU_WRITE_Click(b);
+    panel.texts[PanelText::FileName] = "copy";
+    panel.texts[PanelText::Title] = "第１局　ﾃｽﾄ";
+    panel.texts[PanelText::FirstPlayer] = "先";
+    panel.texts[PanelText::SecondPlayer] = "後";
+    Command1_Click(b);
+    EXPECT_EQ(test::read_bytes(folder.file("copy" + KIFU)), original) << lower_player;
+  }
 }
 
 TEST_F(Panel, EmptyRecordsLoadWithTheNoDataMessage) {

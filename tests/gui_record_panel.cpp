@@ -135,7 +135,10 @@ TEST(RecordPanelWindow, ListsStartInTheCurrentFolderAndFollowEachOther) {
   EXPECT_FALSE(p.chosen_drive().empty());
 
   s.w.show();
+  // A file that appeared while the panel was closed is listed when it opens.
+  test::write_file(folder.file("c" + KIFU), "");
   s.w.trigger("KIFU_READ");
+  EXPECT_EQ(s.rows(p.file_list()), (QStringList{QString::fromStdString("a" + KIFU), QString::fromStdString("c" + KIFU)}));
   const auto sub = p.folder_list()->findItems("sub", Qt::MatchEndsWith);
   ASSERT_EQ(sub.size(), 1);
   emit p.folder_list()->itemActivated(sub[0]);
@@ -209,7 +212,6 @@ TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
   EXPECT_EQ(s.w.app().game.board, after_three);
 
   // Saved again with the same texts, the file is the same to the byte.
-  s.w.app().game.lower_player = FIRST;
   s.w.trigger("KIFU_WRITE");
   QtRecordPanel& p = s.panel();
   p.field(PanelText::FileName)->setText("写し");
