@@ -89,7 +89,10 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
   list_folders();
   refresh_files();
 
-  connect(drive1_, &QComboBox::activated, this, [this](int) { Drive1_Change(app_); });
+  // Like the classic drive list, only a different drive counts as a change.
+  connect(drive1_, &QComboBox::currentIndexChanged, this, [this](int) {
+    if (!filling_) Drive1_Change(app_);
+  });
   connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { folder_activated(item); });
   connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(app_); });
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(app_); });
@@ -127,6 +130,7 @@ QStringList QtRecordPanel::drive_roots() {
 }
 
 void QtRecordPanel::fill_drives() {
+  filling_ = true;
   drive1_->clear();
   volumes_.clear();
   const QStringList roots = drive_roots();
@@ -143,6 +147,7 @@ void QtRecordPanel::fill_drives() {
     }
   }
   drive1_->setCurrentIndex(chosen);
+  filling_ = false;
 }
 
 bool QtRecordPanel::ready(const QString& path) const {

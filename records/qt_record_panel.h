@@ -63,6 +63,7 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   QString dir_path_;
   QString file_path_;
   QSet<QString> volumes_;  // drive entries that must be mounted to be entered
+  bool filling_ = false;
 };
 
 }  // namespace zarvo
