@@ -6,7 +6,6 @@ namespace zarvo {
 namespace {
 
 constexpr int HEADER_LINES = 3;
-constexpr int SQUARE_FIELDS = 64;
 constexpr size_t MOVE_COLUMN = 128;   // 0-based column of record_from_x
 constexpr size_t PIECE_COLUMN = 132;  // 0-based column of record_piece
 // Typed header text is at most 32767 characters of at most two bytes each.
