@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <vector>
 
 #include "shell/app.h"
@@ -32,13 +33,29 @@ void start_sound(App& app, intptr_t window) {
 
 int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
   if (app.sounds.sound_device == 0) return 0;
-  std::error_code ec;
-  const std::filesystem::path path = std::filesystem::path(file_name);
-  if (!std::filesystem::exists(path, ec)) return 0;
-  std::ifstream in(path, std::ios::binary);
   std::vector<unsigned char> bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in.good() && !in.eof()) {
+  try {
+    // Only a plain file counts: a folder of that name is as good as no file.
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::path(file_name);
+    if (!std::filesystem::is_regular_file(path, ec)) return 0;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (in) {
+      const std::streamoff size = in.tellg();
+      if (size > 0) {
+        bytes.resize(static_cast<size_t>(size));
+        in.seekg(0);
+        in.read(reinterpret_cast<char*>(bytes.data()), size);
+      }
+    }
+    if (!in) {
+      show_warning(app, "サウンドファイル「" + file_name + "」が読めません。");
+      return 0;
+    }
+  } catch (const std::bad_alloc&) {
+    show_warning(app, "サウンドファイル「" + file_name + "」を読むメモリが足りません。");
+    return 0;
+  } catch (const std::exception&) {
     show_warning(app, "サウンドファイル「" + file_name + "」が読めません。");
     return 0;
   }
@@ -50,6 +67,7 @@ int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
     show_warning(app, "サウンドファイル「" + file_name + "」は正しいWAVファイルではありません。");
     return 0;
   }
+  // The library copies what it needs: the bytes go when this returns.
   return app.platform.sound->dsCreateDSB(app.sounds.sound_device, bytes.data(), flags);
 }
 

@@ -4,15 +4,25 @@
 
 namespace zarvo {
 
+namespace {
+constexpr double SECONDS_PER_DAY = 24 * 60 * 60;
+}  // namespace
+
 void wait_seconds(App& app, double IN_秒) {
   Clock& clock = *app.platform.clock;
   clock.wait_started(IN_秒);
-  const double start = clock.timer();
-  for (;;) {
-    double now = clock.timer();
-    if (now < start) now += 24 * 60 * 60;  // the timer restarted at midnight
-    if (now >= start + IN_秒) break;
+  // Adding up the steps between readings keeps counting across the timer's
+  // restart at midnight, however long the wait.
+  double previous = clock.timer();
+  double elapsed = 0;
+  while (elapsed < IN_秒) {  // false at once for 0, negative or NaN
     clock.idle();
+    const double now = clock.timer();
+    double step = now - previous;
+    // Backwards near midnight is the restart; elsewhere the clock was set back, which counts as no time.
+    if (step < 0) step = previous > SECONDS_PER_DAY - 60 ? step + SECONDS_PER_DAY : 0;
+    elapsed += step;
+    previous = now;
   }
 }
 

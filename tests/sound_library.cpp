@@ -3,6 +3,7 @@
 // which the tests read back to tell sound from silence.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -334,6 +335,15 @@ TEST(SoundDevice, ClosedDeviceRefusesEverythingQuietly) {
   EXPECT_EQ(dsCreateDSB(device, wav.data(), ZARVO_DSB_EFFECT), 0) << "the old handle stays dead";
   dsTerminate(again);
   std::filesystem::remove(file);
+}
+
+// The game must still end when the session or the user kills it.
+TEST_F(DiskOutput, OpeningTheDeviceLeavesTerminationSignalsAlone) {
+  for (int signal : {SIGTERM, SIGINT}) {
+    struct sigaction action {};
+    ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+    EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+  }
 }
 
 // An unknown driver stands for a machine without audio.

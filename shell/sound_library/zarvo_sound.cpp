@@ -266,6 +266,9 @@ int32_t dsInitialize(int32_t /*window*/) {
   Device& d = device();
   if (d.handle != 0) return d.handle;
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zarvo チェス");
+  // Audio brings up SDL's event subsystem, whose SIGINT/SIGTERM handlers would only
+  // queue a quit event nobody reads: the program would no longer end on a plain kill.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   if (Mix_OpenAudio(OUTPUT_RATE, AUDIO_S16SYS, OUTPUT_CHANNELS, OUTPUT_SAMPLES) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
