@@ -116,6 +116,14 @@ class ThrowingLifecycle final : public Lifecycle {
   int count = 0;
 };
 
+// Counts the ends of the program and lets the caller go on; for window tests,
+// where an exception must not unwind through Qt's event delivery.
+class CountingLifecycle final : public Lifecycle {
+ public:
+  void terminate() override { ++count; }
+  int count = 0;
+};
+
 // An App wired to all the fakes above.
 struct TestApp {
   TestApp();
