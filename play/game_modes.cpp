@@ -22,35 +22,30 @@ void show_colours(App& app, int wanted) {
   app.game.colors_swapped = wanted;
 }
 
-}  // namespace
-
-void SENTE_Click(App& app) {
+// The human plays the lower army against the computer; the first mover is White.
+void start_against_computer(App& app, int lower, int colours) {
   GameState& g = app.game;
   prepare_game_screen(app);
   show_level(app, app.com.level);
   g.selection_state = 0;
-  g.lower_player = FIRST;
-  g.upper_player = SECOND;
+  g.lower_player = lower;
+  g.upper_player = lower == FIRST ? SECOND : FIRST;
   g.turn = FIRST;
   g.game_kind = KIND_VS_COMPUTER;
   g.record_mode = 0;
-  show_colours(app, 0);
+  show_colours(app, colours);
   draw_board(app);
+}
+
+}  // namespace
+
+void SENTE_Click(App& app) {
+  start_against_computer(app, FIRST, 0);
   app.platform.dialogs->message_box("あなたの番です", " ", Buttons::Ok);
 }
 
 void GOTE_Click(App& app) {
-  GameState& g = app.game;
-  prepare_game_screen(app);
-  show_level(app, app.com.level);
-  g.selection_state = 0;
-  g.lower_player = SECOND;
-  g.upper_player = FIRST;
-  g.turn = FIRST;
-  g.game_kind = KIND_VS_COMPUTER;
-  g.record_mode = 0;
-  show_colours(app, 1);
-  draw_board(app);
+  start_against_computer(app, SECOND, 1);
   com_ban(app);
 }
 

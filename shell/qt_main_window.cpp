@@ -1,6 +1,7 @@
 #include "shell/qt_main_window.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -157,6 +158,17 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   Form_KeyDown(*app_, event->key() == Qt::Key_Escape ? KEY_ESCAPE : 0, 0);
   if (view_) view_->update();
   QMainWindow::keyPressEvent(event);
+}
+
+// The size at start-up is the window's outer size, frame and title included;
+// the frame is known only once the window manager has shown the window.
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placed_ || (windowState() & Qt::WindowMaximized)) return;
+  placed_ = true;
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(WINDOW_W / TWIPS_PER_PIXEL - frame.width(), WINDOW_H / TWIPS_PER_PIXEL - frame.height());
+  move(0, 0);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

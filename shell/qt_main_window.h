@@ -38,6 +38,7 @@ class MainWindow final : public QMainWindow {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void build_menus();
@@ -51,6 +52,7 @@ class MainWindow final : public QMainWindow {
   std::unique_ptr<SoundLibrary> own_sound_;
   std::unique_ptr<Lifecycle> own_lifecycle_;
   BoardView* view_ = nullptr;
+  bool placed_ = false;
 };
 
 // Shows the canvas and turns mouse presses into clicks in twips.
