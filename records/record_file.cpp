@@ -88,10 +88,9 @@ int read_record_number(std::string_view f) {
     negative = true;
     ++i;
   }
-  if (i == f.size()) return 0;
   int value = 0;
-  for (; i < f.size(); ++i) {
-    if (f[i] < '0' || f[i] > '9') return 0;
+  // The number ends at the first character that is not a digit: "5 " reads as 5.
+  for (; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i) {
     // Fields are one or two columns wide; the cap only keeps a stray long field harmless.
     if (value < 100000) value = value * 10 + (f[i] - '0');
   }

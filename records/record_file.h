@@ -46,7 +46,8 @@ struct RecordSource {
 int read_record_line(RecordSource& source, std::string& 文字列);
 
 // The reader's pieces, shared with the tests.
-// Blanks, an optional '-' directly followed by ASCII digits; anything else is 0.
+// The digits after optional blanks and an optional '-', up to the first other
+// character; a field without digits there is 0.
 int read_record_number(std::string_view field);
 // Cuts one entry line into its fields by column; missing fields are 0.
 RecordEntry decode_record_entry(std::string_view line);

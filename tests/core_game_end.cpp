@@ -44,6 +44,13 @@ TEST_F(GameEnd, UpperKingMatedUnlessSomethingEndsTheCheck) {
   // A B bishop can step between.
   set_position(app, {"R.....k.", ".....ppp", "...b....", "........", "........", "........", "........", "....K..."});
   EXPECT_EQ(upper_king_mated(app), 0);
+  // The pinned knight's step between uncovers the W queen; the other knight,
+  // later in the scan order, still blocks the rook on (5, 1): no mate.
+  set_position(app, {"k......R", "np......", ".....n..", "........", "Q.......", "........", "........", "....K..."});
+  EXPECT_EQ(upper_king_mated(app), 0);
+  // Without that knight nothing ends the check.
+  set_position(app, {"k......R", "np......", "........", "........", "Q.......", "........", "........", "....K..."});
+  EXPECT_EQ(upper_king_mated(app), 1);
   // Not in check at all.
   set_position(app, {"......k.", ".....ppp", "........", "........", "........", "........", "........", "R...K..."});
   EXPECT_EQ(upper_king_mated(app), 0);

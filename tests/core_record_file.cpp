@@ -178,8 +178,10 @@ TEST(RecordFileReading, NumericFields) {
     const char* field;
     int value;
   };
-  const Row rows[] = {{" 5", 5}, {"-5", -5}, {"5", 5}, {"0", 0}, {"  ", 0}, {"", 0}, {"-", 0}, {"- 5", 0},
-                      {"+5", 0}, {"x5", 0},  {"5x", 0}, {" -3", -3}, {"12", 12}};
+  const Row rows[] = {{" 5", 5},   {"-5", -5}, {"5", 5},   {"0", 0},   {"  ", 0},  {"", 0},   {"-", 0},
+                      {"- 5", 0},  {"+5", 0},  {"x5", 0},  {" -3", -3}, {"12", 12},
+                      // The digits are read up to the first other character.
+                      {"5x", 5},   {"5 ", 5},  {"-2x", -2}, {"3-", 3}};
   for (const Row& r : rows) EXPECT_EQ(read_record_number(r.field), r.value) << '"' << r.field << '"';
 }
 
@@ -196,6 +198,9 @@ TEST(RecordFileReading, ShortLinesGiveZerosForMissingFields) {
   EXPECT_EQ(e.piece, 0);
   e = decode_record_entry(standard_line().substr(0, 132) + "-2junk");
   EXPECT_EQ(e.piece, -2);
+  // A one-digit piece followed by a blank (a line padded by hand) keeps its piece.
+  e = decode_record_entry(standard_line().substr(0, 132) + "5 ");
+  EXPECT_EQ(e.piece, 5);
 
   const auto f = parse(HEADER + "  5\r\n" + " 1 2 3 4 5");
   ASSERT_TRUE(f.has_value());
