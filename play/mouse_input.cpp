@@ -71,10 +71,15 @@ bool choose_human_promotion(App& app) {
   const bool upper = g.turn == g.upper_player;
   const int form = (upper == (g.colors_swapped == 0)) ? FORM_BLACK : FORM_WHITE;
   const bool negate = g.colors_swapped == 1;
-  app.play.promotion_choice = 0;
+  // 0 marks "no button pressed"; the last choice comes back if the window goes away without one.
+  const int previous_choice = p.promotion_choice;
+  p.promotion_choice = 0;
   if (app.platform.chooser) app.platform.chooser->show_modal(form, CHOOSER_TOP_OFFSET, CHOOSER_LEFT_OFFSET);
   const int choice = p.promotion_choice;
-  if (choice == 0) return false;  // the window went away without a choice
+  if (choice == 0) {
+    p.promotion_choice = previous_choice;
+    return false;
+  }
   if (choice == W_KING || choice == B_KING) {
     // The pawn stays picked as a pawn: keeping the king code would let the next
     // click move the pawn like a king and put a second king on the board.

@@ -221,9 +221,13 @@ void load_settings(App& app) {
     return;
   }
   // Missing or broken: start from the defaults, and keep them in memory even
-  // when the folder does not let us write them.
+  // when the folder does not let us write them. Guidance "OFF" only clears its
+  // menu mark here: guidance_on and the frame colour keep their start-up values.
   write_settings(DEFAULTS);
-  apply_settings(app, DEFAULTS, false);
+  Settings defaults = DEFAULTS;
+  defaults.guidance.reset();
+  apply_settings(app, defaults, false);
+  app.platform.widgets->set_checked("SIDOU", false);
 }
 
 void save_settings(App& app) {

@@ -189,6 +189,17 @@ TEST_F(Play, PawnButtonKeepsAPawnAndColoursDecideTheWindow) {
   EXPECT_EQ(app.game.board[4][1], B_KING);
 }
 
+TEST_F(Play, AChooserClosedWithoutAChoiceMakesNoMoveAndKeepsTheLastChoice) {
+  two_human_position({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
+  app.play.promotion_choice = W_KNIGHT;  // left by an earlier promotion
+  move_by_clicks(app, 1, 2, 1, 1, MOUSE_RIGHT);  // no button is pressed
+  EXPECT_EQ(app.game.board[1][2], W_PAWN);
+  EXPECT_EQ(app.game.board[1][1], EMPTY);
+  EXPECT_EQ(app.game.selection_state, 1);
+  EXPECT_EQ(app.game.move_number, 0);
+  EXPECT_EQ(app.play.promotion_choice, W_KNIGHT);
+}
+
 TEST_F(Play, TheMiddleButtonMovesAPawnWithoutPromotion) {
   two_human_position({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
   move_by_clicks(app, 1, 2, 1, 1, MOUSE_MIDDLE);

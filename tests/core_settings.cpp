@@ -51,6 +51,8 @@ class Settings : public ::testing::Test {
 };
 
 TEST_F(Settings, AMissingFileIsCreatedWithTheDefaultsInShiftJisAndApplied) {
+  t.widgets.set_checked("SIDOU", true);
+  app.options.guidance_colour = QB_BRIGHT_WHITE;  // as start-up leaves it
   load_settings(app);
   EXPECT_EQ(test::file_bytes(INI), DEFAULT_BYTES);
   EXPECT_EQ(checked_backgrounds(), "MIDORI");
@@ -58,6 +60,8 @@ TEST_F(Settings, AMissingFileIsCreatedWithTheDefaultsInShiftJisAndApplied) {
   EXPECT_TRUE(checked("BGM"));
   EXPECT_EQ(app.options.current_background, TILE_MIDORI);
   EXPECT_EQ(app.game.guidance_on, 0);
+  // The written default only clears the menu mark; the frame colour keeps its start-up white.
+  EXPECT_EQ(app.options.guidance_colour, QB_BRIGHT_WHITE);
   EXPECT_EQ(music_starts(), 1u);
   // Every grid cell around the board, and none on it.
   EXPECT_EQ(tiles_painted("HAIKEI_MIDORI"), 24u * 18u - 64u);
