@@ -120,6 +120,17 @@ TEST(Search, MovesThatLeaveTheKingAttackedScoreMinus9998) {
   EXPECT_NE(along->score, -9998);
 }
 
+TEST(Search, LaterTermsReadTheMapsAsTheMateTestAndCastlingTestLeftThem) {
+  // The king steps to (4, 1) while the rook on (7, 8) checks the W king. The
+  // mate test's trial capture by the W rook ends with the king's castling test
+  // rebuilding the maps for that trial; the position terms read those maps
+  // until the fork test of the king, again through its castling test, rebuilds
+  // them for the real trial position. Terms reading a copy of the maps taken
+  // when the position terms start would give 9.8.
+  const Rows rows = {"....k...", ".......r", "........", ".......p", "........", "........", ".....q..", "...K..rR"};
+  EXPECT_EQ(score_at_level(rows, 1, 5, 1, 4, 1), 10);
+}
+
 // ---- score_move ------------------------------------------------------------
 
 TEST(ScoreMove, MateByAPawnScoresMinus9998) {

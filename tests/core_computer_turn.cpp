@@ -206,6 +206,60 @@ TEST_F(ComputerTurn, TheSameStateGivesTheSameMove) {
   EXPECT_EQ(app.com.best_score, other.app.com.best_score);
 }
 
+// The whole turn as the player sees and hears it, one event after another.
+TEST_F(ComputerTurn, ACheckingMoveRunsTheTurnInItsOrder) {
+  test::Journal journal(t);
+  set_computer_game(app, {"....k..r", "........", "........", "........", "........", "........", "........", "...K...."}, 1);
+  com_ban(app);
+  const std::vector<std::string> blink_off = {"picture KARA_MASU1 8,1", "square 8,1", "square 8,1", "refresh", "wait 0.2"};
+  const std::vector<std::string> blink_on = {"picture B_ROOK_1 8,1", "square 8,1", "square 8,1", "refresh", "wait 0.2"};
+  std::vector<std::string> expected = {
+      // "思考中" over the four caption cells and the two board squares they overlap.
+      "picture HAIKEI_TATAMI -1,2", "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3",
+      "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2", "square 1,2", "picture KARA_MASU2 1,3", "square 1,3",
+      "print 思考中 -0.5,2.5 colour 0 size 12", "print 思考中 -0.6,2.4 colour 15 size 12", "refresh", "wait 0.3"};
+  for (int i = 0; i < 2; ++i) {
+    expected.insert(expected.end(), blink_off.begin(), blink_off.end());
+    expected.insert(expected.end(), blink_on.begin(), blink_on.end());
+  }
+  const std::vector<std::string> rest = {
+      // The rook goes down column 8 and checks along row 8.
+      "picture KARA_MASU1 8,1", "square 8,1", "picture B_ROOK_2 8,8", "square 8,8", "wait 0.5", "dsPlay 3",
+      // The move number, then the check, then the caption and the white frame.
+      "picture HAIKEI_TATAMI 10,4", "picture HAIKEI_TATAMI 11,4", "picture KARA_MASU2 8,4", "square 8,4",
+      "print  1  10.3,4.4 colour 0 size 12", "print  1  10.2,4.3 colour 15 size 12", "print 手目 11.1,4.4 colour 0 size 10",
+      "print 手目 11,4.3 colour 15 size 10", "message    ** チェック ** | ", "picture HAIKEI_TATAMI -1,2",
+      "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3", "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2",
+      "square 1,2", "picture KARA_MASU2 1,3", "square 1,3", "print ｈ -0.4,2.7 colour 0 size 14",
+      "print ｈ -0.5,2.6 colour 15 size 14", "print １ -0.1,2.8 colour 0 size 12", "print １ -0.2,2.7 colour 15 size 12",
+      "print ルーク -0.6,3.2 colour 0 size 12", "print ルーク -0.7,3.1 colour 15 size 12", "refresh", "wait 0.3",
+      "frame 8,8 colour 15"};
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  EXPECT_EQ(journal.events, expected);
+  EXPECT_EQ(app.game.turn, app.game.lower_player);
+}
+
+TEST_F(ComputerTurn, EnPassantIsAnnouncedAfterTheBlinkingAndBeforeTheMove) {
+  test::Journal journal(t);
+  set_computer_game(app, {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
+  app.game.move_number = 1;
+  app.record.record_from_y[1] = 7;
+  app.record.record_to_x[1] = 5;
+  app.record.record_to_y[1] = 5;
+  app.record.record_piece[1] = W_PAWN;
+  com_ban(app);
+  const auto& e = journal.events;
+  const auto message = std::find(e.begin(), e.end(), "message アンパッサンします！ | アンパッサン");
+  ASSERT_NE(message, e.end());
+  // The last blink shows the pawn again; then the pawn passed over goes, then the move is drawn.
+  EXPECT_EQ(std::vector<std::string>(message - 3, message), (std::vector<std::string>{"square 4,5", "refresh", "wait 0.2"}));
+  EXPECT_EQ(std::vector<std::string>(message + 1, message + 10),
+            (std::vector<std::string>{"picture KARA_MASU2 5,5", "square 5,5", "picture KARA_MASU1 4,5", "square 4,5",
+                                      "picture B_PORN_1 5,6", "square 5,6", "wait 0.5", "dsPlay 3",
+                                      "picture HAIKEI_TATAMI 10,4"}));
+  EXPECT_EQ(std::count_if(e.begin(), e.end(), [](const std::string& s) { return s.rfind("message", 0) == 0; }), 1);
+}
+
 // ---- Levels and handicap grades ----------------------------------------------
 
 class Strength : public ComputerTurn {
