@@ -190,4 +190,16 @@ std::string write_record_file(const RecordFile& file) {
   return out;
 }
 
+RecordEntry record_entry_at(const MoveRecord& record, int n) {
+  RecordEntry e;
+  if (n < 0 || n > RECORD_LAST) return e;
+  e.board = record.record_board[n];
+  e.from_x = record.record_from_x[n];
+  e.from_y = record.record_from_y[n];
+  e.to_x = record.record_to_x[n];
+  e.to_y = record.record_to_y[n];
+  e.piece = record.record_piece[n];
+  return e;
+}
+
 }  // namespace zarvo

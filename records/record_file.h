@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/move_record.h"
 #include "rules/game_state.h"
 
 namespace zarvo {
@@ -53,5 +54,8 @@ int read_record_number(std::string_view field);
 RecordEntry decode_record_entry(std::string_view line);
 // One entry line as written: 64 squares of two columns, four coordinates, the piece.
 std::string encode_record_entry(const RecordEntry& entry);
+
+// Entry n of the move record as one entry of a record file.
+RecordEntry record_entry_at(const MoveRecord& record, int n);
 
 }  // namespace zarvo

@@ -76,16 +76,7 @@ RecordFile record_to_save(App& app, RecordPanel& panel) {
     file.upper_name = first;
     file.lower_name = second;
   }
-  for (int n = 0; n <= g.move_number && n <= RECORD_LAST; ++n) {
-    RecordEntry e;
-    e.board = app.record.record_board[n];
-    e.from_x = app.record.record_from_x[n];
-    e.from_y = app.record.record_from_y[n];
-    e.to_x = app.record.record_to_x[n];
-    e.to_y = app.record.record_to_y[n];
-    e.piece = app.record.record_piece[n];
-    file.entries.push_back(e);
-  }
+  for (int n = 0; n <= g.move_number && n <= RECORD_LAST; ++n) file.entries.push_back(record_entry_at(app.record, n));
   return file;
 }
 

@@ -202,16 +202,7 @@ TEST_F(Panel, SavingAfterSteppingBackLeavesTheLaterMovesOut) {
   Command1_Click(app);
   const std::vector<std::string> lines = lines_of(test::read_bytes(folder.file("three" + KIFU)));
   ASSERT_EQ(lines.size(), 3u + 4u);
-  for (int n = 0; n <= 3; ++n) {
-    RecordEntry e;
-    e.board = app.record.record_board[n];
-    e.from_x = app.record.record_from_x[n];
-    e.from_y = app.record.record_from_y[n];
-    e.to_x = app.record.record_to_x[n];
-    e.to_y = app.record.record_to_y[n];
-    e.piece = app.record.record_piece[n];
-    EXPECT_EQ(lines[3 + n], encode_record_entry(e)) << n;
-  }
+  for (int n = 0; n <= 3; ++n) EXPECT_EQ(lines[3 + n], encode_record_entry(record_entry_at(app.record, n))) << n;
 }
 
 TEST_F(Panel, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind) {
