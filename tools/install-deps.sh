@@ -10,7 +10,7 @@ packages=(
   libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
 )
 
 missing=()
