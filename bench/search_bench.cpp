@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "computer/computer_turn.h"
+#include "computer/search.h"
+#include "game/computer_turn.h"
 #include "records/move_record.h"
 #include "records/record_file.h"
 #include "rules/board_maps.h"

@@ -2,17 +2,11 @@
 
 #include "computer/piece_terms.h"
 #include "computer/position_evaluation.h"
-#include "rules/game_end.h"
+#include "rules/mate_tests.h"
 #include "rules/move_rules.h"
 #include "shell/app.h"
 
 namespace zarvo {
-namespace {
-
-int iabs(int v) { return v < 0 ? -v : v; }
-
-}  // namespace
-
 // The maps, the king squares and the board are read where the terms use them,
 // never cached: the castling test inside check_piece_move and the trial moves
 // of lower_king_mated may rebuild the maps while a score is being made, and
@@ -42,7 +36,7 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
     if (m.lower_attacker[x2][y2] == W_KING && m.upper_attack_count[x2][y2] > 0) s = s + 100;
     // A checker diagonally next to the king, backed by a rook on the king's line.
     if (m.lower_attack_count[x2][y2] <= 2 && m.upper_defender[x2][y2] == B_ROOK && x2 != k.lower_king_x &&
-        y2 != k.lower_king_y && iabs(k.lower_king_x - x2) < 2 && iabs(k.lower_king_y - y2) < 2 &&
+        y2 != k.lower_king_y && abs_code(k.lower_king_x - x2) < 2 && abs_code(k.lower_king_y - y2) < 2 &&
         (m.upper_defender_x[x2][y2] == k.lower_king_x || m.upper_defender_y[x2][y2] == k.lower_king_y))
       s = s + 900;
     if (m.lower_attack_count[x2][y2] == 0) s = s + 10;
@@ -53,8 +47,8 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
 
   // Approach: coming nearer the W king along the larger of the two distances.
   {
-    const int dx = iabs(x2 - k.lower_king_x);
-    const int dy = iabs(y2 - k.lower_king_y);
+    const int dx = abs_code(x2 - k.lower_king_x);
+    const int dy = abs_code(y2 - k.lower_king_y);
     if (dx > dy) {
       if (com.origin_king_distance > dx) s = s + 1;
     } else if (com.origin_king_distance > dy) {
@@ -76,14 +70,14 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
         ((ax == lkx && x2 != lkx) || (ay == lky && y2 != lky) || (ax != lkx && ay != lky && (x2 == lkx || y2 == lky)))) {
       if (check_piece_move(app, x2, y2, ax, ay, com.moving_piece) == 1 &&
           b[com.pre_upper_attacker_x[ax][ay]][com.pre_upper_attacker_y[ax][ay]] != EMPTY)
-        s = s + iabs(b[ax][ay]);
+        s = s + abs_code(b[ax][ay]);
     }
   }
 
   // Exchange on the destination.
   if (m.lower_attack_count[x2][y2] > 0) {
     if (m.upper_attack_count[x2][y2] > 0) {
-      if (mp > iabs(m.lower_attacker[x2][y2])) s = s - mp + iabs(m.lower_attacker[x2][y2]);
+      if (mp > abs_code(m.lower_attacker[x2][y2])) s = s - mp + abs_code(m.lower_attacker[x2][y2]);
       // The W king takes back, but it has to step out of its check towards us.
       if (m.lower_attacker[x2][y2] == W_KING && y2 < k.lower_king_y &&
           m.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0)
@@ -97,17 +91,17 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
 
   // A quiet move that takes flight squares from the W king, or a capture.
   if (cap == EMPTY) {
-    if (((iabs(x2 - k.lower_king_x) < 3 && iabs(y2 - k.lower_king_y) < 3) || (B_BISHOP <= mp && mp < B_KING)) &&
+    if (((abs_code(x2 - k.lower_king_x) < 3 && abs_code(y2 - k.lower_king_y) < 3) || (B_BISHOP <= mp && mp < B_KING)) &&
         m.lower_attack_count[x2][y2] == 0) {
       const int after = count_flight_squares(app);
       if (com.flight_squares_before > after) s = s + (com.flight_squares_before - after);
     }
   } else if (m.lower_attack_count[x2][y2] == 0 ||
              (m.lower_attack_count[x2][y2] > 0 && m.upper_attack_count[x2][y2] > 0 &&
-              mp < iabs(m.lower_attacker[x2][y2])) ||
+              mp < abs_code(m.lower_attacker[x2][y2])) ||
              (m.lower_attack_count[x2][y2] > 0 && m.upper_attack_count[x2][y2] == 0 &&
               com.pre_lower_attack_count[x1][y1] > 0 && count_safe_moves(app, x1, y1, mp) == 0)) {
-    s = s + 6 * iabs(cap);
+    s = s + 6 * abs_code(cap);
   }
   if (com.level < 3) return s;
 

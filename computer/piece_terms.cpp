@@ -7,7 +7,6 @@
 namespace zarvo {
 namespace {
 
-int iabs(int v) { return v < 0 ? -v : v; }
 
 // Pawn chains, pawn captures and a few fixed central patterns.
 double pawn_terms(App& app, double s, int cap, int x1, int y1, int x2, int y2) {
@@ -33,7 +32,7 @@ double pawn_terms(App& app, double s, int cap, int x1, int y1, int x2, int y2) {
   if (y2 == 8) return s;
   if (b[x2][y2 + 1] == B_ROOK) s = s - 1;
   // A W piece right in front that has nowhere safe to go.
-  if (b[x2][y2 + 1] < W_PAWN && count_safe_moves(app, x2, y2 + 1, b[x2][y2 + 1]) == 0) s = s + iabs(b[x2][y2 + 1]);
+  if (b[x2][y2 + 1] < W_PAWN && count_safe_moves(app, x2, y2 + 1, b[x2][y2 + 1]) == 0) s = s + abs_code(b[x2][y2 + 1]);
   if (y2 >= 7) return s;
   // A rook behind the pawn on its column.
   if (m.upper_defender[x2][y2] == B_ROOK && m.upper_defender_x[x2][y2] == x2 &&
@@ -123,8 +122,8 @@ double rook_terms(App& app, double s, int x1, int y1, int x2, int y2) {
     const int n = count_safe_moves(app, x2, y2, B_ROOK);
     if (n <= 1) {
       s = s - 35;
-    } else if ((x2 == k.lower_king_x || y2 == k.lower_king_y) && iabs(x2 - k.lower_king_x) < 3 &&
-               iabs(y2 - k.lower_king_y) < 3) {
+    } else if ((x2 == k.lower_king_x || y2 == k.lower_king_y) && abs_code(x2 - k.lower_king_x) < 3 &&
+               abs_code(y2 - k.lower_king_y) < 3) {
       s = s + 100;
     }
   }

@@ -4,12 +4,6 @@
 #include "shell/app.h"
 
 namespace zarvo {
-namespace {
-
-int iabs(int v) { return v < 0 ? -v : v; }
-
-}  // namespace
-
 // Looks for the W rook and the W queen: the W pieces that move straight up a
 // column. The first B piece on the way closes the column.
 int file_attack_from_below(App& app, int x, int y) {
@@ -45,7 +39,7 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
       if (p == EMPTY) {
         if (m.lower_attack_count[x][y] <= 0) continue;
         // W attacks next to the B king, worst where one defender faces several attackers.
-        if (iabs(k.upper_king_x - x) < 2 && iabs(k.upper_king_y - y) < 2) {
+        if (abs_code(k.upper_king_x - x) < 2 && abs_code(k.upper_king_y - y) < 2) {
           s = s - 0.5 * m.lower_attack_count[x][y];
           if (m.upper_attack_count[x][y] == 1 && m.lower_attack_count[x][y] > 1) s = s - 10;
         }
@@ -70,30 +64,30 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
         if (m.lower_attack_count[x][y] <= 0) continue;
         const int ax = m.lower_attacker_x[x][y];
         const int ay = m.lower_attacker_y[x][y];
-        if (m.upper_defender[x][y] == B_KING && (m.lower_attack_count[x][y] > 1 || p > iabs(m.lower_attacker[x][y])))
+        if (m.upper_defender[x][y] == B_KING && (m.lower_attack_count[x][y] > 1 || p > abs_code(m.lower_attacker[x][y])))
           s = s - 100;
         // A cheaper attacker wins material, unless it is pinned to its king.
-        if (pinned[ax][ay] == 0 && p > iabs(m.lower_attacker[x][y])) s = s - p + iabs(m.lower_attacker[x][y]);
+        if (pinned[ax][ay] == 0 && p > abs_code(m.lower_attacker[x][y])) s = s - p + abs_code(m.lower_attacker[x][y]);
         if (m.upper_attack_count[x][y] > 0 && pinned[ax][ay] == 0) {
           if (m.lower_attack_count[x][y] > m.upper_attack_count[x][y] &&
-              m.upper_defender[x][y] >= iabs(m.lower_attacker[x][y]))
+              m.upper_defender[x][y] >= abs_code(m.lower_attacker[x][y]))
             s = s - p;
           if (y <= 3 && m.upper_attack_count[x][y] == m.lower_attack_count[x][y] && b[x][y + 1] != EMPTY &&
               file_attack_from_below(app, x, y + 1) == 1)
-            s = s - p - iabs(m.lower_attacker[x][y + 1]);
+            s = s - p - abs_code(m.lower_attacker[x][y + 1]);
         }
         // Hanging.
         if (m.upper_attack_count[x][y] == 0) {
           s = s - p;
           if (y <= 3) s = s - 1;
           // The piece has just taken a W piece here: it gets the capture back.
-          if (com.board_at_turn_start[x][y] <= W_PAWN) s = s + iabs(com.board_at_turn_start[x][y]);
+          if (com.board_at_turn_start[x][y] <= W_PAWN) s = s + abs_code(com.board_at_turn_start[x][y]);
           if (y < 3 && m.lower_attacker[x][y] == W_PAWN) s = s - 20;
         }
       } else {
         // W pieces newly attacked near the B king.
-        if (com.pre_upper_attack_count[x][y] == 0 && m.upper_attack_count[x][y] > 0 && iabs(x - k.upper_king_x) < 3 &&
-            iabs(y - k.upper_king_y) < 3)
+        if (com.pre_upper_attack_count[x][y] == 0 && m.upper_attack_count[x][y] > 0 && abs_code(x - k.upper_king_x) < 3 &&
+            abs_code(y - k.upper_king_y) < 3)
           s = s + 15;
         if (p == W_ROOK && x == k.upper_king_x) s = s - 1;
         // Undefended W pieces, and the W king, that the moved piece attacks from a safe square.
@@ -102,7 +96,7 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
             check_piece_move(app, x2, y2, x, y, mp) == 1) {
           s = s + 0.1;
           forks = forks + 1;
-          if (iabs(p) < fork_min) fork_min = iabs(p);
+          if (abs_code(p) < fork_min) fork_min = abs_code(p);
         }
       }
     }

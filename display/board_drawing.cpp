@@ -3,7 +3,6 @@
 #include "display/marks.h"
 #include "display/texts.h"
 #include "shell/app.h"
-#include "shell/sound.h"
 
 namespace zarvo {
 
@@ -15,10 +14,7 @@ Rgb qb_color(int index) {
   return index >= 0 && index < 16 ? palette[index] : Rgb{0, 0, 0};
 }
 
-void fill_square_shade(DisplayState& display) {
-  for (int x = 1; x <= BOARD_SIZE; ++x)
-    for (int y = 1; y <= BOARD_SIZE; ++y) display.square_shade[x][y] = (x % 2) == (y % 2) ? 1 : 0;
-}
+void fill_square_shade(DisplayState& display) { display.square_shade = square_shades(); }
 
 int picture_id(int code, int shade) {
   if (code > 0) return 10 * code + shade;
@@ -68,6 +64,13 @@ void draw_square(App& app, int k, int x, int y) {
   mark_square(app, grid_colour, x, y);
 }
 
+void draw_changed_squares(App& app, const MoveChanges& changes) {
+  for (int i = 0; i < changes.count; ++i) {
+    const MoveChanges::Square s = changes.squares[i];
+    draw_square(app, app.game.board[s.x][s.y], s.x, s.y);
+  }
+}
+
 void draw_board(App& app) {
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y) draw_square(app, app.game.board[x][y], x, y);
@@ -103,31 +106,6 @@ void prepare_game_screen(App& app) {
     draw_tile(app, bg, X, 9);
     mark_square(app, grid_colour, X, 8);
   }
-}
-
-void REVERSE_Click(App& app) {
-  GameState& g = app.game;
-  if (g.record_mode == 1) {
-    play_sound(app, app.sounds.sound_forbidden);
-    app.platform.dialogs->message_box("棋譜ﾓｰﾄﾞではできません", "反転", Buttons::Ok);
-    return;
-  }
-  g.board_reversed = 1;
-  g.selection_state = 0;
-  const Board t = g.board;
-  for (int x = 1; x <= BOARD_SIZE; ++x) {
-    for (int y = 1; y <= BOARD_SIZE; ++y) {
-      const int k = t[x][y];
-      g.board[9 - x][9 - y] = k >= 1 ? -k : k <= -1 ? -k : k;
-    }
-  }
-  redraw_all(app);
-  show_move_number(app, g.move_number, QB_BLACK);
-  if (g.handicap_set == 1) {
-    app.com.handicap_grade = -app.com.handicap_grade;
-    show_handicap_grade(app, app.com.handicap_grade);
-  }
-  play_sound(app, app.sounds.sound_piece);
 }
 
 }  // namespace zarvo

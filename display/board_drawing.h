@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "rules/move_rules.h"
+
 namespace zarvo {
 
 struct App;
@@ -17,6 +19,8 @@ std::string tile_picture_name(int kind);
 
 // Paints one square with its piece and its green outline.
 void draw_square(App& app, int IN_駒種類, int IN_X, int IN_Y);
+// Paints the squares a move changed with what stands on them now, in order.
+void draw_changed_squares(App& app, const MoveChanges& changes);
 void draw_piece_picture(App& app, int IN_駒種類, double 座標X, double 座標Y);
 void draw_tile(App& app, int 駒種類, double 座標X, double 座標Y);
 void draw_board(App& app);
@@ -24,8 +28,5 @@ void draw_board(App& app);
 void tile_background(App& app, int IN_背景種類);
 void redraw_all(App& app);
 void prepare_game_screen(App& app);
-
-// The menu command 反転: turns the position through 180 degrees.
-void REVERSE_Click(App& app);
 
 }  // namespace zarvo

@@ -44,8 +44,16 @@ struct Rgb {
 // The standard 16-colour palette; indices outside 0..15 give black.
 Rgb qb_color(int index);
 
+// 1 where x and y are both odd or both even.
+constexpr SquareMap<int> square_shades() {
+  SquareMap<int> shade{};
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y) shade[x][y] = (x % 2) == (y % 2) ? 1 : 0;
+  return shade;
+}
+
 struct DisplayState {
-  SquareMap<int> square_shade{};  // 1 where x and y are both odd or both even
+  SquareMap<int> square_shade = square_shades();
 };
 
 // Fills square_shade.

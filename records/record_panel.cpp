@@ -7,6 +7,7 @@
 #include "records/record_storage.h"
 #include "shell/app.h"
 #include "shell/sound.h"
+#include "shell/startup.h"
 
 namespace zarvo {
 namespace {

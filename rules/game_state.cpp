@@ -1,12 +1,6 @@
 #include "rules/game_state.h"
 
-#include "display/board_drawing.h"
-#include "records/move_record.h"
-#include "shell/app.h"
-
 namespace zarvo {
-
-App::App() { fill_square_shade(display); }
 
 void set_initial_position(Board& board) {
   for (int x = 1; x <= BOARD_SIZE; ++x) {
@@ -19,20 +13,6 @@ void set_initial_position(Board& board) {
     board[x][1] = back_row[x];
     board[x][8] = -back_row[x];
   }
-}
-
-void reset_game(App& app) {
-  GameState& g = app.game;
-  g.game_kind = NONE;
-  g.winner = NONE;
-  g.turn = NONE;
-  g.move_number = 0;
-  g.selection_state = 0;
-  g.colors_swapped = 0;
-  g.mate_announced = 0;
-  set_initial_position(g.board);
-  record_move(app.record, g.board, g.move_number, 0, 0, 0, 0, 0);
-  redraw_all(app);
 }
 
 void swap_kings_and_queens(Board& board) {

@@ -71,11 +71,6 @@ struct GameState {
   KingSquares kings;
 };
 
-struct App;
-
-// Lays out a new game, stores it as record entry 0 and redraws the window.
-void reset_game(App& app);
-
 // Exchanges king and queen of each army: the position seen from Black's side.
 void swap_kings_and_queens(Board& board);
 

@@ -1,12 +1,9 @@
 #include "rules/move_rules.h"
 
-#include "display/board_drawing.h"
 #include "shell/app.h"
 
 namespace zarvo {
 namespace {
-
-int iabs(int v) { return v < 0 ? -v : v; }
 
 // The previous move of the game, as the en passant rule needs it.
 struct PreviousMove {
@@ -26,7 +23,7 @@ int b_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
   if (b[tx][ty] != EMPTY && dx == 0) return 0;
   if (ty == fy + 1) {
     if (dx == 0) return b[tx][ty] == EMPTY ? 1 : 0;
-    if (iabs(dx) == 1) {
+    if (abs_code(dx) == 1) {
       if (b[tx][ty] != EMPTY) return 1;
       const PreviousMove p = previous_move(app);
       return fy == 5 && b[tx][5] == W_PAWN && p.to_x == tx && p.to_y == 5 && p.from_y == 7 && p.piece == W_PAWN;
@@ -42,7 +39,7 @@ int w_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
   if (b[tx][ty] != EMPTY && dx == 0) return 0;
   if (ty == fy - 1) {
     if (dx == 0) return b[tx][ty] == EMPTY ? 1 : 0;
-    if (iabs(dx) == 1) {
+    if (abs_code(dx) == 1) {
       if (b[tx][ty] != EMPTY) return 1;
       const PreviousMove p = previous_move(app);
       return fy == 4 && b[tx][4] == B_PAWN && p.to_x == tx && p.to_y == 4 && p.from_y == 2 && p.piece == B_PAWN;
@@ -54,32 +51,37 @@ int w_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
 
 // Castling depends only on where the pieces stand now and on the attack counts
 // of the king's origin and destination; the square passed over is not examined.
-// row is the king's home row, rook the own rook's code.
+// row is the king's home row, rook the own rook's code. The test rebuilds the
+// board maps first, which the computer's scoring then reads.
 int king_move(App& app, int fx, int fy, int tx, int ty, int row, int rook) {
   Board& b = app.game.board;
   const SquareMap<int>& enemy_attacks = row == 1 ? app.maps.lower_attack_count : app.maps.upper_attack_count;
-  if (fx == 5 && fy == row && (b[6][row] == EMPTY || b[2][row] == EMPTY)) {
-    scan_board(b, app.maps, app.game.kings);
-    if (enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0) {
-      if (tx == 7 && ty == row && b[6][row] == EMPTY && b[7][row] == EMPTY && b[8][row] == rook) return 1;
-      if (tx == 3 && ty == row && b[2][row] == EMPTY && b[3][row] == EMPTY && b[4][row] == EMPTY &&
-          b[1][row] == rook)
-        return 1;
+  const auto castling_safe = [&] {
+    rescan_for_castling(app);
+    return enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0;
+  };
+  const auto empty = [&](int from_x, int to_x) {
+    for (int x = from_x; x <= to_x; ++x)
+      if (b[x][row] != EMPTY) return false;
+    return true;
+  };
+  if (fx == KING_HOME_X && fy == row && (b[6][row] == EMPTY || b[2][row] == EMPTY)) {
+    if (castling_safe()) {
+      if (tx == CASTLE_SHORT_KING_X && ty == row && empty(6, 7) && b[ROOK_RIGHT_X][row] == rook) return 1;
+      if (tx == CASTLE_LONG_KING_X && ty == row && empty(2, 4) && b[ROOK_LEFT_X][row] == rook) return 1;
     }
-  } else if (fx == 4 && fy == row && (b[2][row] == EMPTY || b[5][row] == EMPTY)) {
-    // The king on column 4: the arrangement after kings and queens were exchanged.
-    scan_board(b, app.maps, app.game.kings);
-    if (enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0) {
-      if (tx == 6 && ty == row && b[5][row] == EMPTY && b[6][row] == EMPTY && b[7][row] == EMPTY &&
-          b[8][row] == rook)
-        return 1;
-      if (tx == 2 && ty == row && b[2][row] == EMPTY && b[3][row] == EMPTY && b[1][row] == rook) return 1;
+  } else if (fx == KING_HOME_X_SWAPPED && fy == row && (b[2][row] == EMPTY || b[5][row] == EMPTY)) {
+    if (castling_safe()) {
+      if (tx == CASTLE_SHORT_KING_X_SWAPPED && ty == row && empty(5, 7) && b[ROOK_RIGHT_X][row] == rook) return 1;
+      if (tx == CASTLE_LONG_KING_X_SWAPPED && ty == row && empty(2, 3) && b[ROOK_LEFT_X][row] == rook) return 1;
     }
   }
-  return iabs(tx - fx) <= 1 && iabs(ty - fy) <= 1 ? 1 : 0;
+  return abs_code(tx - fx) <= 1 && abs_code(ty - fy) <= 1 ? 1 : 0;
 }
 
 }  // namespace
+
+void rescan_for_castling(App& app) { scan_board(app.game.board, app.maps, app.game.kings); }
 
 int check_piece_move(App& app, int fx, int fy, int tx, int ty, int code) {
   if (tx < 1 || tx > BOARD_SIZE || ty < 1 || ty > BOARD_SIZE) return 0;
@@ -91,8 +93,8 @@ int check_piece_move(App& app, int fx, int fy, int tx, int ty, int code) {
   } else if (b[tx][ty] <= W_PAWN) {
     return 0;
   }
-  const int dx = iabs(tx - fx);
-  const int dy = iabs(ty - fy);
+  const int dx = abs_code(tx - fx);
+  const int dy = abs_code(ty - fy);
   switch (code) {
     case B_PAWN:
       return b_pawn_move(app, fx, fy, tx, ty);
@@ -151,11 +153,11 @@ int is_en_passant(const App& app, int fx, int fy, int tx, int ty, int code) {
   const Board& b = app.game.board;
   const PreviousMove p = previous_move(app);
   if (code == B_PAWN) {
-    return ty == fy + 1 && iabs(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 5 && b[tx][5] == W_PAWN &&
+    return ty == fy + 1 && abs_code(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 5 && b[tx][5] == W_PAWN &&
            p.to_x == tx && p.to_y == 5 && p.from_y == 7 && p.piece == W_PAWN;
   }
   if (code == W_PAWN) {
-    return ty == fy - 1 && iabs(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 4 && b[tx][4] == B_PAWN &&
+    return ty == fy - 1 && abs_code(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 4 && b[tx][4] == B_PAWN &&
            p.to_x == tx && p.to_y == 4 && p.from_y == 2 && p.piece == B_PAWN;
   }
   return 0;
@@ -210,37 +212,40 @@ int count_opponent_pieces(const App& app, int 手番) {
 
 namespace {
 
-void move_castling_rook(App& app, int king_to_x, int row, int rook) {
+// The rook jumps to the other side of the king: the columns by the king's destination.
+void move_castling_rook(App& app, MoveChanges& changes, int king_to_x, int row, int rook) {
   int from = 0, to = 0;
   switch (king_to_x) {
-    case 2: from = 1, to = 3; break;
-    case 3: from = 1, to = 4; break;
-    case 6: from = 8, to = 5; break;
-    case 7: from = 8, to = 6; break;
+    case CASTLE_LONG_KING_X_SWAPPED: from = ROOK_LEFT_X, to = 3; break;
+    case CASTLE_LONG_KING_X: from = ROOK_LEFT_X, to = 4; break;
+    case CASTLE_SHORT_KING_X_SWAPPED: from = ROOK_RIGHT_X, to = 5; break;
+    case CASTLE_SHORT_KING_X: from = ROOK_RIGHT_X, to = 6; break;
     default: return;
   }
   app.game.board[to][row] = rook;
-  draw_square(app, rook, to, row);
+  changes.add(to, row);
   app.game.board[from][row] = EMPTY;
-  draw_square(app, EMPTY, from, row);
+  changes.add(from, row);
 }
 
 }  // namespace
 
-void make_move(App& app, int fx, int fy, int tx, int ty, int piece) {
-  if (!on_board(fx, fy) || !on_board(tx, ty)) return;
+MoveChanges make_move(App& app, int from_x, int from_y, int to_x, int to_y, int piece) {
+  MoveChanges changes;
+  if (!on_board(from_x, from_y) || !on_board(to_x, to_y)) return changes;
   Board& b = app.game.board;
-  b[fx][fy] = EMPTY;
-  draw_square(app, EMPTY, fx, fy);
-  b[tx][ty] = piece;
-  draw_square(app, piece, tx, ty);
+  b[from_x][from_y] = EMPTY;
+  changes.add(from_x, from_y);
+  b[to_x][to_y] = piece;
+  changes.add(to_x, to_y);
   if (piece == W_KING) {
-    app.game.kings.lower_king_x = tx;
-    app.game.kings.lower_king_y = ty;
-    if (iabs(tx - fx) == 2) move_castling_rook(app, tx, 8, W_ROOK);
+    app.game.kings.lower_king_x = to_x;
+    app.game.kings.lower_king_y = to_y;
+    if (abs_code(to_x - from_x) == 2) move_castling_rook(app, changes, to_x, 8, W_ROOK);
   }
   // The B king's square is refreshed by the next scan of the board.
-  if (piece == B_KING && iabs(tx - fx) == 2) move_castling_rook(app, tx, 1, B_ROOK);
+  if (piece == B_KING && abs_code(to_x - from_x) == 2) move_castling_rook(app, changes, to_x, 1, B_ROOK);
+  return changes;
 }
 
 }  // namespace zarvo

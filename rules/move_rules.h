@@ -2,7 +2,20 @@
 // move maker. Yes/no functions answer 1 or 0.
 #pragma once
 
+#include <array>
+
 namespace zarvo {
+
+// Castling: the king's destination columns in the standard arrangement and in
+// the one after kings and queens were exchanged (the king starts on column 4).
+constexpr int KING_HOME_X = 5;
+constexpr int KING_HOME_X_SWAPPED = 4;
+constexpr int CASTLE_SHORT_KING_X = 7;
+constexpr int CASTLE_LONG_KING_X = 3;
+constexpr int CASTLE_SHORT_KING_X_SWAPPED = 6;
+constexpr int CASTLE_LONG_KING_X_SWAPPED = 2;
+constexpr int ROOK_LEFT_X = 1;
+constexpr int ROOK_RIGHT_X = 8;
 
 struct App;
 
@@ -10,6 +23,10 @@ struct App;
 // movement rules (castling and en passant included). The castling cases rescan
 // the board maps as a side effect.
 int check_piece_move(App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+
+// The castling test's rebuild of the board maps from the current board. The
+// computer's choices depend on the maps it leaves behind, so it stays.
+void rescan_for_castling(App& app);
 
 int rook_path_clear(const App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 int diagonal_path_clear(const App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
@@ -29,8 +46,18 @@ int computer_promotion_due(App& app, int 移動元X, int 移動元Y, int 移動�
 // Pieces of the other side on the board, kings included.
 int count_opponent_pieces(const App& app, int IN_手番);
 
-// Puts 移動駒 on the destination, empties the origin, moves a castling rook and
-// redraws every square it changes.
-void make_move(App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+// The squares a move changed, in the order it changed them.
+struct MoveChanges {
+  struct Square {
+    int x = 0, y = 0;
+  };
+  std::array<Square, 4> squares{};
+  int count = 0;
+  void add(int x, int y) { squares[count++] = {x, y}; }
+};
+
+// Puts the piece on the destination, empties the origin and moves a castling
+// rook; answers the squares it changed for the caller to draw.
+MoveChanges make_move(App& app, int from_x, int from_y, int to_x, int to_y, int piece);
 
 }  // namespace zarvo

@@ -7,7 +7,7 @@
 
 #include "computer/computer_state.h"
 #include "display/display_state.h"
-#include "play/play_state.h"
+#include "game/play_state.h"
 #include "records/move_record.h"
 #include "rules/board_maps.h"
 #include "rules/game_state.h"
@@ -29,8 +29,6 @@ struct App {
   Sounds sounds;
   Platform platform;
   std::string program_dir;
-
-  App();
 };
 
 }  // namespace zarvo

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "display/board_drawing.h"
+#include "records/move_record.h"
 #include "shell/app.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
@@ -39,6 +40,20 @@ void Form_Load(App& app) {
 
   load_settings(app);
   reset_game(app);
+}
+
+void reset_game(App& app) {
+  GameState& g = app.game;
+  g.game_kind = NONE;
+  g.winner = NONE;
+  g.turn = NONE;
+  g.move_number = 0;
+  g.selection_state = 0;
+  g.colors_swapped = 0;
+  g.mate_announced = 0;
+  set_initial_position(g.board);
+  record_move(app.record, g.board, g.move_number, 0, 0, 0, 0, 0);
+  redraw_all(app);
 }
 
 void end_program(App& app) {

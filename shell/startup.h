@@ -9,6 +9,8 @@ struct App;
 
 // Start-up in its fixed order: sound, constants, settings, a new game.
 void Form_Load(App& app);
+// Lays out a new game, stores it as record entry 0 and redraws the window.
+void reset_game(App& app);
 // Frees the four sound buffers and closes the sound device; does not terminate.
 void end_program(App& app);
 void Form_Unload(App& app);

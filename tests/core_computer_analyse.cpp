@@ -4,8 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "computer/position_analysis.h"
 #include "records/record_file.h"
+#include "rules/mate_tests.h"
+#include "tools/position_analysis.h"
 
 namespace zarvo {
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "computer/computer_turn.h"
-#include "computer/levels.h"
+#include "game/computer_turn.h"
+#include "game/levels.h"
 #include "display/display_state.h"
 #include "display/texts.h"
 #include "tests/support/computer_fakes.h"

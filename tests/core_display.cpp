@@ -9,6 +9,7 @@
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "display/texts.h"
+#include "game/flip.h"
 #include "shell/app.h"
 #include "tests/support/fakes.h"
 

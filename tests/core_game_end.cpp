@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "rules/game_end.h"
+#include "game/game_end.h"
+#include "rules/mate_tests.h"
 #include "tests/support/fakes.h"
 
 namespace zarvo {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "records/move_record.h"
+#include "shell/startup.h"
 #include "tests/support/fakes.h"
 
 namespace zarvo {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "display/board_drawing.h"
 #include "records/move_record.h"
 #include "rules/move_rules.h"
 #include "tests/support/fakes.h"
@@ -186,20 +187,44 @@ TEST_F(MoveRules, HostileCodesAndCoordinatesAreRefused) {
   EXPECT_EQ(is_en_passant(app, 5, 4, 4, 3, W_PAWN), 0);
 }
 
-TEST_F(MoveRules, MakeMoveRedrawsEveryChangedSquare) {
+// The caller draws what make_move reports, so the list must name every square
+// that changed, in the order the board changed.
+TEST_F(MoveRules, MakeMoveReportsEveryChangedSquare) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> rows;
+    int fx, fy, tx, ty, piece;
+    std::vector<std::pair<int, int>> changed;
+  };
+  const std::vector<Case> cases = {
+      {"a knight move", {"....k...", "........", "........", "........", "........", "........", "........", "....K.N."},
+       7, 8, 6, 6, W_KNIGHT, {{7, 8}, {6, 6}}},
+      {"a promotion", {"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."},
+       1, 2, 1, 1, W_QUEEN, {{1, 2}, {1, 1}}},
+      {"short castling", {"....k...", "........", "........", "........", "........", "........", "........", "....K..R"},
+       5, 8, 7, 8, W_KING, {{5, 8}, {7, 8}, {6, 8}, {8, 8}}},
+      {"long castling above", {"r...k...", "........", "........", "........", "........", "........", "........",
+                               "....K..."},
+       5, 1, 3, 1, B_KING, {{5, 1}, {3, 1}, {4, 1}, {1, 1}}},
+  };
+  for (const Case& c : cases) {
+    set_position(app, c.rows);
+    const MoveChanges changes = make_move(app, c.fx, c.fy, c.tx, c.ty, c.piece);
+    std::vector<std::pair<int, int>> got;
+    for (int i = 0; i < changes.count; ++i) got.emplace_back(changes.squares[i].x, changes.squares[i].y);
+    EXPECT_EQ(got, c.changed) << c.name;
+    EXPECT_EQ(app.game.board[c.tx][c.ty], c.piece) << c.name;
+    EXPECT_EQ(app.game.board[c.fx][c.fy], EMPTY) << c.name;
+  }
+}
+
+TEST_F(MoveRules, DrawingTheChangesPaintsWhatNowStandsThere) {
   t.canvas.clear();
-  make_move(app, 7, 8, 6, 6, W_KNIGHT);
-  EXPECT_EQ(app.game.board[7][8], EMPTY);
-  EXPECT_EQ(app.game.board[6][6], W_KNIGHT);
+  draw_changed_squares(app, make_move(app, 7, 8, 6, 6, W_KNIGHT));
   const auto pictures = t.canvas.matching("picture");
   ASSERT_EQ(pictures.size(), 2u);
   EXPECT_EQ(pictures[0], "picture KARA_MASU1 5620 5430");  // (7, 8) has shade 0
   EXPECT_EQ(pictures[1], "picture W_KNIG_2 4960 4090");
-  // A promotion puts the new piece, not the pawn.
-  set_position(app, {"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
-  make_move(app, 1, 2, 1, 1, W_QUEEN);
-  EXPECT_EQ(app.game.board[1][1], W_QUEEN);
-  EXPECT_EQ(app.game.board[1][2], EMPTY);
 }
 
 TEST_F(MoveRules, MakeMoveStoresOnlyTheLowerKingSquare) {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "play/game_modes.h"
-#include "rules/game_end.h"
+#include "game/game_end.h"
+#include "game/game_modes.h"
 #include "rules/move_rules.h"
+#include "shell/startup.h"
 #include "tests/support/fakes.h"
 #include "tests/support/play_fakes.h"
 

@@ -6,8 +6,9 @@
 #include <utility>
 
 #include "display/marks.h"
-#include "records/record_navigation.h"
+#include "game/record_navigation.h"
 #include "rules/move_rules.h"
+#include "shell/startup.h"
 #include "tests/support/fakes.h"
 #include "tests/support/record_fakes.h"
 

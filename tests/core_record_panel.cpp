@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <random>
 
+#include "game/record_navigation.h"
 #include "records/record_file.h"
-#include "records/record_navigation.h"
 #include "records/record_panel.h"
 #include "records/record_storage.h"
 #include "rules/move_rules.h"
+#include "shell/startup.h"
 #include "shell/text_encoding.h"
 #include "tests/support/fakes.h"
 #include "tests/support/record_fakes.h"

@@ -9,8 +9,8 @@
 
 #include "assets/picture_library.h"
 #include "display/marks.h"
-#include "display/qt_canvas.h"
-#include "shell/qt_main_window.h"
+#include "qt/canvas.h"
+#include "qt/main_window.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
 

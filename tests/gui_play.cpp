@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "play/promotion.h"
-#include "shell/qt_main_window.h"
+#include "game/promotion.h"
+#include "qt/main_window.h"
 #include "tests/support/fakes.h"
 
 namespace zarvo {

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QMouseEvent>
 
-#include "records/qt_record_panel.h"
-#include "shell/qt_main_window.h"
+#include "qt/record_panel.h"
+#include "qt/main_window.h"
 #include "tests/support/fakes.h"
 #include "tests/support/record_fakes.h"
 

@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "rules/move_rules.h"
-#include "shell/qt_main_window.h"
+#include "qt/main_window.h"
 #include "tests/support/fakes.h"
 
 namespace zarvo {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QKeyEvent>
 
-#include "shell/qt_main_window.h"
+#include "qt/main_window.h"
 #include "tests/support/fakes.h"
 
 namespace zarvo {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "computer/position_analysis.h"
+#include "tools/position_analysis.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);

@@ -3,7 +3,7 @@
 # at the top). Usage: tools/check-format.sh [--fix]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
 pending=tools/format-pending.txt
 if [ -f "$pending" ]; then
   mapfile -t files < <(printf '%s\n' "${files[@]}" | grep -vxF -f "$pending" || true)

@@ -2,50 +2,38 @@
 # Fails when a file includes a header of a layer above its own, or when Qt is
 # included outside qt/. Layers, lowest first:
 #   rules/ < computer/ < display/ records/ shell/ < game/ < qt/
-# app.h and the plain *_state.h structs are the shared vocabulary any layer may
-# include. Usage: tools/check-layers.sh [ROOT]
+# shell/app.h and the plain *_state.h structs are the shared vocabulary any
+# layer may include; shell/sound_library/ is a library of its own below them all.
+# Usage: tools/check-layers.sh [ROOT]
 set -euo pipefail
-root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
-cd "$root"
-
-rank() {
-  case $1 in
-    rules) echo 0 ;;
-    computer) echo 1 ;;
-    display | records | shell) echo 2 ;;
-    game) echo 3 ;;
-    qt) echo 4 ;;
-    *) echo -1 ;;
-  esac
-}
-
-status=0
-while IFS= read -r file; do
-  folder=${file%%/*}
-  own=$(rank "$folder")
-  [ "$own" -ge 0 ] || continue
-  # The sound library is a library of its own below everything else.
-  case $file in shell/sound_library/*) continue ;; esac
-  while IFS=: read -r line text; do
-    header=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]([^>"]+)[>"].*/\1/' <<<"$text")
-    if [[ $header == Q* || $header == Qt*/* ]]; then
-      if [ "$folder" != qt ]; then
-        echo "$file:$line: Qt header <$header> outside qt/"
-        status=1
-      fi
-      continue
-    fi
-    [[ $header == */* ]] || continue
-    target=${header%%/*}
-    theirs=$(rank "$target")
-    [ "$theirs" -ge 0 ] || continue
-    base=${header##*/}
-    [[ $header == shell/app.h || $base == *_state.h || $header == shell/sound_library/* ]] && continue
-    if [ "$theirs" -gt "$own" ]; then
-      echo "$file:$line: $folder/ must not include $header (a layer above)"
-      status=1
-    fi
-  done < <(grep -nE '^[[:space:]]*#[[:space:]]*include' "$file" || true)
-done < <(git ls-files -- '*.cpp' '*.h' 2>/dev/null || find . -name '*.cpp' -o -name '*.h')
-if [ $status -eq 0 ]; then echo "layers: every include points down or sideways"; fi
-exit $status
+cd "${1:-$(dirname "$0")/..}"
+git ls-files --cached --others --exclude-standard -- rules computer display records shell game qt | grep -E '\.(cpp|h)$' |
+  xargs grep -HnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' |
+  awk -F: '
+    function rank(folder) {
+      if (folder == "rules") return 0
+      if (folder == "computer") return 1
+      if (folder == "display" || folder == "records" || folder == "shell") return 2
+      if (folder == "game") return 3
+      if (folder == "qt") return 4
+      return -1
+    }
+    {
+      file = $1; line = $2; text = substr($0, length($1) + length($2) + 3)
+      if (file ~ /^shell\/sound_library\//) next
+      split(file, parts, "/"); folder = parts[1]
+      header = text; sub(/^[^<"]*[<"]/, "", header); sub(/[>"].*$/, "", header)
+      if (header ~ /^Q/ || header ~ /^Qt[A-Za-z]*\//) {
+        if (folder != "qt") { print file ":" line ": Qt header <" header "> outside qt/"; bad = 1 }
+        next
+      }
+      if (header !~ /\//) next
+      split(header, hp, "/"); target = hp[1]; base = header; sub(/.*\//, "", base)
+      if (rank(target) < 0) next
+      if (header == "shell/app.h" || base ~ /_state\.h$/ || header ~ /^shell\/sound_library\//) next
+      if (rank(target) > rank(folder)) { print file ":" line ": " folder "/ must not include " header " (a layer above)"; bad = 1 }
+    }
+    END {
+      if (bad) exit 1
+      print "layers: every include points down or sideways"
+    }'

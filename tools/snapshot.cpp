@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "play/mouse_input.h"
-#include "shell/qt_main_window.h"
+#include "game/mouse_input.h"
+#include "qt/main_window.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "display/display_state.h"
 
+#include "computer/search.h"
 #include "records/move_record.h"
 
 namespace zarvo::test {

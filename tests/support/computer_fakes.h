@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "computer/computer_turn.h"
+#include "game/computer_turn.h"
 #include "tests/support/fakes.h"
 
 namespace zarvo::test {

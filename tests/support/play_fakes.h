@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "display/display_state.h"
-#include "play/mouse_input.h"
-#include "play/promotion.h"
+#include "game/mouse_input.h"
+#include "game/promotion.h"
 #include "shell/app.h"
 
 namespace zarvo::test {

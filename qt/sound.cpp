@@ -1,4 +1,4 @@
-#include "shell/qt_sound.h"
+#include "qt/sound.h"
 
 #include "shell/sound_library/zarvo_sound.h"
 

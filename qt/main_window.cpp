@@ -1,4 +1,4 @@
-#include "shell/qt_main_window.h"
+#include "qt/main_window.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <cstdlib>
 
-#include "play/mouse_input.h"
-#include "shell/menu_commands.h"
-#include "shell/qt_installers.h"
-#include "shell/qt_sound.h"
+#include "game/mouse_input.h"
+#include "game/menu_commands.h"
+#include "qt/installers.h"
+#include "qt/sound.h"
 #include "shell/startup.h"
 
 namespace zarvo {

@@ -1,4 +1,4 @@
-#include "records/record_navigation.h"
+#include "game/record_navigation.h"
 
 #include "display/board_drawing.h"
 #include "display/display_state.h"
@@ -7,6 +7,7 @@
 #include "records/record_panel.h"
 #include "shell/app.h"
 #include "shell/sound.h"
+#include "shell/startup.h"
 
 namespace zarvo {
 namespace {

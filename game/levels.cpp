@@ -1,4 +1,4 @@
-#include "computer/levels.h"
+#include "game/levels.h"
 
 #include <string>
 

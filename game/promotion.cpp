@@ -1,4 +1,4 @@
-#include "play/promotion.h"
+#include "game/promotion.h"
 
 #include "shell/app.h"
 #include "shell/waits.h"

@@ -1,4 +1,4 @@
-#include "computer/position_analysis.h"
+#include "tools/position_analysis.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,11 +6,11 @@
 #include <iterator>
 #include <memory>
 
-#include "computer/computer_turn.h"
 #include "computer/move_scoring.h"
+#include "computer/search.h"
 #include "records/move_record.h"
 #include "records/record_file.h"
-#include "rules/game_end.h"
+#include "rules/mate_tests.h"
 #include "rules/move_rules.h"
 #include "rules/pin_maps.h"
 #include "shell/app.h"

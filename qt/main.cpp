@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "shell/qt_main_window.h"
+#include "qt/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

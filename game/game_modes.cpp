@@ -1,6 +1,6 @@
-#include "play/game_modes.h"
+#include "game/game_modes.h"
 
-#include "computer/computer_turn.h"
+#include "game/computer_turn.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "records/record_panel.h"

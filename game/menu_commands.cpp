@@ -1,13 +1,14 @@
-#include "shell/menu_commands.h"
+#include "game/menu_commands.h"
 
 #include <functional>
 #include <string>
 #include <unordered_map>
 
-#include "computer/levels.h"
 #include "display/board_drawing.h"
-#include "play/game_modes.h"
-#include "records/record_navigation.h"
+#include "game/flip.h"
+#include "game/game_modes.h"
+#include "game/levels.h"
+#include "game/record_navigation.h"
 #include "records/record_panel.h"
 #include "shell/app.h"
 #include "shell/help_version.h"

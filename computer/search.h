@@ -9,9 +9,6 @@ namespace zarvo {
 
 struct App;
 
-// Plays one whole move for the computer (the B side) and hands the turn back.
-void com_ban(App& app);
-
 // Told about every candidate the search scores, in the order it tries them.
 using CandidateCallback = std::function<void(const Candidate&)>;
 

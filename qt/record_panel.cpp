@@ -1,4 +1,4 @@
-#include "records/qt_record_panel.h"
+#include "qt/record_panel.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,12 +6,12 @@
 #include <QStorageInfo>
 #include <QStyle>
 
-#include "display/qt_canvas.h"
+#include "qt/canvas.h"
 #include "records/record_panel.h"
 #include "records/record_storage.h"
 #include "shell/app.h"
-#include "shell/qt_installers.h"
-#include "shell/qt_main_window.h"
+#include "qt/installers.h"
+#include "qt/main_window.h"
 
 namespace zarvo {
 namespace {

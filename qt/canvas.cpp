@@ -1,4 +1,4 @@
-#include "display/qt_canvas.h"
+#include "qt/canvas.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "shell/qt_platform.h"
+#include "qt/platform.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

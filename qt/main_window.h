@@ -4,9 +4,9 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "display/qt_canvas.h"
+#include "qt/canvas.h"
 #include "shell/app.h"
-#include "shell/qt_platform.h"
+#include "qt/platform.h"
 
 namespace zarvo {
 

@@ -1,14 +1,14 @@
-#include "play/mouse_input.h"
+#include "game/mouse_input.h"
 
 #include <cmath>
 
-#include "computer/computer_turn.h"
+#include "game/computer_turn.h"
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "display/texts.h"
-#include "play/promotion.h"
+#include "game/promotion.h"
 #include "records/record_panel.h"
-#include "rules/game_end.h"
+#include "game/game_end.h"
 #include "rules/move_rules.h"
 #include "shell/app.h"
 #include "shell/sound.h"
@@ -139,7 +139,7 @@ void second_click(App& app, int button, int x, int y) {
   }
 
   const int captured = g.board[x][y];
-  make_move(app, p.pick_x, p.pick_y, x, y, p.picked_piece);
+  draw_changed_squares(app, make_move(app, p.pick_x, p.pick_y, x, y, p.picked_piece));
   play_sound(app, app.sounds.sound_piece);
 
   g.move_number += 1;

@@ -1,4 +1,4 @@
-#include "shell/qt_version_window.h"
+#include "qt/version_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "assets/picture_library.h"
-#include "display/qt_canvas.h"
-#include "shell/qt_installers.h"
-#include "shell/qt_main_window.h"
+#include "qt/canvas.h"
+#include "qt/installers.h"
+#include "qt/main_window.h"
 
 namespace zarvo {
 

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "assets/picture_library.h"
-#include "play/promotion.h"
-#include "shell/qt_installers.h"
-#include "shell/qt_main_window.h"
+#include "game/promotion.h"
+#include "qt/installers.h"
+#include "qt/main_window.h"
 
 namespace zarvo {
 namespace {

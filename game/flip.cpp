@@ -1,0 +1,35 @@
+#include "game/flip.h"
+
+#include "display/board_drawing.h"
+#include "display/texts.h"
+#include "shell/app.h"
+#include "shell/sound.h"
+
+namespace zarvo {
+
+void REVERSE_Click(App& app) {
+  GameState& g = app.game;
+  if (g.record_mode == 1) {
+    play_sound(app, app.sounds.sound_forbidden);
+    app.platform.dialogs->message_box("棋譜ﾓｰﾄﾞではできません", "反転", Buttons::Ok);
+    return;
+  }
+  g.board_reversed = 1;
+  g.selection_state = 0;
+  const Board t = g.board;
+  for (int x = 1; x <= BOARD_SIZE; ++x) {
+    for (int y = 1; y <= BOARD_SIZE; ++y) {
+      const int k = t[x][y];
+      g.board[9 - x][9 - y] = k >= 1 ? -k : k <= -1 ? -k : k;
+    }
+  }
+  redraw_all(app);
+  show_move_number(app, g.move_number, QB_BLACK);
+  if (g.handicap_set == 1) {
+    app.com.handicap_grade = -app.com.handicap_grade;
+    show_handicap_grade(app, app.com.handicap_grade);
+  }
+  play_sound(app, app.sounds.sound_piece);
+}
+
+}  // namespace zarvo
