@@ -16,6 +16,13 @@ struct Candidate {
   double score = 0;
 };
 
+// Scores that end the scoring of a move at once.
+constexpr double SCORE_TAKES_KING = 9999;
+constexpr double SCORE_MATES = 9998;
+constexpr double SCORE_LOSING = -9998;  // the own king stays attacked, or a pawn gives the mate
+// Below every score a move can get, so that the first candidate is always kept.
+constexpr double SCORE_BEFORE_SEARCH = -99999;
+
 struct ComputerState {
   double best_score = 0;
   Board board_at_turn_start{};

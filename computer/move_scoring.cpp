@@ -17,9 +17,9 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
   const ComputerState& com = app.com;
   const Board& b = app.game.board;
 
-  if (cap == W_KING) return 9999;
+  if (cap == W_KING) return SCORE_TAKES_KING;
   // The move leaves the own king attacked.
-  if (m.lower_attack_count[k.upper_king_x][k.upper_king_y] >= 1) return -9998;
+  if (m.lower_attack_count[k.upper_king_x][k.upper_king_y] >= 1) return SCORE_LOSING;
 
   double s = 0;
   if (m.upper_attack_count[k.lower_king_x][k.lower_king_y] == 0) {
@@ -27,10 +27,10 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
     if (com.b_piece_count == 1 && king_boxed_in(app, k.lower_king_x, k.lower_king_y) == 1) s = s + 1;
   } else {
     // A mate given by a pawn is rated like a losing move.
-    if (lower_king_mated(app) == 1) return mp == B_PAWN ? -9998 : 9998;
+    if (lower_king_mated(app) == 1) return mp == B_PAWN ? SCORE_LOSING : SCORE_MATES;
     if (mp == B_KNIGHT) {
       s = s + 1;
-      if (count_safe_moves(app, k.lower_king_x, k.lower_king_y, W_KING) == 0) return 9998;
+      if (count_safe_moves(app, k.lower_king_x, k.lower_king_y, W_KING) == 0) return SCORE_MATES;
     }
     // Only the W king attacks the checking piece, and it is defended.
     if (m.lower_attacker[x2][y2] == W_KING && m.upper_attack_count[x2][y2] > 0) s = s + 100;

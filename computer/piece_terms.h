@@ -7,6 +7,6 @@ struct App;
 
 // Adds the terms for the piece 移動駒 now on the destination to the running
 // score s and returns it. 取得駒 is what stood on the destination before.
-double add_piece_terms(App& app, double s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+double add_piece_terms(App& app, double s, int cap, int mp, int x1, int y1, int x2, int y2);
 
 }  // namespace zarvo

@@ -31,7 +31,7 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
   const SquareMap<int>& pinned = app.pins.lower_pinned;
   double s = 0;
   int forks = 0;
-  int fork_min = 9999;
+  int fork_min = B_KING + 1;  // above every piece value
 
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {

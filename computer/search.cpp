@@ -10,7 +10,7 @@ namespace zarvo {
 void prepare_search(App& app) {
   GameState& g = app.game;
   ComputerState& com = app.com;
-  com.best_score = -99999;
+  com.best_score = SCORE_BEFORE_SEARCH;
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y) com.board_at_turn_start[x][y] = g.board[x][y];
   // On the maps of the last scan before the turn.

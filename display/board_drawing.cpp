@@ -87,10 +87,7 @@ void tile_background(App& app, int kind) {
 void redraw_all(App& app) {
   const int bg = app.options.current_background;
   tile_background(app, bg);
-  draw_tile(app, bg, -1, 2);
-  draw_tile(app, bg, 0, 2);
-  draw_tile(app, bg, -1, 3);
-  draw_tile(app, bg, 0, 3);
+  clear_caption_area(app, UPPER_CAPTION_X, UPPER_CAPTION_Y);
   draw_coordinates(app);
   draw_board(app);
   if (app.game.game_kind == KIND_VS_COMPUTER) show_level(app, app.com.level);

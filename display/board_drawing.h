@@ -18,14 +18,14 @@ std::string piece_picture_name(int id);
 std::string tile_picture_name(int kind);
 
 // Paints one square with its piece and its green outline.
-void draw_square(App& app, int IN_駒種類, int IN_X, int IN_Y);
+void draw_square(App& app, int k, int x, int y);
 // Paints the squares a move changed with what stands on them now, in order.
 void draw_changed_squares(App& app, const MoveChanges& changes);
-void draw_piece_picture(App& app, int IN_駒種類, double 座標X, double 座標Y);
-void draw_tile(App& app, int 駒種類, double 座標X, double 座標Y);
+void draw_piece_picture(App& app, int id, double X, double Y);
+void draw_tile(App& app, int kind, double X, double Y);
 void draw_board(App& app);
 // Covers every grid cell outside the board with one picture.
-void tile_background(App& app, int IN_背景種類);
+void tile_background(App& app, int kind);
 void redraw_all(App& app);
 void prepare_game_screen(App& app);
 

@@ -29,24 +29,26 @@ void blink_square(App& app, int k, int x, int y, int count) {
   }
 }
 
-void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col) {
+void clear_caption_area(App& app, int X, int Y) {
   const int bg = app.options.current_background;
   draw_tile(app, bg, X, Y);
   draw_tile(app, bg, X + 1, Y);
   draw_tile(app, bg, X, Y + 1);
   draw_tile(app, bg, X + 1, Y + 1);
-  // The tiles of column 0 overlap the board's first column.
+}
+
+// The tiles of column 0 overlap the board's first column.
+void redraw_squares_under_upper_caption(App& app) {
   draw_square(app, app.game.board[1][2], 1, 2);
   draw_square(app, app.game.board[1][3], 1, 3);
-  const std::string file = square_name(tx);
-  print_text_at(app, X + 0.6, Y + 0.7, file, QB_BLACK, 14);
-  print_text_at(app, X + 0.5, Y + 0.6, file, col, 14);
-  const std::string row = square_name(1000 + 9 - ty);
-  print_text_at(app, X + 0.9, Y + 0.8, row, QB_BLACK, 12);
-  print_text_at(app, X + 0.8, Y + 0.7, row, col, 12);
-  const std::string name = piece_name(k);
-  print_text_at(app, X + 0.4, Y + 1.2, name, QB_BLACK, 12);
-  print_text_at(app, X + 0.3, Y + 1.1, name, col, 12);
+}
+
+void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col) {
+  clear_caption_area(app, X, Y);
+  redraw_squares_under_upper_caption(app);
+  print_shadowed(app, X + 0.5, Y + 0.6, square_name(tx), col, 14);
+  print_shadowed(app, X + 0.8, Y + 0.7, square_name(1000 + 9 - ty), col, 12);
+  print_shadowed(app, X + 0.3, Y + 1.1, piece_name(k), col, 12);
   app.platform.canvas->refresh();
   wait_seconds(app, 0.3);
 }

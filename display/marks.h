@@ -11,9 +11,13 @@ constexpr int UPPER_CAPTION_Y = 2;
 constexpr int LOWER_CAPTION_X = 10;
 constexpr int LOWER_CAPTION_Y = 7;
 
-void mark_square(App& app, int 描画色, int 座標X, int 座標Y);
+void mark_square(App& app, int colour, int x, int y);
 void clear_marks(App& app);
-void blink_square(App& app, int 入力_駒, int 入力_X, int 入力_Y, int 入力_点滅回数);
-void show_move_caption(App& app, int WK_X, int WK_Y, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
+void blink_square(App& app, int k, int x, int y, int count);
+// Covers the two by two squares of a caption with the background.
+void clear_caption_area(App& app, int X, int Y);
+// Repaints the board squares that the upper caption's tiles overlap.
+void redraw_squares_under_upper_caption(App& app);
+void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col);
 
 }  // namespace zarvo

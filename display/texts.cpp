@@ -46,6 +46,11 @@ void print_text_at(App& app, double X, double Y, std::string_view text, int colo
   app.platform.canvas->print(text);
 }
 
+void print_shadowed(App& app, double X, double Y, std::string_view text, int colour, double size) {
+  print_text_at(app, X + SHADOW_OFFSET, Y + SHADOW_OFFSET, text, QB_BLACK, size);
+  print_text_at(app, X, Y, text, colour, size);
+}
+
 std::string piece_name(int code) {
   static const char* const names[7] = {"", "ポーン", "ナイト", "ビショップ", "ルーク", "クィーン", "キング"};
   const int k = code < 0 ? -code : code;
@@ -63,27 +68,24 @@ void draw_coordinates(App& app) {
   const int bg = app.options.current_background;
   for (int X = 1; X <= BOARD_SIZE; ++X) {
     draw_tile(app, bg, X, 0);
-    print_at(app, X + 0.4, 0.5, X, QB_BLACK, 2, 16);
-    print_at(app, X + 0.3, 0.4, X, QB_YELLOW, 2, 16);
+    print_shadowed(app, X + 0.3, 0.4, square_name(X), QB_YELLOW, 16);
     draw_square(app, app.game.board[X][1], X, 1);
     draw_tile(app, bg, 9, X);
-    print_at(app, 9.2, X + 0.4, 9 - X, QB_BLACK, 0, 16);
-    print_at(app, 9.1, X + 0.3, 9 - X, QB_YELLOW, 0, 16);
+    print_shadowed(app, 9.1, X + 0.3, number_text(9 - X), QB_YELLOW, 16);
     mark_square(app, grid_colour, 8, X);
   }
 }
 
-void show_move_number(App& app, int n, int /*colour: callers pass black*/) {
+// Callers pass black; the counter is always drawn white over black.
+void show_move_number(App& app, int n, int /*colour*/) {
   const int bg = app.options.current_background;
   draw_tile(app, bg, 10, 4);
   draw_tile(app, bg, 11, 4);
   draw_square(app, app.game.board[8][4], 8, 4);
   // Wider numbers start further left so that the last digit stays in place.
   const double x = n < 10 ? 10.3 : n < 100 ? 10.2 : 10.1;
-  print_at(app, x, 4.4, n, QB_BLACK, 0, 12);
-  print_at(app, x - 0.1, 4.3, n, QB_BRIGHT_WHITE, 0, 12);
-  print_label(app, 10.9, 4.2, 99, QB_BLACK, 10);
-  print_label(app, 10.8, 4.1, 99, QB_BRIGHT_WHITE, 10);
+  print_shadowed(app, x - 0.1, 4.3, number_text(n), QB_BRIGHT_WHITE, 12);
+  print_label_shadowed(app, 10.8, 4.1, LABEL_MOVES, QB_BRIGHT_WHITE, 10);
 }
 
 std::string label_text(int n) {
@@ -92,7 +94,7 @@ std::string label_text(int n) {
       "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級",
       "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"};
   if (n >= -7 && n <= 7) return grades[n + 7];
-  if (n == 99) return "手目";
+  if (n == LABEL_MOVES) return "手目";
   return {};
 }
 
@@ -105,19 +107,21 @@ void print_label(App& app, double X, double Y, int n, int colour, double size) {
   if (!text.empty()) c.print(text);
 }
 
+void print_label_shadowed(App& app, double X, double Y, int n, int colour, double size) {
+  print_label(app, X + SHADOW_OFFSET, Y + SHADOW_OFFSET, n, QB_BLACK, size);
+  print_label(app, X, Y, n, colour, size);
+}
+
 void show_level(App& app, int n) {
-  print_at(app, -0.6, 0.7, "LEVEL", QB_BLACK, 0, 10);
-  print_at(app, -0.7, 0.6, "LEVEL", QB_BRIGHT_WHITE, 0, 10);
-  print_at(app, 0.4, 0.6, n, QB_BLACK, 0, 12);
-  print_at(app, 0.3, 0.5, n, QB_BRIGHT_WHITE, 0, 12);
+  print_shadowed(app, -0.7, 0.6, "LEVEL", QB_BRIGHT_WHITE, 10);
+  print_shadowed(app, 0.3, 0.5, number_text(n), QB_BRIGHT_WHITE, 12);
 }
 
 void show_handicap_grade(App& app, int g) {
   const int bg = app.options.current_background;
   draw_tile(app, bg, 11, 2);
   draw_tile(app, bg, 12, 2);
-  print_label(app, 10.1, 2.1, g, QB_BLACK, 10);
-  print_label(app, 10, 2, g, QB_BRIGHT_WHITE, 10);
+  print_label_shadowed(app, 10, 2, g, QB_BRIGHT_WHITE, 10);
 }
 
 }  // namespace zarvo

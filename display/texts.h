@@ -10,24 +10,31 @@ struct App;
 
 // Mode 0 prints the value as it is (a number with a blank before and after it),
 // mode 1 the kanji numeral and mode 2 the file letter of 1..8.
-void print_at(App& app, double 入力X, double 入力Y, int 数値, int 色, int モード, double フォントサイズ);
-void print_at(App& app, double 入力X, double 入力Y, std::string_view 数値, int 色, int モード, double フォントサイズ);
-void print_text_at(App& app, double 入力X, double 入力Y, std::string_view 駒文字, int 色, double 文字サイズ);
+void print_at(App& app, double X, double Y, int value, int colour, int mode, double size);
+void print_at(App& app, double X, double Y, std::string_view value, int colour, int mode, double size);
+void print_text_at(App& app, double X, double Y, std::string_view text, int colour, double size);
+
+// Text in a colour over a black drop shadow a tenth of a square down and right.
+constexpr double SHADOW_OFFSET = 0.1;
+void print_shadowed(App& app, double X, double Y, std::string_view text, int colour, double size);
 
 // How print_at shows a number in mode 0: " 5 ", "-5 ".
 std::string number_text(int value);
 
-std::string piece_name(int IN_文字列);
-std::string square_name(int IN_文字列);
+std::string piece_name(int code);
+std::string square_name(int n);
 
 void draw_coordinates(App& app);
-void show_move_number(App& app, int 数値, int 色);
+void show_move_number(App& app, int n, int colour);
 
 // Captions chosen by number at a board-relative position: the handicap grades
 // -7..7 and 99 for the unit "手目".
-void print_label(App& app, double 入力X, double 入力Y, int 数値, int 色, double サイズ);
-std::string label_text(int 数値);
+void print_label(App& app, double X, double Y, int n, int colour, double size);
+std::string label_text(int n);
+// The label number of the unit "手目".
+constexpr int LABEL_MOVES = 99;
+void print_label_shadowed(App& app, double X, double Y, int n, int colour, double size);
 void show_level(App& app, int IN_LEVEL);
-void show_handicap_grade(App& app, int IN_ハンデレベル);
+void show_handicap_grade(App& app, int g);
 
 }  // namespace zarvo

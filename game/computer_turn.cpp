@@ -20,16 +20,9 @@ namespace {
 // "思考中" in white over a dark shadow, left of the board where the caption of
 // the computer's move will appear.
 void show_thinking_caption(App& app) {
-  const int bg = app.options.current_background;
-  draw_tile(app, bg, -1, 2);
-  draw_tile(app, bg, 0, 2);
-  draw_tile(app, bg, -1, 3);
-  draw_tile(app, bg, 0, 3);
-  // The tiles of column 0 overlap the board's first column.
-  draw_square(app, app.game.board[1][2], 1, 2);
-  draw_square(app, app.game.board[1][3], 1, 3);
-  print_at(app, -0.5, 2.5, "思考中", QB_BLACK, 0, 12);
-  print_at(app, -0.6, 2.4, "思考中", QB_BRIGHT_WHITE, 0, 12);
+  clear_caption_area(app, UPPER_CAPTION_X, UPPER_CAPTION_Y);
+  redraw_squares_under_upper_caption(app);
+  print_shadowed(app, -0.6, 2.4, "思考中", QB_BRIGHT_WHITE, 12);
 }
 
 }  // namespace
@@ -38,8 +31,7 @@ void com_ban(App& app) {
   GameState& g = app.game;
   Dialogs& dialogs = *app.platform.dialogs;
   if (record_has_room(g.move_number) == 0) {
-    play_sound(app, app.sounds.sound_forbidden);
-    dialogs.message_box("これ以上の手は棋譜に記録できません（最大500手）。\r\r局面→最初にして下さい", "棋譜", Buttons::Ok);
+    refuse(app, RECORD_FULL_MESSAGE, "棋譜");
     g.turn = g.lower_player;
     return;
   }
@@ -69,7 +61,7 @@ void com_ban(App& app) {
 
   draw_changed_squares(app, make_move(app, c.x1, c.y1, c.x2, c.y2, c.placed));
   wait_seconds(app, 0.5);
-  play_sound(app, app.sounds.sound_piece);
+  play_piece_placed(app);
 
   g.move_number = g.move_number + 1;
   record_move(app.record, g.board, g.move_number, c.x1, c.y1, c.x2, c.y2, c.placed);

@@ -10,8 +10,7 @@ namespace zarvo {
 void REVERSE_Click(App& app) {
   GameState& g = app.game;
   if (g.record_mode == 1) {
-    play_sound(app, app.sounds.sound_forbidden);
-    app.platform.dialogs->message_box("棋譜ﾓｰﾄﾞではできません", "反転", Buttons::Ok);
+    refuse(app, "棋譜ﾓｰﾄﾞではできません", "反転");
     return;
   }
   g.board_reversed = 1;
@@ -29,7 +28,7 @@ void REVERSE_Click(App& app) {
     app.com.handicap_grade = -app.com.handicap_grade;
     show_handicap_grade(app, app.com.handicap_grade);
   }
-  play_sound(app, app.sounds.sound_piece);
+  play_piece_placed(app);
 }
 
 }  // namespace zarvo

@@ -10,11 +10,6 @@ namespace zarvo {
 
 namespace {
 
-void hide_record_panel(App& app) {
-  show_file_lists(app, false, false, false);
-  show_record_panel(app, 1);
-}
-
 // A game starts on the position that is shown; the armies change colour by
 // exchanging king and queen, so that the first mover is always White.
 void show_colours(App& app, int wanted) {
@@ -64,8 +59,8 @@ void START_Click(App& app) {
 
 void MATCH_MAN_Click(App&) {}
 
-void TAIKYOKU_Click(App& app) { hide_record_panel(app); }
-void STOP_Click(App& app) { hide_record_panel(app); }
-void OPTION_Click(App& app) { hide_record_panel(app); }
+void TAIKYOKU_Click(App& app) { close_record_panel(app); }
+void STOP_Click(App& app) { close_record_panel(app); }
+void OPTION_Click(App& app) { close_record_panel(app); }
 
 }  // namespace zarvo

@@ -52,12 +52,11 @@ void level_click(App& app, int n) {
 
 // The grade commands work only on the untouched initial position.
 bool grade_change_refused(App& app) {
-  show_file_lists(app, false, false, false);
-  show_record_panel(app, 1);
+  close_record_panel(app);
   const GameState& g = app.game;
   const int reason = g.record_mode == 1 ? 1 : g.move_number > 0 ? 2 : g.board_reversed == 1 ? 3 : 0;
   if (reason == 0) return false;
-  play_sound(app, app.sounds.sound_forbidden);
+  play_forbidden(app);
   handicap_refusal(app, reason);
   return true;
 }
@@ -88,7 +87,7 @@ void LBEL_UP_Click(App& app) {
     show_handicap_grade(app, grade);
     const GradeStep s = grade_step(grade);
     set_square(app, s.x, s.y, s.above);
-    play_sound(app, app.sounds.sound_piece);
+    play_piece_placed(app);
   }
   app.game.handicap_set = 1;
 }
@@ -102,7 +101,7 @@ void LEBEL_DOWN_Click(App& app) {
     grade = grade - 1;
     show_handicap_grade(app, grade);
     set_square(app, s.x, s.y, s.below);
-    play_sound(app, app.sounds.sound_piece);
+    play_piece_placed(app);
   }
   app.game.handicap_set = 1;
 }

@@ -11,6 +11,6 @@ void LEVEL3_Click(App& app);
 void set_level(App& app, int IN_LEVEL);
 void LBEL_UP_Click(App& app);
 void LEBEL_DOWN_Click(App& app);
-void handicap_refusal(App& app, int IN_メッセージ番号);
+void handicap_refusal(App& app, int n);
 
 }  // namespace zarvo

@@ -7,6 +7,7 @@
 #include "display/marks.h"
 #include "display/texts.h"
 #include "game/promotion.h"
+#include "records/move_record.h"
 #include "records/record_panel.h"
 #include "game/game_end.h"
 #include "rules/move_rules.h"
@@ -20,10 +21,6 @@ bool belongs_to_player_to_move(const GameState& g, int code) {
   return (g.turn == g.lower_player && code <= W_PAWN) || (g.turn == g.upper_player && code >= B_PAWN);
 }
 
-void refuse(App& app, std::string_view text, std::string_view title) {
-  play_sound(app, app.sounds.sound_forbidden);
-  app.platform.dialogs->message_box(text, title, Buttons::Ok);
-}
 
 // A click while no game runs: advice, or the resumption of a stopped game.
 void click_without_game(App& app) {
@@ -31,12 +28,11 @@ void click_without_game(App& app) {
   Dialogs& d = *app.platform.dialogs;
   if (g.record_mode == 1) {
     if (d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No)
-      play_sound(app, app.sounds.sound_forbidden);
+      play_forbidden(app);
     return;
   }
   if (g.move_number == 0) {
-    play_sound(app, app.sounds.sound_forbidden);
-    d.message_box("「対局」で始めて下さい", "開始", Buttons::Ok);
+    refuse(app, "「対局」で始めて下さい", "開始");
     return;
   }
   d.message_box("OKですか？", "再開", Buttons::Ok);
@@ -74,7 +70,7 @@ bool choose_human_promotion(App& app) {
   // 0 marks "no button pressed"; the last choice comes back if the window goes away without one.
   const int previous_choice = p.promotion_choice;
   p.promotion_choice = 0;
-  if (app.platform.chooser) app.platform.chooser->show_modal(form, CHOOSER_TOP_OFFSET, CHOOSER_LEFT_OFFSET);
+  app.platform.chooser->show_modal(form, CHOOSER_TOP_OFFSET, CHOOSER_LEFT_OFFSET);
   const int choice = p.promotion_choice;
   if (choice == 0) {
     p.promotion_choice = previous_choice;
@@ -116,7 +112,7 @@ void second_click(App& app, int button, int x, int y) {
     return;
   }
   if (record_has_room(g.move_number) == 0) {
-    refuse(app, "これ以上の手は棋譜に記録できません（最大500手）。\r\r局面→最初にして下さい", "棋譜");
+    refuse(app, RECORD_FULL_MESSAGE, "棋譜");
     return;
   }
   if (button == MOUSE_RIGHT && promotion_due(p.pick_x, p.pick_y, x, y, p.picked_piece) == 1) {
@@ -140,7 +136,7 @@ void second_click(App& app, int button, int x, int y) {
 
   const int captured = g.board[x][y];
   draw_changed_squares(app, make_move(app, p.pick_x, p.pick_y, x, y, p.picked_piece));
-  play_sound(app, app.sounds.sound_piece);
+  play_piece_placed(app);
 
   g.move_number += 1;
   record_move(app.record, g.board, g.move_number, p.pick_x, p.pick_y, x, y, p.picked_piece);
@@ -167,9 +163,8 @@ void show_guidance(App& app, int fx, int fy, int colour, int piece) {
 }
 
 void Form_MouseDown(App& app, int button, int /*shift*/, double X, double Y) {
-  show_file_lists(app, false, false, false);
-  show_record_panel(app, 1);
-  if (app.platform.chooser) app.platform.chooser->hide_all();
+  close_record_panel(app);
+  app.platform.chooser->hide_all();
 
   GameState& g = app.game;
   if (g.turn == NONE) {

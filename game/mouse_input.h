@@ -14,6 +14,6 @@ void Form_MouseDown(App& app, int button, int shift, double X, double Y);
 
 // Clears every frame, then (with guidance on) frames each square the piece on
 // the origin may move to by its movement rules.
-void show_guidance(App& app, int 移動元X, int 移動元Y, int 描画色, int 移動駒);
+void show_guidance(App& app, int fx, int fy, int colour, int piece);
 
 }  // namespace zarvo

@@ -25,23 +25,21 @@ int form_code(int form, int kind) { return form == FORM_WHITE ? -kind : kind; }
 
 void promotion_button_click(App& app, int form, int kind) {
   app.play.promotion_choice = form_code(form, kind);
-  PromotionWindows* w = app.platform.chooser;
-  if (w) w->show_selected(form, kind, SELECTED_LEFT, selected_picture_top(kind));
+  PromotionWindows& w = *app.platform.chooser;
+  w.show_selected(form, kind, SELECTED_LEFT, selected_picture_top(kind));
   wait_whole_seconds(app, 1);
-  if (w) {
-    w->restore_button(form, kind);
-    w->unload(form);
-  }
+  w.restore_button(form, kind);
+  w.unload(form);
 }
 
 void promotion_king_click(App& app, int form) {
   app.play.promotion_choice = form_code(form, 6);
-  if (app.platform.chooser) app.platform.chooser->unload(form);
+  app.platform.chooser->unload(form);
 }
 
 void choose_promotion(App& app, int piece) {
   const int form = app.game.colors_swapped == 0 ? FORM_BLACK : FORM_WHITE;
-  if (app.platform.chooser) app.platform.chooser->show(form, CHOOSER_TOP_OFFSET, CHOOSER_LEFT_OFFSET);
+  app.platform.chooser->show(form, CHOOSER_TOP_OFFSET, CHOOSER_LEFT_OFFSET);
   wait_seconds(app, 1.5);
   for (const int kind : {B_QUEEN, B_PAWN, B_ROOK, B_BISHOP, B_KNIGHT}) {
     if (piece == kind) {

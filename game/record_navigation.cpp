@@ -12,15 +12,8 @@
 namespace zarvo {
 namespace {
 
-void refuse(App& app, std::string_view title) {
-  play_sound(app, app.sounds.sound_forbidden);
-  app.platform.dialogs->message_box("できません", title, Buttons::Ok);
-}
+void refuse_step(App& app, std::string_view title) { refuse(app, "できません", title); }
 
-void hide_panel(App& app) {
-  show_file_lists(app, false, false, false);
-  show_record_panel(app, 1);
-}
 
 }  // namespace
 
@@ -41,12 +34,12 @@ void restore_entry(App& app, int n) {
 
 void AFTER_Click(App& app) {
   GameState& g = app.game;
-  hide_panel(app);
+  close_record_panel(app);
   if (g.move_number >= g.record_length || g.move_number >= RECORD_LAST) {
     if (g.record_mode == 1) {
       app.platform.dialogs->message_box("終わり", "進む", Buttons::Ok);
     } else {
-      refuse(app, "進む");
+      refuse_step(app, "進む");
     }
     return;
   }
@@ -59,7 +52,7 @@ void AFTER_Click(App& app) {
   g.selection_state = 0;
   clear_marks(app);
   restore_entry(app, g.move_number);
-  play_sound(app, app.sounds.sound_piece);
+  play_piece_placed(app);
   const int n = g.move_number;
   const int piece = app.record.record_piece[n];
   const bool upper = piece > 0;
@@ -71,32 +64,23 @@ void AFTER_Click(App& app) {
 
 void REPLAY_Click(App& app) {
   GameState& g = app.game;
-  hide_panel(app);
+  close_record_panel(app);
   clear_marks(app);
   if (g.move_number < 1) {
-    refuse(app, "戻る");
+    refuse_step(app, "戻る");
     return;
   }
   g.move_number -= 1;
   g.selection_state = 0;
   g.mate_announced = 0;
   restore_entry(app, g.move_number);
-  play_sound(app, app.sounds.sound_piece);
-  const int bg = app.options.current_background;
+  play_piece_placed(app);
   if (record_piece_at(app.record, g.move_number) >= B_PAWN) {
     // The move taken back was the lower army's: its caption is on the right.
-    draw_tile(app, bg, LOWER_CAPTION_X, LOWER_CAPTION_Y);
-    draw_tile(app, bg, LOWER_CAPTION_X + 1, LOWER_CAPTION_Y);
-    draw_tile(app, bg, LOWER_CAPTION_X, LOWER_CAPTION_Y + 1);
-    draw_tile(app, bg, LOWER_CAPTION_X + 1, LOWER_CAPTION_Y + 1);
+    clear_caption_area(app, LOWER_CAPTION_X, LOWER_CAPTION_Y);
   } else {
-    draw_tile(app, bg, UPPER_CAPTION_X, UPPER_CAPTION_Y);
-    draw_tile(app, bg, UPPER_CAPTION_X + 1, UPPER_CAPTION_Y);
-    draw_tile(app, bg, UPPER_CAPTION_X, UPPER_CAPTION_Y + 1);
-    draw_tile(app, bg, UPPER_CAPTION_X + 1, UPPER_CAPTION_Y + 1);
-    // The tiles of column 0 reach into the board's first column.
-    draw_square(app, g.board[1][2], 1, 2);
-    draw_square(app, g.board[1][3], 1, 3);
+    clear_caption_area(app, UPPER_CAPTION_X, UPPER_CAPTION_Y);
+    redraw_squares_under_upper_caption(app);
   }
   g.turn = NONE;
   show_move_number(app, g.move_number, QB_BLACK);
@@ -105,7 +89,7 @@ void REPLAY_Click(App& app) {
 void CANCEL_Click(App& app) {
   GameState& g = app.game;
   reset_game(app);
-  play_sound(app, app.sounds.sound_piece);
+  play_piece_placed(app);
   g.turn = NONE;
   g.winner = NONE;
 }

@@ -45,9 +45,9 @@ void BoardView::paintEvent(QPaintEvent* event) {
 void BoardView::mousePressEvent(QMouseEvent* event) {
   int button = 0;
   switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
+    case Qt::LeftButton: button = MOUSE_LEFT; break;
+    case Qt::RightButton: button = MOUSE_RIGHT; break;
+    case Qt::MiddleButton: button = MOUSE_MIDDLE; break;
     default: return;
   }
   const QPointF pos = event->position();

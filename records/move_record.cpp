@@ -2,15 +2,15 @@
 
 namespace zarvo {
 
-void record_move(MoveRecord& record, const Board& board, int IN_手数, int IN_元X, int IN_元Y, int IN_先X,
-                 int IN_先Y, int IN_移動駒) {
-  if (IN_手数 < 0 || IN_手数 > RECORD_LAST) return;
-  record.record_board[IN_手数] = board;
-  record.record_from_x[IN_手数] = IN_元X;
-  record.record_from_y[IN_手数] = IN_元Y;
-  record.record_to_x[IN_手数] = IN_先X;
-  record.record_to_y[IN_手数] = IN_先Y;
-  record.record_piece[IN_手数] = IN_移動駒;
+void record_move(MoveRecord& record, const Board& board, int n, int from_x, int from_y, int to_x,
+                 int to_y, int piece) {
+  if (n < 0 || n > RECORD_LAST) return;
+  record.record_board[n] = board;
+  record.record_from_x[n] = from_x;
+  record.record_from_y[n] = from_y;
+  record.record_to_x[n] = to_x;
+  record.record_to_y[n] = to_y;
+  record.record_piece[n] = piece;
 }
 
 int record_piece_at(const MoveRecord& record, int n) {

@@ -2,12 +2,18 @@
 // every move number 0..500.
 #pragma once
 
+#include <string_view>
+
 #include "rules/game_state.h"
 
 namespace zarvo {
 
 constexpr int RECORD_LAST = 500;  // highest entry index
 constexpr int RECORD_ENTRIES = RECORD_LAST + 1;
+
+// The answer to a move that no longer fits into the record.
+inline constexpr std::string_view RECORD_FULL_MESSAGE =
+    "これ以上の手は棋譜に記録できません（最大500手）。\r\r局面→最初にして下さい";
 
 struct MoveRecord {
   std::array<Board, RECORD_ENTRIES> record_board{};
@@ -18,10 +24,9 @@ struct MoveRecord {
   std::array<int, RECORD_ENTRIES> record_piece{};
 };
 
-// Stores entry IN_手数 from the current board. Entries outside 0..500 are
+// Stores entry n from the current board. Entries outside 0..500 are
 // ignored: callers refuse the move before they get here.
-void record_move(MoveRecord& record, const Board& board, int IN_手数, int IN_元X, int IN_元Y, int IN_先X,
-                 int IN_先Y, int IN_移動駒);
+void record_move(MoveRecord& record, const Board& board, int n, int from_x, int from_y, int to_x, int to_y, int piece);
 
 // The piece of entry n, 0 for an index outside the record.
 int record_piece_at(const MoveRecord& record, int n);

@@ -73,10 +73,10 @@ bool next_line(std::string_view bytes, size_t& position, std::string_view& line)
 
 }  // namespace
 
-int read_record_line(RecordSource& source, std::string& 文字列) {
-  std::string_view line;
-  if (!next_line(source.bytes, source.position, line)) return 0;
-  文字列.assign(line);
+int read_record_line(RecordSource& source, std::string& line) {
+  std::string_view next;
+  if (!next_line(source.bytes, source.position, next)) return 0;
+  line.assign(next);
   return 1;
 }
 

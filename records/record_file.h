@@ -41,10 +41,10 @@ struct RecordSource {
   std::string_view bytes;
   size_t position = 0;
 };
-// Reads the next line into 文字列: 1 when a line was read, 0 at the end of the
-// file, leaving 文字列 as it was. A line ends at CR LF, a lone CR or a lone LF;
+// Reads the next line into line: 1 when a line was read, 0 at the end of the
+// file, leaving line as it was. A line ends at CR LF, a lone CR or a lone LF;
 // a last line without a line end counts.
-int read_record_line(RecordSource& source, std::string& 文字列);
+int read_record_line(RecordSource& source, std::string& line);
 
 // The reader's pieces, shared with the tests.
 // The digits after optional blanks and an optional '-', up to the first other

@@ -18,10 +18,6 @@ constexpr double UPPER_NAME_LEFT = 3700, UPPER_NAME_TOP = 100;
 constexpr double LOWER_NAME_LEFT = 3700, LOWER_NAME_TOP = 6350;
 constexpr double HEADER_FONT_SIZE = 12;
 
-void refuse(App& app, std::string_view text, std::string_view title) {
-  play_sound(app, app.sounds.sound_forbidden);
-  app.platform.dialogs->message_box(text, title, Buttons::Ok);
-}
 
 void print_header(App& app, const std::string& text, double left, double top) {
   // A line the file does not have, or an empty one, prints nothing.
@@ -43,12 +39,7 @@ void take_record(App& app, const RecordFile& file) {
   print_header(app, file.lower_name, LOWER_NAME_LEFT, LOWER_NAME_TOP);
   int n = 0;
   for (const RecordEntry& e : file.entries) {
-    app.record.record_board[n] = e.board;
-    app.record.record_from_x[n] = e.from_x;
-    app.record.record_from_y[n] = e.from_y;
-    app.record.record_to_x[n] = e.to_x;
-    app.record.record_to_y[n] = e.to_y;
-    app.record.record_piece[n] = e.piece;
+    record_move(app.record, e.board, n, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
     ++n;
   }
   g.move_number = 0;
@@ -84,19 +75,23 @@ RecordFile record_to_save(App& app, RecordPanel& panel) {
 }  // namespace
 
 void show_file_lists(App& app, bool drives, bool folders, bool files) {
-  if (app.platform.panel) app.platform.panel->set_lists_visible(drives, folders, files);
+  app.platform.panel->set_lists_visible(drives, folders, files);
 }
 
-void show_record_panel(App& app, int フラグ) {
-  RecordPanel* panel = app.platform.panel;
-  if (!panel) return;
-  if (フラグ == 0) {
-    panel->set_fields_visible(true);
+void show_record_panel(App& app, int flag) {
+  RecordPanel& panel = *app.platform.panel;
+  if (flag == 0) {
+    panel.set_fields_visible(true);
     return;
   }
   for (PanelText t : {PanelText::FileName, PanelText::Title, PanelText::FirstPlayer, PanelText::SecondPlayer})
-    panel->set_text(t, "");
-  panel->set_fields_visible(false);
+    panel.set_text(t, "");
+  panel.set_fields_visible(false);
+}
+
+void close_record_panel(App& app) {
+  show_file_lists(app, false, false, false);
+  show_record_panel(app, 1);
 }
 
 void KIFU_READ_Click(App& app) {
@@ -119,9 +114,8 @@ void KIFU_WRITE_Click(App& app) {
 }
 
 void Command1_Click(App& app) {
-  RecordPanel* panel = app.platform.panel;
-  if (!panel) return;
-  const std::string name = panel->text(PanelText::FileName);
+  RecordPanel& panel = *app.platform.panel;
+  const std::string name = panel.text(PanelText::FileName);
   if (name.empty()) {
     refuse(app, "ﾌｧｲﾙ名が入力されていません", "  ");
     return;
@@ -134,27 +128,25 @@ void Command1_Click(App& app) {
     refuse(app, problem, "棋譜保存");
     return;
   }
-  const std::string image = write_record_file(record_to_save(app, *panel));
+  const std::string image = write_record_file(record_to_save(app, panel));
   std::string message;
-  if (!write_file_atomically(panel->file_folder(), name + std::string(RECORD_EXTENSION), image, message)) {
+  if (!write_file_atomically(panel.file_folder(), name + std::string(RECORD_EXTENSION), image, message)) {
     refuse(app, message, "棋譜保存");
     return;
   }
-  show_file_lists(app, false, false, false);
-  show_record_panel(app, 1);
-  panel->refresh_files();
+  close_record_panel(app);
+  panel.refresh_files();
   app.platform.dialogs->message_box("棋譜を書き込みました", "  ", Buttons::Ok);
 }
 
 void File1_Click(App& app) {
-  RecordPanel* panel = app.platform.panel;
-  if (!panel) return;
-  const std::string file_name = panel->chosen_file();
+  RecordPanel& panel = *app.platform.panel;
+  const std::string file_name = panel.chosen_file();
   if (file_name.empty()) return;
   // Read and check the whole file first: a file that is refused leaves the
   // game, the move record and the screen as they were.
   std::string bytes, message;
-  if (!read_file_bytes(join_path(panel->file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes, message)) {
+  if (!read_file_bytes(join_path(panel.file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes, message)) {
     refuse(app, message, "棋譜");
     return;
   }
@@ -175,9 +167,8 @@ void File1_Click(App& app) {
 }
 
 void Drive1_Change(App& app) {
-  RecordPanel* panel = app.platform.panel;
-  if (!panel) return;
-  if (!panel->set_folder(panel->chosen_drive())) {
+  RecordPanel& panel = *app.platform.panel;
+  if (!panel.set_folder(panel.chosen_drive())) {
     app.platform.dialogs->message_box("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", Buttons::Ok);
     return;
   }
@@ -185,8 +176,8 @@ void Drive1_Change(App& app) {
 }
 
 void Dir1_Change(App& app) {
-  RecordPanel* panel = app.platform.panel;
-  if (panel) panel->set_file_folder(panel->folder());
+  RecordPanel& panel = *app.platform.panel;
+  panel.set_file_folder(panel.folder());
 }
 
 }  // namespace zarvo

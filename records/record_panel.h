@@ -8,7 +8,10 @@ struct App;
 // Visibility of the drive, folder and file lists.
 void show_file_lists(App& app, bool drives, bool folders, bool files);
 // 0 shows the save fields; any other value empties and hides them.
-void show_record_panel(App& app, int フラグ);
+void show_record_panel(App& app, int flag);
+// Hides the lists and empties and hides the save fields: what every command
+// outside the record panel does first.
+void close_record_panel(App& app);
 
 void KIFU_READ_Click(App& app);
 void KIFU_WRITE_Click(App& app);

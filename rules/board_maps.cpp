@@ -17,7 +17,7 @@ inline void visit(const Board& board, BoardMaps& m, int k, int x, int y, int tx,
         m.lower_attacker_x[tx][ty] = x;
         m.lower_attacker_y[tx][ty] = y;
       }
-      if (target == B_KING && (k == W_PAWN || k == W_KNIGHT)) m.lower_check_map[x][y] = 9;
+      if (target == B_KING && (k == W_PAWN || k == W_KNIGHT)) m.lower_check_map[x][y] = CHECKER;
     }
     return;
   }
@@ -41,7 +41,7 @@ inline void visit(const Board& board, BoardMaps& m, int k, int x, int y, int tx,
       }
     }
   }
-  if (target == W_KING && (k == B_PAWN || k == B_KNIGHT)) m.upper_check_map[x][y] = 9;
+  if (target == W_KING && (k == B_PAWN || k == B_KNIGHT)) m.upper_check_map[x][y] = CHECKER;
 }
 
 void scan_knight(const Board& board, BoardMaps& m, int k, int x, int y) {
@@ -96,8 +96,8 @@ void scan_ray(const Board& board, BoardMaps& m, int code, int x, int y, int dx, 
     const int target = board[tx][ty];
     if (target != EMPTY && target != enemy_king) return;
     if (target == enemy_king) {
-      for (int bx = x + dx, by = y + dy; bx != tx || by != ty; bx += dx, by += dy) check[bx][by] = 1;
-      check[x][y] = 9;
+      for (int bx = x + dx, by = y + dy; bx != tx || by != ty; bx += dx, by += dy) check[bx][by] = CHECK_LINE;
+      check[x][y] = CHECKER;
     }
     // The ray goes on through the enemy king: the squares behind it are attacked too.
     tx += dx;

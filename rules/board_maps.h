@@ -8,6 +8,12 @@ namespace zarvo {
 constexpr int NO_DEFENDER = 999;     // reset value of the defender and upper attacker maps
 constexpr int NO_LOWER_ATTACKER = -999;
 
+// Marks of the check maps: the square of a checking piece, and a square between
+// a checking bishop, rook or queen and the king. Both are where a capture or a
+// block can end the check.
+constexpr int CHECKER = 9;
+constexpr int CHECK_LINE = 1;
+
 struct BoardMaps {
   SquareMap<int> lower_attack_count{};  // W pieces reaching the square
   SquareMap<int> upper_attack_count{};  // B pieces reaching the square
@@ -21,7 +27,7 @@ struct BoardMaps {
   SquareMap<int> upper_attacker{};      // cheapest B pawn or slider attacking a W piece
   SquareMap<int> upper_attacker_x{};    // never reset
   SquareMap<int> upper_attacker_y{};    // never reset
-  SquareMap<int> lower_check_map{};     // 9 on W checkers of B_KING, 1 between slider and king
+  SquareMap<int> lower_check_map{};     // CHECKER on W checkers of B_KING, CHECK_LINE between slider and king
   SquareMap<int> upper_check_map{};     // the same for B pieces checking W_KING
 };
 

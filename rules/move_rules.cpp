@@ -17,35 +17,29 @@ PreviousMove previous_move(const App& app) {
   return {r.record_from_y[n], r.record_to_x[n], r.record_to_y[n], r.record_piece[n]};
 }
 
-int b_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
-  const Board& b = app.game.board;
-  const int dx = tx - fx;
-  if (b[tx][ty] != EMPTY && dx == 0) return 0;
-  if (ty == fy + 1) {
-    if (dx == 0) return b[tx][ty] == EMPTY ? 1 : 0;
-    if (abs_code(dx) == 1) {
-      if (b[tx][ty] != EMPTY) return 1;
-      const PreviousMove p = previous_move(app);
-      return fy == 5 && b[tx][5] == W_PAWN && p.to_x == tx && p.to_y == 5 && p.from_y == 7 && p.piece == W_PAWN;
-    }
-  }
-  if (fy == 2 && ty == 4 && dx == 0 && b[tx][3] == EMPTY) return 1;
-  return 0;
+// How a pawn of either army moves: forward is down the screen for the upper army.
+struct PawnWay {
+  int forward;         // +1 down, -1 up
+  int start_row;       // where the double step may begin
+  int en_passant_row;  // where a capture en passant begins
+  int enemy_pawn;
+  int enemy_start_row;
+};
+
+PawnWay pawn_way(int code) {
+  return code == B_PAWN ? PawnWay{1, 2, 5, W_PAWN, 7} : PawnWay{-1, 7, 4, B_PAWN, 2};
 }
 
-int w_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
+int pawn_move(const App& app, int fx, int fy, int tx, int ty, int code) {
   const Board& b = app.game.board;
+  const PawnWay w = pawn_way(code);
   const int dx = tx - fx;
   if (b[tx][ty] != EMPTY && dx == 0) return 0;
-  if (ty == fy - 1) {
+  if (ty == fy + w.forward) {
     if (dx == 0) return b[tx][ty] == EMPTY ? 1 : 0;
-    if (abs_code(dx) == 1) {
-      if (b[tx][ty] != EMPTY) return 1;
-      const PreviousMove p = previous_move(app);
-      return fy == 4 && b[tx][4] == B_PAWN && p.to_x == tx && p.to_y == 4 && p.from_y == 2 && p.piece == B_PAWN;
-    }
+    if (abs_code(dx) == 1) return b[tx][ty] != EMPTY ? 1 : is_en_passant(app, fx, fy, tx, ty, code);
   }
-  if (fy == 7 && ty == 5 && dx == 0 && b[tx][6] == EMPTY) return 1;
+  if (fy == w.start_row && ty == fy + 2 * w.forward && dx == 0 && b[tx][fy + w.forward] == EMPTY) return 1;
   return 0;
 }
 
@@ -97,9 +91,8 @@ int check_piece_move(App& app, int fx, int fy, int tx, int ty, int code) {
   const int dy = abs_code(ty - fy);
   switch (code) {
     case B_PAWN:
-      return b_pawn_move(app, fx, fy, tx, ty);
     case W_PAWN:
-      return w_pawn_move(app, fx, fy, tx, ty);
+      return pawn_move(app, fx, fy, tx, ty, code);
     case B_KNIGHT:
     case W_KNIGHT:
       return (dx == 1 && dy == 2) || (dx == 2 && dy == 1) ? 1 : 0;
@@ -148,22 +141,19 @@ int diagonal_path_clear(const App& app, int fx, int fy, int tx, int ty) {
   return 1;
 }
 
+// The enemy pawn beside ours has just made its double step past our capture square.
 int is_en_passant(const App& app, int fx, int fy, int tx, int ty, int code) {
   if (!on_board(fx, fy) || !on_board(tx, ty)) return 0;
+  if (code != B_PAWN && code != W_PAWN) return 0;
   const Board& b = app.game.board;
+  const PawnWay w = pawn_way(code);
   const PreviousMove p = previous_move(app);
-  if (code == B_PAWN) {
-    return ty == fy + 1 && abs_code(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 5 && b[tx][5] == W_PAWN &&
-           p.to_x == tx && p.to_y == 5 && p.from_y == 7 && p.piece == W_PAWN;
-  }
-  if (code == W_PAWN) {
-    return ty == fy - 1 && abs_code(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == 4 && b[tx][4] == B_PAWN &&
-           p.to_x == tx && p.to_y == 4 && p.from_y == 2 && p.piece == B_PAWN;
-  }
-  return 0;
+  return ty == fy + w.forward && abs_code(tx - fx) == 1 && b[tx][ty] == EMPTY && fy == w.en_passant_row &&
+         b[tx][fy] == w.enemy_pawn && p.to_x == tx && p.to_y == fy && p.from_y == w.enemy_start_row &&
+         p.piece == w.enemy_pawn;
 }
 
-int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int 手番) {
+int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int side) {
   if (!on_board(fx, fy) || !on_board(tx, ty)) return 0;
   Board& b = app.game.board;
   const int origin = b[fx][fy];
@@ -173,9 +163,9 @@ int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int 手番) {
   scan_board(b, app.maps, app.game.kings);
   const KingSquares& k = app.game.kings;
   bool unsafe = false;
-  if (手番 == app.game.upper_player) {
+  if (side == app.game.upper_player) {
     unsafe = app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0;
-  } else if (手番 == app.game.lower_player) {
+  } else if (side == app.game.lower_player) {
     unsafe = app.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
   }
   b[fx][fy] = origin;
@@ -183,11 +173,11 @@ int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int 手番) {
   return unsafe ? 0 : 1;
 }
 
-int promotion_due(int, int, int, int ty, int code) {
+int promotion_due(int /*from_x*/, int /*from_y*/, int /*to_x*/, int ty, int code) {
   return (code == W_PAWN && ty < 2) || (code == B_PAWN && ty > 7) ? 1 : 0;
 }
 
-int promotion_not_due(int, int ty, int code) {
+int promotion_not_due(int /*to_x*/, int ty, int code) {
   return (code == B_PAWN && ty == 8) || (code == W_PAWN && ty == 1) ? 0 : 1;
 }
 
@@ -197,13 +187,13 @@ int computer_promotion_due(App& app, int fx, int fy, int tx, int ty, int code) {
   return 1;
 }
 
-int count_opponent_pieces(const App& app, int 手番) {
+int count_opponent_pieces(const App& app, int side) {
   const Board& b = app.game.board;
   int n = 0;
-  if (手番 == app.game.upper_player) {
+  if (side == app.game.upper_player) {
     for (int x = 1; x <= BOARD_SIZE; ++x)
       for (int y = 1; y <= BOARD_SIZE; ++y) n += b[x][y] <= W_PAWN;
-  } else if (手番 == app.game.lower_player) {
+  } else if (side == app.game.lower_player) {
     for (int x = 1; x <= BOARD_SIZE; ++x)
       for (int y = 1; y <= BOARD_SIZE; ++y) n += b[x][y] >= B_PAWN;
   }

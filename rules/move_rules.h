@@ -22,29 +22,29 @@ struct App;
 // 1 if the piece may go from (移動元X, 移動元Y) to (移動先X, 移動先Y) by its own
 // movement rules (castling and en passant included). The castling cases rescan
 // the board maps as a side effect.
-int check_piece_move(App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+int check_piece_move(App& app, int fx, int fy, int tx, int ty, int code);
 
 // The castling test's rebuild of the board maps from the current board. The
 // computer's choices depend on the maps it leaves behind, so it stays.
 void rescan_for_castling(App& app);
 
-int rook_path_clear(const App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-int diagonal_path_clear(const App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+int rook_path_clear(const App& app, int fx, int fy, int tx, int ty);
+int diagonal_path_clear(const App& app, int fx, int fy, int tx, int ty);
 
 // 1 if this pawn move captures en passant; removing the pawn is the caller's task.
-int is_en_passant(const App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+int is_en_passant(const App& app, int fx, int fy, int tx, int ty, int code);
 
 // Tries the move on the board, rescans and answers whether the mover's king is
 // unattacked. The board is restored; the maps stay those of the trial position.
-int move_keeps_king_safe(App& app, int IN_元X, int IN_元Y, int IN_先X, int IN_先Y, int 手番);
+int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int side);
 
-int promotion_due(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
-int promotion_not_due(int IN_移動先X, int IN_移動先Y, int 移動駒種類);
+int promotion_due(int from_x, int from_y, int to_x, int ty, int code);
+int promotion_not_due(int to_x, int ty, int code);
 // Like promotion_due; on a yes the moving side's queen goes into computer_promotion_piece.
-int computer_promotion_due(App& app, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+int computer_promotion_due(App& app, int fx, int fy, int tx, int ty, int code);
 
 // Pieces of the other side on the board, kings included.
-int count_opponent_pieces(const App& app, int IN_手番);
+int count_opponent_pieces(const App& app, int side);
 
 // The squares a move changed, in the order it changed them.
 struct MoveChanges {

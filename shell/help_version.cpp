@@ -54,10 +54,9 @@ std::string home_page_url(const App& app) { return page_url(app, HOME_PAGE); }
 void KAISETU_Click(App& app) { app.platform.browser->open(help_page_url(app)); }
 
 void VER_Click(App& app) {
-  show_file_lists(app, false, false, false);
-  show_record_panel(app, 1);
-  play_sound(app, app.sounds.sound_other);
-  if (app.platform.version) app.platform.version->show_modal();
+  close_record_panel(app);
+  play_other(app);
+  app.platform.version->show_modal();
 }
 
 bool Form4_Command1_Click(App& app) { return app.platform.browser->open(home_page_url(app)); }

@@ -1,5 +1,9 @@
 #include "shell/platform.h"
 
+#include "records/record_panel_seam.h"
+#include "shell/promotion_windows.h"
+#include "shell/version_window.h"
+
 namespace zarvo {
 namespace {
 
@@ -61,35 +65,68 @@ class NullLifecycle final : public Lifecycle {
   void terminate() override {}
 };
 
+class NullPromotionWindows final : public PromotionWindows {
+ public:
+  void show_modal(int, int, int) override {}
+  void show(int, int, int) override {}
+  void hide_all() override {}
+  void show_selected(int, int, int, int) override {}
+  void restore_button(int, int) override {}
+  void unload(int) override {}
+};
+
+class NullVersionWindow final : public VersionWindow {
+ public:
+  void show_modal() override {}
+};
+
+// No lists and no fields: nothing typed, nothing chosen, every folder accepted.
+class NullRecordPanel final : public RecordPanel {
+ public:
+  void set_lists_visible(bool, bool, bool) override {}
+  void set_fields_visible(bool) override {}
+  std::string text(PanelText) override { return {}; }
+  void set_text(PanelText, std::string_view) override {}
+  std::vector<std::string> drives() override { return {}; }
+  std::string chosen_drive() override { return {}; }
+  std::string folder() override { return {}; }
+  bool set_folder(const std::string&) override { return true; }
+  std::string file_folder() override { return {}; }
+  void set_file_folder(const std::string&) override {}
+  std::string chosen_file() override { return {}; }
+  void refresh_files() override {}
+};
+
 }  // namespace
 
-Lifecycle& null_lifecycle() {
-  static NullLifecycle l;
-  return l;
-}
-Canvas& null_canvas() {
-  static NullCanvas c;
-  return c;
-}
-Dialogs& null_dialogs() {
-  static NullDialogs d;
-  return d;
-}
-Clock& null_clock() {
-  static NullClock c;
-  return c;
-}
-Browser& null_browser() {
-  static NullBrowser b;
-  return b;
-}
-Widgets& null_widgets() {
-  static NullWidgets w;
-  return w;
-}
-SoundLibrary& null_sound_library() {
-  static NullSound s;
-  return s;
-}
+struct NullPlatform {
+  NullCanvas canvas;
+  NullDialogs dialogs;
+  NullClock clock;
+  NullBrowser browser;
+  NullWidgets widgets;
+  NullSound sound;
+  NullLifecycle lifecycle;
+  NullPromotionWindows chooser;
+  NullVersionWindow version;
+  NullRecordPanel panel;
+};
+
+Platform::Platform()
+    : nulls_(std::make_unique<NullPlatform>()),
+      canvas(&nulls_->canvas),
+      dialogs(&nulls_->dialogs),
+      clock(&nulls_->clock),
+      browser(&nulls_->browser),
+      widgets(&nulls_->widgets),
+      sound(&nulls_->sound),
+      lifecycle(&nulls_->lifecycle),
+      chooser(&nulls_->chooser),
+      version(&nulls_->version),
+      panel(&nulls_->panel) {}
+
+Platform::~Platform() = default;
+Platform::Platform(Platform&&) noexcept = default;
+Platform& Platform::operator=(Platform&&) noexcept = default;
 
 }  // namespace zarvo

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -93,31 +94,35 @@ class Lifecycle {
   virtual void terminate() = 0;
 };
 
-// Defined by the play, records and shell code that owns them.
+// Defined beside the code that uses them.
 class PromotionWindows;
 class VersionWindow;
 class RecordPanel;
+struct NullPlatform;
 
-// Objects that do nothing, so that an App works headless (tools, benchmarks).
-Canvas& null_canvas();
-Dialogs& null_dialogs();
-Clock& null_clock();
-Browser& null_browser();
-Widgets& null_widgets();
-SoundLibrary& null_sound_library();
-Lifecycle& null_lifecycle();
-
+// Every member starts as an object of this platform's own that does nothing, so
+// that an App works headless (tools, benchmarks); the Qt window and the tests
+// point members at real or recording objects. Moving keeps the null objects.
 struct Platform {
-  Canvas* canvas = &null_canvas();
-  Dialogs* dialogs = &null_dialogs();
-  Clock* clock = &null_clock();
-  Browser* browser = &null_browser();
-  Widgets* widgets = &null_widgets();
-  SoundLibrary* sound = &null_sound_library();
-  Lifecycle* lifecycle = &null_lifecycle();
-  PromotionWindows* chooser = nullptr;
-  VersionWindow* version = nullptr;
-  RecordPanel* panel = nullptr;
+  Platform();
+  ~Platform();
+  Platform(Platform&&) noexcept;
+  Platform& operator=(Platform&&) noexcept;
+
+ private:
+  std::unique_ptr<NullPlatform> nulls_;
+
+ public:
+  Canvas* canvas;
+  Dialogs* dialogs;
+  Clock* clock;
+  Browser* browser;
+  Widgets* widgets;
+  SoundLibrary* sound;
+  Lifecycle* lifecycle;
+  PromotionWindows* chooser;
+  VersionWindow* version;
+  RecordPanel* panel;
   intptr_t window_handle = 0;
 };
 

@@ -13,6 +13,7 @@
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "shell/app.h"
+#include "shell/sound.h"
 #include "shell/text_encoding.h"
 
 namespace zarvo {
@@ -199,7 +200,7 @@ void apply_settings(App& app, const Settings& s, bool music_may_be_playing) {
     Widgets& w = *app.platform.widgets;
     const bool playing = music_may_be_playing && w.is_checked("BGM");
     w.set_checked("BGM", *s.music);
-    if (*s.music && !playing) app.platform.sound->dsPlayLooping(app.sounds.sound_music);
+    if (*s.music && !playing) start_music(app);
   }
 }
 
@@ -236,10 +237,10 @@ void save_settings(App& app) {
   if (write_settings(DEFAULTS)) apply_settings(app, DEFAULTS, true);
 }
 
-void check_background_item(App& app, int IN_背景種類) {
+void check_background_item(App& app, int kind) {
   Widgets& w = *app.platform.widgets;
   for (const BackgroundItem& b : BACKGROUNDS) w.set_checked(b.item, false);
-  if (const BackgroundItem* b = background_of_kind(IN_背景種類)) w.set_checked(b->item, true);
+  if (const BackgroundItem* b = background_of_kind(kind)) w.set_checked(b->item, true);
 }
 
 void MIDORI_Click(App& app) { background_click(app, "MIDORI", TILE_MIDORI); }
@@ -265,10 +266,10 @@ void BGM_Click(App& app) {
   Widgets& w = *app.platform.widgets;
   if (w.is_checked("BGM")) {
     w.set_checked("BGM", false);
-    app.platform.sound->dsStop(app.sounds.sound_music);
+    stop_music(app);
   } else {
     w.set_checked("BGM", true);
-    app.platform.sound->dsPlayLooping(app.sounds.sound_music);
+    start_music(app);
   }
   save_settings(app);
 }

@@ -7,7 +7,7 @@ struct App;
 
 void load_settings(App& app);
 void save_settings(App& app);
-void check_background_item(App& app, int IN_背景種類);
+void check_background_item(App& app, int kind);
 void MIDORI_Click(App& app);
 void TATAMI_Click(App& app);
 void TAKE_Click(App& app);

@@ -75,6 +75,15 @@ void stop_sound(App& app) {
   if (app.sounds.sound_device != 0) app.platform.sound->dsTerminate(app.sounds.sound_device);
 }
 
-void play_sound(App& app, int32_t id) { app.platform.sound->dsPlay(id); }
+void play_piece_placed(App& app) { app.platform.sound->dsPlay(app.sounds.sound_piece); }
+void play_forbidden(App& app) { app.platform.sound->dsPlay(app.sounds.sound_forbidden); }
+void play_other(App& app) { app.platform.sound->dsPlay(app.sounds.sound_other); }
+void start_music(App& app) { app.platform.sound->dsPlayLooping(app.sounds.sound_music); }
+void stop_music(App& app) { app.platform.sound->dsStop(app.sounds.sound_music); }
+
+void refuse(App& app, std::string_view text, std::string_view title) {
+  play_forbidden(app);
+  app.platform.dialogs->message_box(text, title, Buttons::Ok);
+}
 
 }  // namespace zarvo

@@ -16,7 +16,16 @@ int32_t load_sound(App& app, const std::string& file_name, int32_t flags);
 void stop_sound(App& app);
 void show_warning(App& app, std::string_view text);
 
-// dsPlay of one loaded sound (id 0 is harmless).
-void play_sound(App& app, int32_t id);
+// The sounds by the game event they belong to. A sound that did not load has
+// id 0, which the library plays as silence.
+void play_piece_placed(App& app);
+void play_forbidden(App& app);
+void play_other(App& app);
+void start_music(App& app);
+void stop_music(App& app);
+
+// The answer to a move or command that is not allowed: the forbidden sound,
+// then a message box with OK.
+void refuse(App& app, std::string_view text, std::string_view title);
 
 }  // namespace zarvo

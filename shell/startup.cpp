@@ -7,15 +7,16 @@
 #include "shell/app.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
+#include "shell/sound_library/zarvo_sound.h"
 
 namespace zarvo {
 
 void Form_Load(App& app) {
   start_sound(app, app.platform.window_handle);
-  app.sounds.sound_other = load_sound(app, "その他.wav", 3);
-  app.sounds.sound_forbidden = load_sound(app, "禁止.wav", 3);
-  app.sounds.sound_piece = load_sound(app, "駒打音.wav", 3);
-  app.sounds.sound_music = load_sound(app, "BGM.wav", 1);
+  app.sounds.sound_other = load_sound(app, "その他.wav", ZARVO_DSB_EFFECT);
+  app.sounds.sound_forbidden = load_sound(app, "禁止.wav", ZARVO_DSB_EFFECT);
+  app.sounds.sound_piece = load_sound(app, "駒打音.wav", ZARVO_DSB_EFFECT);
+  app.sounds.sound_music = load_sound(app, "BGM.wav", ZARVO_DSB_MUSIC);
 
   std::error_code ec;
   app.program_dir = std::filesystem::current_path(ec).string();

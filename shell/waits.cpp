@@ -8,14 +8,14 @@ namespace {
 constexpr double SECONDS_PER_DAY = 24 * 60 * 60;
 }  // namespace
 
-void wait_seconds(App& app, double IN_秒) {
+void wait_seconds(App& app, double seconds) {
   Clock& clock = *app.platform.clock;
-  clock.wait_started(IN_秒);
+  clock.wait_started(seconds);
   // Adding up the steps between readings keeps counting across the timer's
   // restart at midnight, however long the wait.
   double previous = clock.timer();
   double elapsed = 0;
-  while (elapsed < IN_秒) {  // false at once for 0, negative or NaN
+  while (elapsed < seconds) {  // false at once for 0, negative or NaN
     clock.idle();
     const double now = clock.timer();
     double step = now - previous;

@@ -5,9 +5,9 @@ namespace zarvo {
 
 struct App;
 
-// Waits IN_秒 seconds on the seconds-since-midnight timer; a wait across
+// Waits seconds seconds on the seconds-since-midnight timer; a wait across
 // midnight still lasts its full length.
-void wait_seconds(App& app, double IN_秒);
+void wait_seconds(App& app, double seconds);
 // Waits for n changes of the wall-clock second (between n-1 and n seconds).
 void wait_whole_seconds(App& app, int n);
 

@@ -96,15 +96,18 @@ TEST_F(Panel, ModesShowAndHideTheRightControls) {
   show_record_panel(app, 1);
   EXPECT_FALSE(panel.drives_shown || panel.folders_shown || panel.files_shown || panel.fields_shown);
   for (auto& [field, text] : panel.texts) EXPECT_EQ(text, "");
-  // Without a panel (a headless App) the commands do nothing harmful.
-  app.platform.panel = nullptr;
-  KIFU_READ_Click(app);
-  KIFU_WRITE_Click(app);
-  Command1_Click(app);
-  File1_Click(app);
-  Drive1_Change(app);
-  Dir1_Change(app);
-  EXPECT_TRUE(t.dialogs.messages.empty());
+  // A headless App's panel has no fields and no lists: saving asks for a name,
+  // and nothing else is said or changed.
+  test::TestApp headless;
+  const Board before = headless.app.game.board;
+  KIFU_READ_Click(headless.app);
+  KIFU_WRITE_Click(headless.app);
+  Command1_Click(headless.app);
+  File1_Click(headless.app);
+  Drive1_Change(headless.app);
+  Dir1_Change(headless.app);
+  EXPECT_EQ(headless.dialogs.texts(), std::vector<std::string>{"ﾌｧｲﾙ名が入力されていません"});
+  EXPECT_EQ(headless.app.game.board, before);
 }
 
 TEST_F(Panel, WritingIsRefusedAfterFlipOrHandicap) {
