@@ -84,7 +84,7 @@ TEST(Analyse, MapsAreThoseOfTheFirstScan) {
   EXPECT_NE(j.find("{\"from\":[2,1],\"piece\":2,\"to\":[[1,3],[3,3]],\"safe\":[[1,3],[3,3]]}"), std::string::npos);
   EXPECT_NE(j.find("{\"from\":[5,8],\"piece\":-6,\"to\":[],\"safe\":[]}"), std::string::npos);
   EXPECT_NE(j.find("\"tests\":{\"upper_king_mated\":0,\"lower_king_mated\":0,\"upper_king_boxed_in\":0,"
-                   "\"lower_king_boxed_in\":0}"),
+                   "\"lower_king_boxed_in\":0,\"upper_has_legal_move\":1,\"lower_has_legal_move\":1}"),
             std::string::npos);
 }
 
@@ -94,6 +94,24 @@ TEST(Analyse, TheMatedPositionIsSeenFromBothSides) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\"upper_king_mated\":1"), std::string::npos);
   EXPECT_NE(r.out.find("\"score\":-9998}"), std::string::npos);
+}
+
+TEST(Analyse, APinnedBlockThatUncoversASecondCheckerIsNoMate) {
+  // The pinned knight's block on (3, 1) uncovers the queen; the other knight
+  // still blocks on (5, 1) or (7, 1).
+  RecordFile file;
+  file.entries.resize(1);
+  Board& b = file.entries[0].board;
+  b[1][1] = B_KING, b[8][1] = W_ROOK, b[1][2] = B_KNIGHT, b[2][2] = B_PAWN, b[6][3] = B_KNIGHT, b[1][5] = W_QUEEN;
+  b[5][8] = W_KING;
+  const fs::path path = fs::temp_directory_path() / "zarvo_analyse_pinned_block.棋譜";
+  std::ofstream(path, std::ios::binary) << write_record_file(file);
+  const ToolRun r = analyse({"--maps", path.string()});
+  fs::remove(path);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"upper_king_mated\":0"), std::string::npos);
+  EXPECT_NE(r.out.find("\"upper_has_legal_move\":1"), std::string::npos);
+  EXPECT_EQ(best_of(r.out).rfind("\"best\":{\"from\":[6,3],\"to\":[", 0), 0u) << best_of(r.out);
 }
 
 TEST(Analyse, BadInputIsOneLineAndStatusTwo) {
