@@ -96,24 +96,6 @@ TEST(Analyse, TheMatedPositionIsSeenFromBothSides) {
   EXPECT_NE(r.out.find("\"score\":-9998}"), std::string::npos);
 }
 
-TEST(Analyse, APinnedBlockThatUncoversASecondCheckerIsNoMate) {
-  // The pinned knight's block on (3, 1) uncovers the queen; the other knight
-  // still blocks on (5, 1) or (7, 1).
-  RecordFile file;
-  file.entries.resize(1);
-  Board& b = file.entries[0].board;
-  b[1][1] = B_KING, b[8][1] = W_ROOK, b[1][2] = B_KNIGHT, b[2][2] = B_PAWN, b[6][3] = B_KNIGHT, b[1][5] = W_QUEEN;
-  b[5][8] = W_KING;
-  const fs::path path = fs::temp_directory_path() / "zarvo_analyse_pinned_block.棋譜";
-  std::ofstream(path, std::ios::binary) << write_record_file(file);
-  const ToolRun r = analyse({"--maps", path.string()});
-  fs::remove(path);
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("\"upper_king_mated\":0"), std::string::npos);
-  EXPECT_NE(r.out.find("\"upper_has_legal_move\":1"), std::string::npos);
-  EXPECT_EQ(best_of(r.out).rfind("\"best\":{\"from\":[6,3],\"to\":[", 0), 0u) << best_of(r.out);
-}
-
 TEST(Analyse, BadInputIsOneLineAndStatusTwo) {
   const std::string game = (positions / "selfplay_3_3.棋譜").string();
   const fs::path header_only = fs::temp_directory_path() / "zarvo_analyse_header_only.棋譜";

@@ -98,23 +98,17 @@ TEST_F(MoveRules, CastlingByTheChessRule) {
       {"queen side free", {k, e, e, e, e, e, e, "R...K..."}, {}, {5, 8, 3, 8}, 1},
       {"only the rook passes an attacked square", {k, ".r......", e, e, e, e, e, "R...K..."}, {}, {5, 8, 3, 8}, 1},
       {"queen side square crossed attacked", {k, "...r....", e, e, e, e, e, "R...K..."}, {}, {5, 8, 3, 8}, 0},
-      {"queen side blocked", {k, e, e, e, e, e, e, "RN..K..."}, {}, {5, 8, 3, 8}, 0},
       {"king went away and came back", {k, e, e, e, e, e, e, "R...K..R"}, {{5, 8, 5, 7}, {5, 1, 4, 1}, {5, 7, 5, 8}},
        {5, 8, 7, 8}, 0},
       {"rook went away and came back", {k, e, e, e, e, e, e, "R...K..R"}, {{8, 8, 8, 7}, {5, 1, 4, 1}, {8, 7, 8, 8}},
        {5, 8, 7, 8}, 0},
       {"the other rook never moved", {k, e, e, e, e, e, e, "R...K..R"}, {{8, 8, 8, 7}, {5, 1, 4, 1}, {8, 7, 8, 8}},
        {5, 8, 3, 8}, 1},
-      {"the other army's moves do not count", {"r...k...", e, e, e, e, e, e, "R...K..R"}, {{5, 1, 5, 2}, {5, 2, 5, 1}},
-       {5, 8, 7, 8}, 1},
       {"king stepped to column 4, then to the right", {k, e, e, e, e, e, e, "R..K...R"}, {{5, 8, 4, 8}}, {4, 8, 6, 8}, 0},
-      {"king stepped to column 4, then to the left", {k, e, e, e, e, e, e, "R..K...R"}, {{5, 8, 4, 8}}, {4, 8, 2, 8}, 0},
       {"column 4 king crossing an attacked square", {"...k....", "....r...", e, e, e, e, e, "R..K...R"}, {},
        {4, 8, 6, 8}, 0},
       {"upper king crossing an attacked square", {"r...k..r", e, e, e, e, e, ".....R..", "....K..."}, {},
        {5, 1, 7, 1}, 0},
-      {"upper king after its rook was taken on its corner and replaced", {"r...k..r", e, e, e, e, e, e, "....K..."},
-       {{8, 7, 8, 1}, {7, 1, 8, 1}}, {5, 1, 7, 1}, 0},
   };
   for (const Case& c : cases) {
     set_position(app, c.rows);
