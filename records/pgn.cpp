@@ -464,12 +464,10 @@ std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading*
   }
   out += "\n";
 
-  // Movetext in lines of at most 79 characters.
+  // Movetext in lines of at most 79 characters; a move number stays with its move.
   std::vector<std::string> tokens;
-  for (size_t i = 0; i < reading.sans.size(); ++i) {
-    if (i % 2 == 0) tokens.push_back(std::to_string(i / 2 + 1) + ".");
-    tokens.push_back(reading.sans[i]);
-  }
+  for (size_t i = 0; i < reading.sans.size(); ++i)
+    tokens.push_back(i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " + reading.sans[i] : reading.sans[i]);
   if (reading.left_out > 0) {
     tokens.push_back("{" + reading.problem + "。以降の" + std::to_string(reading.left_out) +
                      "手はチェスの棋譜に含めていません}");

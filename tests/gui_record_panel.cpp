@@ -135,10 +135,13 @@ TEST(RecordPanelWindow, ListsStartInTheCurrentFolderAndFollowEachOther) {
   EXPECT_FALSE(p.chosen_drive().empty());
 
   s.w.show();
-  // A file that appeared while the panel was closed is listed when it opens.
+  // A file that appeared while the panel was closed is listed when it opens;
+  // games in PGN are listed beside the records.
   test::write_file(folder.file("c" + KIFU), "");
+  test::write_file(folder.file("b.pgn"), "");
   s.w.trigger("KIFU_READ");
-  EXPECT_EQ(s.rows(p.file_list()), (QStringList{QString::fromStdString("a" + KIFU), QString::fromStdString("c" + KIFU)}));
+  EXPECT_EQ(s.rows(p.file_list()), (QStringList{QString::fromStdString("a" + KIFU), QStringLiteral("b.pgn"),
+                                                QString::fromStdString("c" + KIFU)}));
   const auto sub = p.folder_list()->findItems("sub", Qt::MatchEndsWith);
   ASSERT_EQ(sub.size(), 1);
   emit p.folder_list()->itemActivated(sub[0]);
