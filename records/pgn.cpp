@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -323,7 +322,9 @@ bool position_playable(Replay& r) {
   return maps.lower_attack_count[k.upper_king_x][k.upper_king_y] == 0;
 }
 
-Rights rights_from_board() { return {true, true, true, true}; }
+// A record does not say what happened before its first entry: a king and rook
+// at home may castle.
+constexpr Rights ALL_RIGHTS = {true, true, true, true};
 
 // ---------------------------------------------------------------- records as chess
 
@@ -376,7 +377,7 @@ ChessReading read_as_chess(const RecordFile& file) {
   // The first mover is White, as the window shows a record.
   Orientation o;
   o.white_is_lower = moves < 1 || file.entries[1].piece <= W_PAWN;
-  Replay r(start_board(file), o, true, rights_from_board(), 1);
+  Replay r(start_board(file), o, true, ALL_RIGHTS, 1);
   r.set_previous_double_step(file.entries[0]);
   if (!position_playable(r)) {
     out.left_out = moves;
@@ -530,7 +531,7 @@ struct Tags {
   bool has_fen = false;
 };
 
-// A FEN position, or nullopt when it is not one chess allows.
+// A FEN position, or nullptr and a message when it is not one chess allows.
 std::unique_ptr<Replay> replay_from_fen(std::string_view fen, std::string& error_message) {
   std::vector<std::string> fields;
   size_t i = 0;
