@@ -616,6 +616,8 @@ bool parse_san(std::string_view t, San& s) {
   if (t == "O-O" || t == "0-0") return s.kind = KING, s.castle = 1, true;
   if (t == "O-O-O" || t == "0-0-0") return s.kind = KING, s.castle = 2, true;
   if (t.empty()) return false;
+  // Some writers name the pawn too: "Pe4".
+  if (t.front() == 'P' && t.size() > 2) t.remove_prefix(1);
   if (std::string_view("NBRQK").find(t.front()) != std::string_view::npos) {
     s.kind = static_cast<int>(std::string_view("PNBRQK").find(t.front())) + 1;
     t.remove_prefix(1);

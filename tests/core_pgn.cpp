@@ -63,6 +63,7 @@ TEST(Pgn, MovesAreWrittenInStandardAlgebraicNotation) {
       {"comments, variations, NAGs and move numbers are skipped", "",
        "1. e4 {best} e5 $1 (1... c5 2. Nf3 {open (Sicilian)}) 2. Nf3!? ; a line comment\n2... Nc6 3.Bb5 *",
        "1. e4 e5 2. Nf3 Nc6 3. Bb5 *"},
+      {"long algebraic and a named pawn", "", "1. Pe2-e4 Pe7e5 2. Ng1xf3?? Nb8-c6", "1. e4 e5 2. Nf3 Nc6 *"},
   };
   for (const SanCase& c : cases) {
     SCOPED_TRACE(c.name);
