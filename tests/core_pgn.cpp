@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/levels.h"
 #include "play/game_modes.h"
 #include "records/pgn.h"
 #include "records/record_panel.h"
@@ -164,6 +165,24 @@ TEST(Pgn, AGameSeenFromBlacksSideIsStandardChess) {
   ASSERT_TRUE(again.has_value()) << message;
   EXPECT_EQ(read_as_chess(*again).fens, read_as_chess(file).fens);
   EXPECT_EQ(read_as_chess(file).fens.back(), "rnbqkbnr/ppp1pppp/8/3P4/8/8/PPPP1PPP/RNBQKBNR b KQkq - 0 2");
+}
+
+// A handicap grade takes a piece away after entry 0 was stored: the start is
+// worked out from the first move, and the PGN carries it as a FEN.
+TEST(Pgn, AHandicapGameStartsFromItsOwnPosition) {
+  test::TestApp t;
+  App& app = t.app;
+  reset_game(app);
+  LBEL_UP_Click(app);  // grade 1: the computer's rook on a8 goes
+  ASSERT_EQ(app.game.board[1][1], EMPTY);
+  make_move(app, 5, 7, 5, 5, W_PAWN);
+  record_move(app.record, app.game.board, 1, 5, 7, 5, 5, W_PAWN);
+  RecordFile file;
+  for (int n = 0; n <= 1; ++n) file.entries.push_back(record_entry_at(app.record, n));
+  const std::string pgn = write_pgn(file, DATE);
+  EXPECT_NE(pgn.find("[SetUp \"1\"]\n[FEN \"1nbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQk - 0 1\"]"),
+            std::string::npos);
+  EXPECT_EQ(movetext(pgn), "1. e4 *");
 }
 
 TEST(Pgn, MovesChessDoesNotAllowAreLeftOutAndNamed) {
