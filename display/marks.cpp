@@ -46,8 +46,8 @@ void redraw_squares_under_upper_caption(App& app) {
 void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col) {
   clear_caption_area(app, X, Y);
   redraw_squares_under_upper_caption(app);
-  print_shadowed(app, X + 0.5, Y + 0.6, square_name(tx), col, 14);
-  print_shadowed(app, X + 0.8, Y + 0.7, square_name(1000 + 9 - ty), col, 12);
+  print_shadowed(app, X + 0.5, Y + 0.6, square_name(file_number(app, tx)), col, 14);
+  print_shadowed(app, X + 0.8, Y + 0.7, square_name(1000 + rank_number(app, ty)), col, 12);
   print_shadowed(app, X + 0.3, Y + 1.1, piece_name(k), col, 12);
   app.platform.canvas->refresh();
   wait_seconds(app, 0.3);

@@ -30,6 +30,8 @@ void show_thinking_caption(App& app) {
 void com_ban(App& app) {
   GameState& g = app.game;
   Dialogs& dialogs = *app.platform.dialogs;
+  // An upper army without a legal move has been mated or stalemated.
+  if (end_game_without_moves(app, g.upper_player, "あなた") == 1) return;
   if (record_has_room(g.move_number) == 0) {
     refuse(app, RECORD_FULL_MESSAGE, "棋譜");
     g.turn = g.lower_player;
@@ -85,6 +87,8 @@ void com_ban(App& app) {
   show_move_caption(app, UPPER_CAPTION_X, UPPER_CAPTION_Y, c.x2, c.y2, c.placed, QB_BRIGHT_WHITE);
   mark_square(app, QB_BRIGHT_WHITE, c.x2, c.y2);
   g.turn = g.lower_player;
+  // The human left without a move: mated, or stalemated.
+  end_game_without_moves(app, g.lower_player, "ｺﾝﾋﾟｭｰﾀ");
 }
 
 }  // namespace zarvo

@@ -2,6 +2,7 @@
 
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "game/game_modes.h"
 #include "shell/app.h"
 #include "shell/sound.h"
 
@@ -29,6 +30,7 @@ void REVERSE_Click(App& app) {
     show_handicap_grade(app, app.com.handicap_grade);
   }
   play_piece_placed(app);
+  continue_after_flip(app);
 }
 
 }  // namespace zarvo

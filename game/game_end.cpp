@@ -25,54 +25,43 @@ void announce_result(App& app, std::string_view label) {
   app.platform.lifecycle->terminate();
 }
 
-namespace {
-
 void announce_stalemate(App& app) {
   app.platform.dialogs->message_box("ステールメイト", "判定", Buttons::Ok);
   announce_result(app, "引分");
 }
 
+namespace {
+
 void announce_check(App& app) { app.platform.dialogs->message_box("   ** チェック **", "", Buttons::Ok); }
 
 }  // namespace
 
+int end_game_without_moves(App& app, int player, std::string_view winner) {
+  if (has_legal_move(app, player) == 1) return 0;
+  if (king_in_check(app, player) == 1) {
+    announce_result(app, winner);
+  } else {
+    announce_stalemate(app);
+  }
+  return 1;
+}
+
 void end_of_move_evaluation(App& app, int captured) {
   GameState& g = app.game;
-  const KingSquares& k = g.kings;
   if (g.game_kind == KIND_VS_COMPUTER) {
     if (captured == B_KING) {
       announce_result(app, "あなた");
-      return;
-    }
-    if (king_boxed_in(app, k.upper_king_x, k.upper_king_y) == 1) {
-      announce_stalemate(app);
       return;
     }
     if (upper_king_mated(app) == 1) {
       announce_result(app, "あなた");
       return;
     }
+    // The computer's turn first ends the game when the upper army cannot move.
     if (g.winner == NONE) com_ban(app);
     return;
   }
   if (g.game_kind != KIND_TWO_HUMANS) return;
-  if (g.turn == FIRST) {
-    const int n = count_opponent_pieces(app, g.upper_player);
-    if (n == 1 && king_boxed_in(app, k.upper_king_x, k.upper_king_y) == 1) {
-      announce_stalemate(app);
-      return;
-    }
-    if (on_board(k.upper_king_x, k.upper_king_y) && app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0)
-      announce_check(app);
-  } else if (g.turn == SECOND) {
-    const int n = count_opponent_pieces(app, g.lower_player);
-    if (n == 1 && king_boxed_in(app, k.lower_king_x, k.lower_king_y) == 1) {
-      announce_stalemate(app);
-      return;
-    }
-    if (on_board(k.lower_king_x, k.lower_king_y) && app.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0)
-      announce_check(app);
-  }
   if (captured == B_KING) {
     announce_result(app, "先手");
     return;
@@ -81,11 +70,12 @@ void end_of_move_evaluation(App& app, int captured) {
     announce_result(app, "後手");
     return;
   }
-  if (g.turn == FIRST) {
-    g.turn = SECOND;
-  } else if (g.turn == SECOND) {
-    g.turn = FIRST;
-  }
+  if (g.turn != FIRST && g.turn != SECOND) return;
+  const int next = g.turn == FIRST ? SECOND : FIRST;
+  // A player left without a move is mated (the mover wins) or stalemated.
+  if (end_game_without_moves(app, next, g.turn == FIRST ? "先手" : "後手") == 1) return;
+  if (king_in_check(app, next) == 1) announce_check(app);
+  g.turn = next;
 }
 
 }  // namespace zarvo
