@@ -8,6 +8,7 @@
 #include "records/pgn.h"
 #include "records/record_panel.h"
 #include "rules/move_rules.h"
+#include "shell/startup.h"
 #include "tests/support/fakes.h"
 #include "tests/support/play_fakes.h"
 #include "tests/support/record_fakes.h"
