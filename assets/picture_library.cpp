@@ -9,6 +9,8 @@
 #include <mutex>
 #include <utility>
 
+#include "display/picture_names.h"
+
 // Q_INIT_RESOURCE has to be used outside of any namespace.
 static void register_compiled_pictures()
 {
@@ -29,8 +31,8 @@ std::vector<PictureEntry> build_table()
     const QSize square(45, 45);
     for (const char* colour : {"B", "W"}) {
         for (const char* ground : {"1", "2"}) {
-            for (const char* piece : {"PORN", "KNIG", "BISH", "ROOK", "QEEN", "KING"}) {
-                table.push_back({std::string(colour) + "_" + piece + "_" + ground, square});
+            for (int kind = 1; kind <= 6; ++kind) {
+                table.push_back({std::string(colour) + "_" + PIECE_KIND_NAMES[kind] + "_" + ground, square});
             }
         }
     }

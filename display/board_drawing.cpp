@@ -1,6 +1,7 @@
 #include "display/board_drawing.h"
 
 #include "display/marks.h"
+#include "display/picture_names.h"
 #include "display/texts.h"
 #include "shell/app.h"
 
@@ -23,12 +24,11 @@ int picture_id(int code, int shade) {
 }
 
 std::string piece_picture_name(int id) {
-  static const char* const kinds[7] = {"", "PORN", "KNIG", "BISH", "ROOK", "QEEN", "KING"};
   const int magnitude = id < 0 ? -id : id;
   const int kind = magnitude / 10;
   const int shade = magnitude % 10;
   if (kind < 1 || kind > 6 || shade > 1) return {};
-  return std::string(id > 0 ? "B_" : "W_") + kinds[kind] + (shade == 0 ? "_1" : "_2");
+  return std::string(id > 0 ? "B_" : "W_") + PIECE_KIND_NAMES[kind] + (shade == 0 ? "_1" : "_2");
 }
 
 std::string tile_picture_name(int kind) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "assets/picture_library.h"
+#include "display/picture_names.h"
 #include "game/promotion.h"
 #include "qt/installers.h"
 #include "qt/main_window.h"
@@ -25,15 +26,10 @@ constexpr int PIECE_PX = 45;
 
 int px(int twips) { return twips / TWIPS_PER_PIXEL; }
 
-const char* kind_name(int kind) {
-  static const char* const names[7] = {"", "PORN", "KNIG", "BISH", "ROOK", "QEEN", "KING"};
-  return names[kind];
-}
-
 // The picture of a piece as the window shows it; the selected picture is the
 // same piece on the other ground, framed in yellow.
 QPixmap piece_pixmap(int form, int kind, bool selected, qreal dpr) {
-  const std::string name = std::string(form == FORM_BLACK ? "B_" : "W_") + kind_name(kind) + (selected ? "_2" : "_1");
+  const std::string name = std::string(form == FORM_BLACK ? "B_" : "W_") + PIECE_KIND_NAMES[kind] + (selected ? "_2" : "_1");
   QImage image = load_picture(name, dpr);
   if (selected && !image.isNull()) {
     QPainter p(&image);

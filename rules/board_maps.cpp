@@ -1,10 +1,20 @@
 #include "rules/board_maps.h"
 
+#include <cassert>
+
 namespace zarvo {
 namespace {
 
+[[maybe_unused]] bool has_piece(const Board& board, int code) {
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y)
+      if (board[x][y] == code) return true;
+  return false;
+}
+
 // One target square t reached by the piece `k` standing on (x, y).
 inline void visit(const Board& board, BoardMaps& m, int k, int x, int y, int tx, int ty) {
+  assert(on_board(x, y) && on_board(tx, ty));
   const int target = board[tx][ty];
   if (k < 0) {
     m.lower_attack_count[tx][ty] += 1;
@@ -162,6 +172,12 @@ void scan_board(const Board& board, BoardMaps& m, KingSquares& kings) {
       }
     }
   }
+  // A king found by the walk is where the king squares say; a missing king
+  // keeps its old square, which then names no king at all.
+  assert(!on_board(kings.lower_king_x, kings.lower_king_y) ||
+         board[kings.lower_king_x][kings.lower_king_y] == W_KING || !has_piece(board, W_KING));
+  assert(!on_board(kings.upper_king_x, kings.upper_king_y) ||
+         board[kings.upper_king_x][kings.upper_king_y] == B_KING || !has_piece(board, B_KING));
 }
 
 }  // namespace zarvo

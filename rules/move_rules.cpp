@@ -1,5 +1,7 @@
 #include "rules/move_rules.h"
 
+#include <cassert>
+
 #include "shell/app.h"
 
 namespace zarvo {
@@ -31,6 +33,7 @@ PawnWay pawn_way(int code) {
 }
 
 int pawn_move(const App& app, int fx, int fy, int tx, int ty, int code) {
+  assert(on_board(fx, fy) && on_board(tx, ty));
   const Board& b = app.game.board;
   const PawnWay w = pawn_way(code);
   const int dx = tx - fx;
@@ -175,6 +178,9 @@ int is_en_passant(const App& app, int fx, int fy, int tx, int ty, int code) {
 int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int side) {
   if (!on_board(fx, fy) || !on_board(tx, ty)) return 0;
   Board& b = app.game.board;
+#ifndef NDEBUG
+  const Board before = b;
+#endif
   const int origin = b[fx][fy];
   const int destination = b[tx][ty];
   // A pawn taken en passant leaves the board too: taking a checking pawn that
@@ -195,6 +201,7 @@ int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int side) {
   b[fx][fy] = origin;
   b[tx][ty] = destination;
   if (en_passant) b[tx][fy] = passed_pawn;
+  assert(b == before);  // the trial leaves the position as it found it
   return unsafe ? 0 : 1;
 }
 
