@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
+#include <utility>
 
 #include "play/mouse_input.h"
 #include "shell/menu_commands.h"
@@ -40,6 +42,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const qreal dpr = image.devicePixelRatio();
   const QRect r = event->rect();
   p.drawImage(r, image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  if (after_first_frame_) QTimer::singleShot(0, this, std::exchange(after_first_frame_, nullptr));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
@@ -51,6 +54,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     default: return;
   }
   const QPointF pos = event->position();
+  if (auto* main = qobject_cast<MainWindow*>(window())) main->finish_start_up();
   Form_MouseDown(app_, button, 0, pos.x() * TWIPS_PER_PIXEL, pos.y() * TWIPS_PER_PIXEL);
   // The canvas keeps what the click drew; show it.
   update();
@@ -105,7 +109,8 @@ MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>(
   install_record_panel(*this);
   install_version_window(*this);
 
-  Form_Load(*app_);
+  load_first_frame(*app_);
+  view_->set_after_first_frame([this] { finish_start_up(); });
 
   if (!(windowState() & Qt::WindowMaximized)) {
     move(0, 0);
@@ -148,7 +153,15 @@ void MainWindow::build_menus() {
   }
 }
 
+void MainWindow::finish_start_up() {
+  if (started_) return;
+  started_ = true;
+  open_sounds(*app_);
+  if (view_) view_->update();
+}
+
 bool MainWindow::trigger(std::string_view name) {
+  finish_start_up();
   const bool known = menu_command(*app_, name);
   if (view_) view_->update();
   return known;

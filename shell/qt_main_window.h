@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "display/qt_canvas.h"
@@ -34,6 +35,9 @@ class MainWindow final : public QMainWindow {
   BoardView* board_view() const { return view_; }
   // Triggers a menu item or opens a menu by control name, as a click would.
   bool trigger(std::string_view name);
+  // The rest of start-up, which waits for the first frame: opens the sounds.
+  // Runs once; anything the player does before that runs it first.
+  void finish_start_up();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,6 +57,7 @@ class MainWindow final : public QMainWindow {
   std::unique_ptr<Lifecycle> own_lifecycle_;
   BoardView* view_ = nullptr;
   bool placed_ = false;
+  bool started_ = false;
 };
 
 // Shows the canvas and turns mouse presses into clicks in twips.
@@ -61,6 +66,8 @@ class BoardView final : public QWidget {
 
  public:
   BoardView(App& app, QtCanvas& canvas, QWidget* parent);
+  // Called once, from the event loop, after the first frame was painted.
+  void set_after_first_frame(std::function<void()> f) { after_first_frame_ = std::move(f); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -69,6 +76,7 @@ class BoardView final : public QWidget {
  private:
   App& app_;
   QtCanvas& canvas_;
+  std::function<void()> after_first_frame_;
 };
 
 }  // namespace zarvo

@@ -187,11 +187,13 @@ void set_guidance(App& app, bool on) {
 }
 
 // Only the last word of a file counts for each option, so music that a later
-// line switches off is never started and left playing unchecked.
-void apply_settings(App& app, const Settings& s, bool music_may_be_playing) {
+// line switches off is never started and left playing unchecked. At start-up
+// the menu marks and values are all there is to do: the whole window is drawn
+// right afterwards, and the music starts once the sounds are open.
+void apply_settings(App& app, const Settings& s, bool music_may_be_playing, bool start_up = false) {
   if (s.background) {
     check_background_item(app, *s.background);
-    tile_background(app, *s.background);
+    if (!start_up) tile_background(app, *s.background);
     app.options.current_background = *s.background;
   }
   if (s.guidance) set_guidance(app, *s.guidance);
@@ -199,7 +201,7 @@ void apply_settings(App& app, const Settings& s, bool music_may_be_playing) {
     Widgets& w = *app.platform.widgets;
     const bool playing = music_may_be_playing && w.is_checked("BGM");
     w.set_checked("BGM", *s.music);
-    if (*s.music && !playing) app.platform.sound->dsPlayLooping(app.sounds.sound_music);
+    if (*s.music && !playing && !start_up) app.platform.sound->dsPlayLooping(app.sounds.sound_music);
   }
 }
 
@@ -215,9 +217,11 @@ void background_click(App& app, const char* item, int kind) {
 
 }  // namespace
 
-void load_settings(App& app) {
+namespace {
+
+void read_and_apply_settings(App& app, bool start_up) {
   if (const std::optional<Settings> s = read_settings()) {
-    apply_settings(app, *s, false);
+    apply_settings(app, *s, false, start_up);
     return;
   }
   // Missing or broken: start from the defaults, and keep them in memory even
@@ -226,9 +230,15 @@ void load_settings(App& app) {
   write_settings(DEFAULTS);
   Settings defaults = DEFAULTS;
   defaults.guidance.reset();
-  apply_settings(app, defaults, false);
+  apply_settings(app, defaults, false, start_up);
   app.platform.widgets->set_checked("SIDOU", false);
 }
+
+}  // namespace
+
+void load_settings(App& app) { read_and_apply_settings(app, false); }
+
+void load_settings_for_start_up(App& app) { read_and_apply_settings(app, true); }
 
 void save_settings(App& app) {
   if (write_settings(settings_from_marks(app))) return;
