@@ -1,5 +1,6 @@
 #include "shell/qt_main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QKeyEvent>
@@ -62,6 +63,15 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>()) {
   setWindowTitle(QStringLiteral("Zarvo チェス"));
+  // Menus, boxes and panel in the board's font: its one file has every glyph
+  // they show, so no second font file is loaded to fill in the Japanese.
+  QFont font = QApplication::font();
+  font.setFamily(window_font_family());
+  QApplication::setFont(font);
+  // The platform theme may give these their own font.
+  for (const char* kind : {"QMenuBar", "QMenu", "QMessageBox"}) QApplication::setFont(font, kind);
+  // This window took the old one when it was made.
+  setFont(font);
   const qreal dpr = screen() ? screen()->devicePixelRatio() : 1.0;
   canvas_ = std::make_unique<QtCanvas>(dpr);
 

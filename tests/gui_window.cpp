@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -37,6 +38,9 @@ TEST(Window, StartsWithTheInitialPositionAndItsTitle) {
   EXPECT_EQ(c, QColor(186, 107, 100));
   const QColor d = pixel_at_twips(w.canvas().image(), grid_left(3.5), grid_top(4.5));
   EXPECT_EQ(d, QColor(69, 155, 155));
+  // The menus speak in the board's font, so that one font file serves both.
+  EXPECT_EQ(w.menuBar()->font().family(), window_font_family());
+  EXPECT_EQ(QApplication::font("QMenu").family(), window_font_family());
 }
 
 TEST(Window, EscapeEndsTheProgramAfterFreeingTheSounds) {
