@@ -23,6 +23,8 @@ namespace {
 // The window's outer size and place at start-up, in twips.
 constexpr int WINDOW_W = 9700;
 constexpr int WINDOW_H = 8000;
+// Long enough for the loop to wait once, short beside anything a player does.
+constexpr int AFTER_FIRST_FRAME_MS = 100;
 
 class QtLifecycle final : public Lifecycle {
  public:
@@ -43,7 +45,9 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const qreal dpr = image.devicePixelRatio();
   const QRect r = event->rect();
   p.drawImage(r, image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-  if (after_first_frame_) QTimer::singleShot(0, this, std::exchange(after_first_frame_, nullptr));
+  // The frame reaches the window system only when the event loop next waits for
+  // events; an immediate call would hold it back until its own work is done.
+  if (after_first_frame_) QTimer::singleShot(AFTER_FIRST_FRAME_MS, this, std::exchange(after_first_frame_, nullptr));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
