@@ -23,8 +23,9 @@ namespace {
 // The window's outer size and place at start-up, in twips.
 constexpr int WINDOW_W = 9700;
 constexpr int WINDOW_H = 8000;
-// Long enough for the loop to wait once, short beside anything a player does.
-constexpr int AFTER_FIRST_FRAME_MS = 100;
+// Long enough for the loop to wait once and for the window system to show the
+// frame before the audio work starts; short beside anything a player does.
+constexpr int AFTER_FIRST_FRAME_MS = 250;
 
 class QtLifecycle final : public Lifecycle {
  public:
