@@ -56,7 +56,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   update();
 }
 
-MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>()) {
+MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app_(std::make_unique<App>()) {
+  app_->paths = paths;
   setWindowTitle(QStringLiteral("Zarvo チェス"));
   const qreal dpr = screen() ? screen()->devicePixelRatio() : 1.0;
   canvas_ = std::make_unique<QtCanvas>(dpr);

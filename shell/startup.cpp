@@ -17,7 +17,7 @@ void Form_Load(App& app) {
   app.sounds.sound_music = load_sound(app, "BGM.wav", 1);
 
   std::error_code ec;
-  app.program_dir = std::filesystem::current_path(ec).string();
+  app.program_dir = app.paths.data_dir.empty() ? std::filesystem::current_path(ec).string() : app.paths.data_dir;
 
   GameState& g = app.game;
   g.record_mode = 0;
@@ -37,6 +37,7 @@ void Form_Load(App& app) {
   app.platform.canvas->fill_background(QB_GREEN);
   fill_square_shade(app.display);
 
+  make_settings_folder(app.paths);
   load_settings(app);
   reset_game(app);
 }
