@@ -23,8 +23,11 @@ set(ZARVO_PACKAGE_MAINTAINER "Zarvo Chess maintainers <maintainers@zarvo-chess.i
 set(CPACK_PACKAGE_CONTACT ${ZARVO_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ZARVO_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chess game with a Japanese user interface")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Zarvo チェス is a desktop chess game in Japanese. One person plays against the computer (three levels, fifteen handicap grades), or two people play on one board. Games are saved as record files and stepped back and forth; there are five backgrounds, move guidance, sound effects and background music.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Zarvo チェス is a desktop chess game in Japanese. One person plays against\n"
+    "the computer (three levels, fifteen handicap grades), or two people play\n"
+    "on one board. Games are saved as record files and stepped back and forth;\n"
+    "there are five backgrounds, move guidance, sound effects and music.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
