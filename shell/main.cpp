@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "shell/data_paths.h"
 #include "shell/qt_main_window.h"
@@ -6,6 +7,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Zarvo チェス"));
+  // The installed menu entry and icon; a build folder has neither and shows none.
+  application.setDesktopFileName(QStringLiteral("zarvo-chess"));
+  application.setWindowIcon(QIcon::fromTheme(QStringLiteral("zarvo-chess")));
   // Found from the program's own folder, so a start from the desktop menu
   // (in the home folder) finds the installed sounds and help page.
   zarvo::MainWindow window(
