@@ -49,12 +49,14 @@ desktop-file-validate "$share/applications/zarvo-chess.desktop" || fail "desktop
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$work/appstream" ||
   { cat "$work/appstream" >&2; fail "appstreamcli validate"; }
 for size in 48 128 256; do
-  file "$share/icons/hicolor/${size}x${size}/apps/zarvo-chess.png" | grep -q "PNG image data, $size x $size" ||
+  [[ "$(file "$share/icons/hicolor/${size}x${size}/apps/zarvo-chess.png")" == *"PNG image data, $size x $size,"* ]] ||
     fail "the ${size}x${size} icon is not a $size px PNG"
 done
 # The program must load the library it carries, not one from the build tree.
-ldd "$work/root/usr/bin/zarvo-chess" | grep -q "=> $work/root/usr/bin/../lib/.*zarvo-chess/libzarvosound.so" ||
-  fail "the installed program does not find its own sound library: $(ldd "$work/root/usr/bin/zarvo-chess" | grep zarvo)"
+# (Outputs are read whole: grep -q on a pipe can fail the pipe under pipefail.)
+libs=$(ldd "$work/root/usr/bin/zarvo-chess")
+[[ "$libs" == *"=> $work/root/usr/bin/../lib/"*"zarvo-chess/libzarvosound.so"* ]] ||
+  fail "the installed program does not find its own sound library: $(grep zarvo <<<"$libs")"
 
 [ "$failed" -eq 0 ] || exit 1
 echo "check-package: $deb holds the game's $(wc -l <"$work/files") files; Depends: $depends"
