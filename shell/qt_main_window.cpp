@@ -66,7 +66,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   update();
 }
 
-MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>()) {
+MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app_(std::make_unique<App>()) {
+  app_->paths = paths;
   setWindowTitle(QStringLiteral("Zarvo チェス"));
   // Menus, boxes and panel in the board's font: its one file has every glyph
   // they show, so no second font file is loaded to fill in the Japanese.

@@ -26,7 +26,8 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(const PlatformOverrides& overrides = {});
+  // Without data paths the game reads and writes in the current directory.
+  explicit MainWindow(const PlatformOverrides& overrides = {}, const DataPaths& paths = {});
   ~MainWindow() override;
 
   App& app() { return *app_; }

@@ -16,7 +16,7 @@ void Form_Load(App& app) {
 
 void load_first_frame(App& app) {
   std::error_code ec;
-  app.program_dir = std::filesystem::current_path(ec).string();
+  app.program_dir = app.paths.data_dir.empty() ? std::filesystem::current_path(ec).string() : app.paths.data_dir;
 
   GameState& g = app.game;
   g.record_mode = 0;
@@ -36,6 +36,7 @@ void load_first_frame(App& app) {
   app.platform.canvas->fill_background(QB_GREEN);
   fill_square_shade(app.display);
 
+  make_settings_folder(app.paths);
   load_settings_for_start_up(app);
   reset_game(app);
 }
