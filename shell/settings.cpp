@@ -19,9 +19,6 @@
 namespace zarvo {
 namespace {
 
-// Relative on purpose: the program never changes its current directory.
-constexpr const char* SETTINGS_FILE = "Zarvoチェス.ini";
-
 struct BackgroundItem {
   const char* item;
   const char* value;
@@ -147,8 +144,8 @@ std::optional<Settings> parse_settings(std::string_view text) {
   return s;
 }
 
-std::optional<Settings> read_settings() {
-  const std::optional<std::string> bytes = read_bytes(SETTINGS_FILE);
+std::optional<Settings> read_settings(const std::string& path) {
+  const std::optional<std::string> bytes = read_bytes(path.c_str());
   if (!bytes) return std::nullopt;
   // Bytes that are not Shift-JIS only spoil their own line, which then matches no key.
   return parse_settings(cp932_to_utf8(*bytes));
@@ -164,7 +161,7 @@ std::string settings_text(const Settings& s) {
   return utf8_to_cp932(text);
 }
 
-bool write_settings(const Settings& s) { return replace_file(SETTINGS_FILE, settings_text(s)); }
+bool write_settings(const std::string& path, const Settings& s) { return replace_file(path.c_str(), settings_text(s)); }
 
 // The options as the menu shows them.
 Settings settings_from_marks(App& app) {
@@ -188,11 +185,13 @@ void set_guidance(App& app, bool on) {
 }
 
 // Only the last word of a file counts for each option, so music that a later
-// line switches off is never started and left playing unchecked.
-void apply_settings(App& app, const Settings& s, bool music_may_be_playing) {
+// line switches off is never started and left playing unchecked. At start-up
+// the menu marks and values are all there is to do: the whole window is drawn
+// right afterwards, and the music starts once the sounds are open.
+void apply_settings(App& app, const Settings& s, bool music_may_be_playing, bool start_up = false) {
   if (s.background) {
     check_background_item(app, *s.background);
-    tile_background(app, *s.background);
+    if (!start_up) tile_background(app, *s.background);
     app.options.current_background = *s.background;
   }
   if (s.guidance) set_guidance(app, *s.guidance);
@@ -200,7 +199,7 @@ void apply_settings(App& app, const Settings& s, bool music_may_be_playing) {
     Widgets& w = *app.platform.widgets;
     const bool playing = music_may_be_playing && w.is_checked("BGM");
     w.set_checked("BGM", *s.music);
-    if (*s.music && !playing) start_music(app);
+    if (*s.music && !playing && !start_up) start_music(app);
   }
 }
 
@@ -216,25 +215,35 @@ void background_click(App& app, const char* item, int kind) {
 
 }  // namespace
 
-void load_settings(App& app) {
-  if (const std::optional<Settings> s = read_settings()) {
-    apply_settings(app, *s, false);
+namespace {
+
+void read_and_apply_settings(App& app, bool start_up) {
+  const std::string path = settings_file(app.paths);
+  if (const std::optional<Settings> s = read_settings(path)) {
+    apply_settings(app, *s, false, start_up);
     return;
   }
   // Missing or broken: start from the defaults, and keep them in memory even
   // when the folder does not let us write them. Guidance "OFF" only clears its
   // menu mark here: guidance_on and the frame colour keep their start-up values.
-  write_settings(DEFAULTS);
+  write_settings(path, DEFAULTS);
   Settings defaults = DEFAULTS;
   defaults.guidance.reset();
-  apply_settings(app, defaults, false);
+  apply_settings(app, defaults, false, start_up);
   app.platform.widgets->set_checked("SIDOU", false);
 }
 
+}  // namespace
+
+void load_settings(App& app) { read_and_apply_settings(app, false); }
+
+void load_settings_for_start_up(App& app) { read_and_apply_settings(app, true); }
+
 void save_settings(App& app) {
-  if (write_settings(settings_from_marks(app))) return;
+  const std::string path = settings_file(app.paths);
+  if (write_settings(path, settings_from_marks(app))) return;
   // When not even the defaults can be written, the options chosen stay as they are for this run.
-  if (write_settings(DEFAULTS)) apply_settings(app, DEFAULTS, true);
+  if (write_settings(path, DEFAULTS)) apply_settings(app, DEFAULTS, true);
 }
 
 void check_background_item(App& app, int kind) {
