@@ -11,6 +11,7 @@
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
 #include "tests/support/play_fakes.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"
 
 namespace zarvo {
@@ -215,7 +216,7 @@ class PgnInTheWindow : public ::testing::Test {
   App& app = t.app;
   test::ScriptedChooser chooser{app};
   test::FakeRecordPanel panel;
-  test::TempFolder folder;
+  test::ScratchDir folder{/*enter=*/false};
 
   void SetUp() override {
     app.platform.chooser = &chooser;

@@ -14,6 +14,7 @@
 #include "shell/startup.h"
 #include "shell/text_encoding.h"
 #include "tests/support/fakes.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"
 
 namespace zarvo {
@@ -26,7 +27,7 @@ class Panel : public ::testing::Test {
   test::TestApp t;
   App& app = t.app;
   test::FakeRecordPanel panel;
-  test::TempFolder folder;
+  test::ScratchDir folder{/*enter=*/false};
 
   void SetUp() override {
     app.platform.panel = &panel;

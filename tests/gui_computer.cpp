@@ -6,31 +6,15 @@
 
 #include "qt/main_window.h"
 #include "tests/support/fakes.h"
+#include "tests/support/window_fixture.h"
 
 namespace zarvo {
 namespace {
 
-class WindowComputer : public ::testing::Test {
+class WindowComputer : public ::testing::Test, public test::WindowSession {
  protected:
-  test::ScriptedDialogs dialogs;
-  test::FakeClock clock;
-  test::RecordingSound sound;
-  test::ThrowingLifecycle lifecycle;
-  MainWindow w{{&dialogs, &clock, nullptr, &sound, &lifecycle}};
   App& app = w.app();
 
-  void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL, (grid_top(y) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
-    QMouseEvent press(QEvent::MouseButtonPress, pos, w.board_view()->mapToGlobal(pos), button, button, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board_view(), &press);
-  }
-  // The colour of the left edge of square (x, y)'s frame, halfway down.
-  QColor frame_colour(int x, int y) {
-    const QImage& image = w.canvas().image();
-    const qreal dpr = image.devicePixelRatio();
-    return image.pixelColor(static_cast<int>(QtCanvas::px(grid_left(x)) * dpr),
-                            static_cast<int>(QtCanvas::px(grid_top(y) + SQUARE_H / 2.0) * dpr));
-  }
   // The human's move by two clicks; the computer answers inside the second one.
   void move(int fx, int fy, int tx, int ty) {
     click(fx, fy);

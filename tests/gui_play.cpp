@@ -9,36 +9,13 @@
 #include "game/promotion.h"
 #include "qt/main_window.h"
 #include "tests/support/fakes.h"
+#include "tests/support/window_fixture.h"
 
 namespace zarvo {
 namespace {
 
-class WindowPlay : public ::testing::Test {
+class WindowPlay : public ::testing::Test, public test::WindowSession {
  protected:
-  test::ScriptedDialogs dialogs;
-  test::FakeClock clock;
-  test::RecordingSound sound;
-  test::ThrowingLifecycle lifecycle;
-  MainWindow w{{&dialogs, &clock, nullptr, &sound, &lifecycle}};
-
-  // A real mouse press in the middle of a board square.
-  void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL, (grid_top(y) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
-    QMouseEvent press(QEvent::MouseButtonPress, pos, w.board_view()->mapToGlobal(pos), button, button, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board_view(), &press);
-  }
-  QColor pixel(double x_twips, double y_twips) const {
-    const QImage& image = const_cast<MainWindow&>(w).canvas().image();
-    const qreal dpr = image.devicePixelRatio();
-    return image.pixelColor(static_cast<int>(x_twips / TWIPS_PER_PIXEL * dpr), static_cast<int>(y_twips / TWIPS_PER_PIXEL * dpr));
-  }
-  // The colour of the left edge of square (x, y)'s frame, halfway down.
-  QColor frame_colour(int x, int y) const {
-    const QImage& image = const_cast<MainWindow&>(w).canvas().image();
-    const qreal dpr = image.devicePixelRatio();
-    return image.pixelColor(static_cast<int>(QtCanvas::px(grid_left(x)) * dpr),
-                            static_cast<int>(QtCanvas::px(grid_top(y) + SQUARE_H / 2.0) * dpr));
-  }
   // Presses a chooser button as soon as the modal window is up.
   void press_chooser_button_when_shown(const QString& name) {
     QTimer::singleShot(0, [name] {

@@ -8,6 +8,8 @@
 #include "qt/record_panel.h"
 #include "qt/main_window.h"
 #include "tests/support/fakes.h"
+#include "tests/support/window_fixture.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"
 
 namespace zarvo {
@@ -15,35 +17,10 @@ namespace {
 
 const std::string KIFU = ".棋譜";
 
-// The window starts in a scratch folder, so the panel's lists show it.
-class InFolder {
- public:
-  explicit InFolder(const std::string& path) : previous_(getcwd(nullptr, 0)) { EXPECT_EQ(chdir(path.c_str()), 0); }
-  ~InFolder() {
-    if (chdir(previous_) != 0) ADD_FAILURE() << "could not return to " << previous_;
-    free(previous_);
-  }
-  InFolder(const InFolder&) = delete;
-  InFolder& operator=(const InFolder&) = delete;
-
- private:
-  char* previous_;
-};
-
-struct Session {
-  test::ScriptedDialogs dialogs;
-  test::FakeClock clock;
-  test::RecordingSound sound;
-  test::ThrowingLifecycle lifecycle;
-  MainWindow w{{&dialogs, &clock, nullptr, &sound, &lifecycle}};
+struct Session : test::WindowSession {
 
   QtRecordPanel& panel() { return static_cast<QtRecordPanelOnDemand*>(w.app().platform.panel)->panel(); }
-  void click_square(int x, int y) {
-    const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL, (grid_top(y) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
-    QMouseEvent press(QEvent::MouseButtonPress, pos, w.board_view()->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board_view(), &press);
-  }
+  void click_square(int x, int y) { click(x, y); }
   // A real click on a row of a list.
   void click_item(QListWidget* list, const QString& text) {
     const auto found = list->findItems(text, Qt::MatchExactly);
@@ -73,8 +50,7 @@ struct Session {
 };
 
 TEST(RecordPanelWindow, ControlsSitAtTheirPlacesAndStartHidden) {
-  test::TempFolder folder;
-  InFolder here(folder.path());
+  test::ScratchDir folder;  // the window starts here, so the panel lists it
   Session s;
   QWidget* view = s.w.board_view();
   // Nothing of the panel is made before the game needs it, and the new game hides it.
@@ -119,12 +95,11 @@ TEST(RecordPanelWindow, ControlsSitAtTheirPlacesAndStartHidden) {
 }
 
 TEST(RecordPanelWindow, ListsStartInTheCurrentFolderAndFollowEachOther) {
-  test::TempFolder folder;
+  test::ScratchDir folder;  // the window starts here, so the panel lists it
   ASSERT_EQ(mkdir(folder.file("sub").c_str(), 0755), 0);
   test::write_file(folder.file("a" + KIFU), "");
   test::write_file(folder.file("notes.txt"), "");
   test::write_file(folder.file("sub/b" + KIFU), "");
-  InFolder here(folder.path());
   Session s;
   QtRecordPanel& p = s.panel();
   EXPECT_EQ(p.folder(), folder.path());
@@ -170,8 +145,7 @@ TEST(RecordPanelWindow, ListsStartInTheCurrentFolderAndFollowEachOther) {
 }
 
 TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
-  test::TempFolder folder;
-  InFolder here(folder.path());
+  test::ScratchDir folder;  // the window starts here, so the panel lists it
   std::string saved;
   Board after_three{};
   {
@@ -230,8 +204,7 @@ TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
 }
 
 TEST(RecordPanelWindow, AGameSavedAsPgnLoadsAndStepsLikeARecord) {
-  test::TempFolder folder;
-  InFolder here(folder.path());
+  test::ScratchDir folder;  // the window starts here, so the panel lists it
   Board after_three{};
   {
     Session s;

@@ -9,6 +9,7 @@
 #include "rules/move_rules.h"
 #include "qt/main_window.h"
 #include "tests/support/fakes.h"
+#include "tests/support/window_fixture.h"
 
 namespace zarvo {
 namespace {
@@ -40,19 +41,10 @@ HumanMove choose_human_move(App& app) {
   return best;
 }
 
-class WholeGame : public ::testing::TestWithParam<int> {
+class WholeGame : public ::testing::TestWithParam<int>, public test::WindowSession {
  protected:
-  test::ScriptedDialogs dialogs;
-  test::FakeClock clock;
-  test::RecordingSound sound;
-  test::CountingLifecycle lifecycle;
-  MainWindow w{{&dialogs, &clock, nullptr, &sound, &lifecycle}};
-
-  void click(int x, int y, Qt::MouseButton button) {
-    const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL, (grid_top(y) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
-    QMouseEvent press(QEvent::MouseButtonPress, pos, w.board_view()->mapToGlobal(pos), button, button, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board_view(), &press);
-  }
+  WholeGame() : WindowSession(/*count_ends=*/true) {}
+  test::CountingLifecycle& lifecycle = counting;
 };
 
 // A human plays a whole game against the computer in the real window, with

@@ -11,17 +11,26 @@
 
 namespace zarvo::test {
 
-ScratchDir::ScratchDir() {
-  previous_ = std::filesystem::current_path().string();
-  std::string pattern = (std::filesystem::temp_directory_path() / "zarvo-options-XXXXXX").string();
+ScratchDir::ScratchDir(bool enter) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "zarvo-scratch-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
-  std::filesystem::current_path(path_);
+  if (enter) {
+    previous_ = std::filesystem::current_path().string();
+    std::filesystem::current_path(path_);
+  }
+}
+
+std::vector<std::string> ScratchDir::names() const {
+  std::vector<std::string> out;
+  for (const auto& e : std::filesystem::directory_iterator(path_)) out.push_back(e.path().filename().string());
+  std::sort(out.begin(), out.end());
+  return out;
 }
 
 ScratchDir::~ScratchDir() {
   std::error_code ec;
-  std::filesystem::current_path(previous_, ec);
+  if (!previous_.empty()) std::filesystem::current_path(previous_, ec);
   // A test may have left the directory read-only.
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(path_, ec);

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "shell/version_window.h"
 
@@ -12,15 +13,19 @@ namespace zarvo::test {
 // the settings file lives in the current directory.
 class ScratchDir {
  public:
-  ScratchDir();
+  // enter: the test runs inside the folder until the helper goes.
+  explicit ScratchDir(bool enter = true);
   ~ScratchDir();
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
   const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  // Names of the entries, sorted.
+  std::vector<std::string> names() const;
 
  private:
   std::string path_;
-  std::string previous_;
+  std::string previous_;  // empty when the folder was not entered
 };
 
 // Raw bytes of a file in the current directory; "<missing>" when there is none.

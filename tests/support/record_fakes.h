@@ -35,22 +35,6 @@ class FakeRecordPanel final : public RecordPanel {
   int refreshed = 0;
 };
 
-// A fresh empty folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  // Names of the entries, sorted.
-  std::vector<std::string> names() const;
-
- private:
-  std::string path_;
-};
-
 std::string read_bytes(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
 
