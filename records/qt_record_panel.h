@@ -37,6 +37,9 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   std::string chosen_file() override;
   void refresh_files() override;
 
+  // Places and sizes the controls for the board's scale (1 at the start size).
+  void apply_scale(double scale);
+
   QComboBox* drive_list() const { return drive1_; }
   QListWidget* folder_list() const { return dir1_; }
   QListWidget* file_list() const { return file1_; }

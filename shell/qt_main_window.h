@@ -2,11 +2,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "display/qt_canvas.h"
 #include "shell/app.h"
 #include "shell/qt_platform.h"
+#include "shell/window_size.h"
 
 namespace zarvo {
 
@@ -34,6 +38,12 @@ class MainWindow final : public QMainWindow {
   BoardView* board_view() const { return view_; }
   // Triggers a menu item or opens a menu by control name, as a click would.
   bool trigger(std::string_view name);
+  // Logical pixels per 15 twips: 1 at the start size, more in a larger window.
+  double board_scale() const { return canvas_->scale().scale; }
+
+ signals:
+  // The small windows and the record panel follow the board's size.
+  void board_scale_changed(double scale);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +52,15 @@ class MainWindow final : public QMainWindow {
 
  private:
   void build_menus();
+  // The board view's size at the window's start size: the layout the scale is 1 for.
+  QSize base_view_size() const;
+  void fit_board_to_view();
+  void save_window_size();
+
+  QSize base_view_{};
+  QTimer size_saver_;
+  std::optional<WindowSize> saved_size_;
+  WindowSize placed_size_{};
 
   std::unique_ptr<App> app_;
   std::unique_ptr<QtCanvas> canvas_;
@@ -61,14 +80,18 @@ class BoardView final : public QWidget {
 
  public:
   BoardView(App& app, QtCanvas& canvas, QWidget* parent);
+  // Called when the view's size or pixel ratio changes, before it is painted.
+  void on_resize(std::function<void()> handler) { resized_ = std::move(handler); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   App& app_;
   QtCanvas& canvas_;
+  std::function<void()> resized_;
 };
 
 }  // namespace zarvo
