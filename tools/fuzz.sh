@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Fuzzes the record file reader with libFuzzer for a bounded time.
-#   bash tools/fuzz.sh [SECONDS]     (default 60)
+# Fuzzes the record file reader or the PGN reader with libFuzzer for a bounded time.
+#   bash tools/fuzz.sh [SECONDS] [record|pgn]     (default 60, record)
 # Installs nothing: tools/install-deps.sh brings clang and its fuzzer runtime.
 # Without them the run is skipped; only a real finding (crash, leak, sanitizer
 # report, a broken round trip) makes it fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+target=${2:-record}
+case "$target" in
+  record) binary=zarvo-fuzz-record-reader dict=fuzz/record.dict seeds=fuzz/corpus ;;
+  pgn) binary=zarvo-fuzz-pgn-reader dict=fuzz/pgn.dict seeds=fuzz/pgn_corpus ;;
+  *) echo "fuzz: unknown target $target (record or pgn)" >&2; exit 2 ;;
+esac
 dir=build-fuzz
 
 if ! command -v clang++ >/dev/null 2>&1; then
@@ -22,12 +28,12 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" >/
 fi
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$dir" --target zarvo-fuzz-record-reader
+cmake --build "$dir" --target "$binary"
 
-# New inputs go to a scratch corpus; the seeds in fuzz/corpus stay as they are.
-corpus="$dir/corpus"
+# New inputs go to a scratch corpus; the seeds stay as they are.
+corpus="$dir/corpus-$target"
 mkdir -p "$corpus"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-"$dir/bin/zarvo-fuzz-record-reader" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-  -dict=fuzz/record.dict -print_final_stats=1 -artifact_prefix="$dir/" "$corpus" fuzz/corpus
+"$dir/bin/$binary" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+  -dict="$dict" -print_final_stats=1 -artifact_prefix="$dir/" "$corpus" "$seeds"
