@@ -37,6 +37,7 @@ trap cleanup EXIT
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 (cd "$work" && SDL_AUDIODRIVER=dummy exec ./zarvo-chess) &
 game=$!
+xdotool search --sync --onlyvisible --name 'Zarvo' >/dev/null
 sleep 2
 
 shot() { import -window root -crop "$((win_w + 20))x$((win_h + 20))+0+0" "$out/$1.png"; }
