@@ -62,13 +62,12 @@ const PictureEntry* find_entry(std::string_view name)
     return nullptr;
 }
 
-QImage render_picture(const PictureEntry& entry, qreal dpr)
+QImage render_pixels(const PictureEntry& entry, QSize pixels)
 {
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(QString::fromStdString(entry.name)));
-    if (!renderer.isValid()) {
+    if (!renderer.isValid() || pixels.isEmpty()) {
         return {};
     }
-    const QSize pixels(qRound(entry.size.width() * dpr), qRound(entry.size.height() * dpr));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -77,6 +76,12 @@ QImage render_picture(const PictureEntry& entry, qreal dpr)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
     }
+    return image;
+}
+
+QImage render_picture(const PictureEntry& entry, qreal dpr)
+{
+    QImage image = render_pixels(entry, QSize(qRound(entry.size.width() * dpr), qRound(entry.size.height() * dpr)));
     image.setDevicePixelRatio(dpr);
     return image;
 }
@@ -109,6 +114,16 @@ QImage load_picture(std::string_view name, qreal dpr)
     QImage image = render_picture(*entry, dpr);
     std::lock_guard<std::mutex> lock(cache_mutex);
     return cache.emplace(key, std::move(image)).first->second;
+}
+
+QImage render_picture_at(std::string_view name, QSize pixels)
+{
+    const PictureEntry* entry = find_entry(name);
+    if (entry == nullptr) {
+        return {};
+    }
+    init_picture_resources();
+    return render_pixels(*entry, pixels);
 }
 
 QSize picture_size(std::string_view name)

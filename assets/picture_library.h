@@ -30,6 +30,11 @@ void init_picture_resources();
 // function may be called from any thread once a QGuiApplication exists.
 QImage load_picture(std::string_view name, qreal dpr = 1.0);
 
+// Renders the picture called `name` to exactly `pixels`, without caching,
+// for a canvas that keeps its own renders at its current scale.  An unknown
+// name or an empty size gives a null QImage; the image's pixel ratio is 1.
+QImage render_picture_at(std::string_view name, QSize pixels);
+
 // Logical size in pixels of the picture called `name` (45x45 for pieces and
 // empty squares, 46x46 for background tiles, ...); QSize(0, 0) if unknown.
 QSize picture_size(std::string_view name);

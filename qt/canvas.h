@@ -4,8 +4,13 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
+#include "display/board_scale.h"
 #include "shell/platform.h"
 
 namespace zarvo {
@@ -28,16 +33,54 @@ class QtCanvas final : public Canvas {
   // The widget that shows the canvas; refresh() repaints it at once.
   void set_view(QWidget* view) { view_ = view; }
 
-  // Twips to logical pixels of the back buffer.
+  // Twips to logical pixels at the start size (15 twips a pixel).
   static int px(double twips);
 
+  // Gives the canvas the client area's size in logical pixels and the board's
+  // scale, and paints everything shown so far again at that size: pictures and
+  // texts are rendered afresh, never stretched.
+  void set_geometry(QSize logical_size, const BoardScale& scale);
+  const BoardScale& scale() const { return scale_; }
+  // A position in logical pixels of the client area, in twips.
+  QPointF to_twips(QPointF logical) const { return {scale_.to_twips(logical.x()), scale_.to_twips(logical.y())}; }
+  // How many drawing steps are kept to paint the window again at another size.
+  size_t kept_steps() const { return steps_.size(); }
+
  private:
+  struct Step {
+    enum Kind : unsigned char { Fill, Picture, Box, Text } kind = Fill;
+    int colour = 0;
+    bool opaque = false;  // an opaque picture hides what lies under it
+    bool bold = false;
+    double a = 0, b = 0, c = 0, d = 0;  // picture: left, top; box: corners; text: left, top
+    double points = 0;
+    std::string name;
+    QString text;
+    QRect reach;  // twips the step may paint, rounded outwards
+    QRect cover;  // twips an opaque picture certainly paints, rounded inwards
+  };
+  struct Rendered {
+    QImage image;
+    bool opaque = false;
+  };
+
+  void add(Step step);
+  void paint(QPainter& painter, const Step& step);
+  void forget_hidden_steps();
+  const Rendered& rendered(const std::string& name);
+  QFont font_at(bool bold, double points, double device_per_twip) const;
+
   QImage image_;
+  BoardScale scale_;
   QWidget* view_ = nullptr;
-  QFont font_;
-  QColor fore_;
+  bool bold_ = false;
+  double points_ = 9;
+  int fore_ = 0;
   double text_left_ = 0;
   double text_top_ = 0;
+  std::vector<Step> steps_;
+  size_t forget_at_ = 1024;
+  std::unordered_map<std::string, Rendered> rendered_;  // at the current scale
 };
 
 // The family of the window font: IPAPMincho, or another Japanese serif font.

@@ -6,15 +6,18 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
-#include "game/mouse_input.h"
 #include "game/menu_commands.h"
+#include "game/mouse_input.h"
 #include "qt/installers.h"
 #include "qt/sound.h"
+#include "shell/settings.h"
 #include "shell/startup.h"
 
 namespace zarvo {
@@ -36,15 +39,24 @@ class QtLifecycle final : public Lifecycle {
 }  // namespace
 
 BoardView::BoardView(App& app, QtCanvas& canvas, QWidget* parent) : QWidget(parent), app_(app), canvas_(canvas) {
+  // The canvas covers every pixel, so Qt need not clear the view before a resize is painted.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(200, 150);
+}
+
+void BoardView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (resized_) resized_();
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
+  // Moved to a screen with another pixel ratio: draw sharp for that one.
+  if (resized_ && devicePixelRatioF() != canvas_.scale().dpr) resized_();
   QPainter p(this);
   const QImage& image = canvas_.image();
   const qreal dpr = image.devicePixelRatio();
   const QRect r = event->rect();
+  const QRectF shown(QPointF(0, 0), QSizeF(image.size()) / dpr);
+  if (!shown.contains(r)) p.fillRect(r, QColor(0, 128, 0));
   p.drawImage(r, image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
   // The frame reaches the window system only when the event loop next waits for
   // events; an immediate call would hold it back until its own work is done.
@@ -59,9 +71,9 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     case Qt::MiddleButton: button = MOUSE_MIDDLE; break;
     default: return;
   }
-  const QPointF pos = event->position();
+  const QPointF twips = canvas_.to_twips(event->position());
   if (auto* main = qobject_cast<MainWindow*>(window())) main->finish_start_up();
-  Form_MouseDown(app_, button, 0, pos.x() * TWIPS_PER_PIXEL, pos.y() * TWIPS_PER_PIXEL);
+  Form_MouseDown(app_, button, 0, twips.x(), twips.y());
   // The canvas keeps what the click drew; show it.
   update();
 }
@@ -128,6 +140,13 @@ MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app
   load_first_frame(*app_);
   view_->set_after_first_frame([this] { finish_start_up(); });
 
+  saved_size_ = app_->options.window_size;
+  size_saver_.setSingleShot(true);
+  size_saver_.setInterval(700);
+  connect(&size_saver_, &QTimer::timeout, this, [this] { save_window_size(); });
+  view_->setMinimumSize(QSize(WINDOW_W / TWIPS_PER_PIXEL, WINDOW_H / TWIPS_PER_PIXEL) / 2);
+  view_->on_resize([this] { fit_board_to_view(); });
+
   if (!(windowState() & Qt::WindowMaximized)) {
     move(0, 0);
     resize(WINDOW_W / TWIPS_PER_PIXEL, WINDOW_H / TWIPS_PER_PIXEL);
@@ -178,12 +197,15 @@ void MainWindow::finish_start_up() {
 
 bool MainWindow::trigger(std::string_view name) {
   finish_start_up();
+  // The quit item ends the program at once; a size still waiting to be saved goes first.
+  if (size_saver_.isActive()) save_window_size();
   const bool known = menu_command(*app_, name);
   if (view_) view_->update();
   return known;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (size_saver_.isActive()) save_window_size();
   Form_KeyDown(*app_, event->key() == Qt::Key_Escape ? KEY_ESCAPE : 0, 0);
   if (view_) view_->update();
   QMainWindow::keyPressEvent(event);
@@ -191,16 +213,65 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 // The size at start-up is the window's outer size, frame and title included;
 // the frame is known only once the window manager has shown the window.
+// A size the player chose in an earlier run wins, cut to the screen.
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (placed_ || (windowState() & Qt::WindowMaximized)) return;
+  if (placed_) return;
   placed_ = true;
+  base_view_ = base_view_size();
+  if (!(windowState() & Qt::WindowMaximized)) {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    QSize size(WINDOW_W / TWIPS_PER_PIXEL - frame.width(), WINDOW_H / TWIPS_PER_PIXEL - frame.height());
+    if (saved_size_) {
+      const QSize screen_px = screen() ? screen()->availableGeometry().size() - frame : QSize();
+      const WindowSize fit = clamp_window_size(
+          *saved_size_, {screen_px.width() * TWIPS_PER_PIXEL, screen_px.height() * TWIPS_PER_PIXEL});
+      size = QSize(fit.width / TWIPS_PER_PIXEL, fit.height / TWIPS_PER_PIXEL);
+    }
+    resize(size);
+    placed_size_ = WindowSize{size.width() * TWIPS_PER_PIXEL, size.height() * TWIPS_PER_PIXEL};
+    move(0, 0);
+  }
+  fit_board_to_view();
+}
+
+QSize MainWindow::base_view_size() const {
   const QSize frame = frameGeometry().size() - geometry().size();
-  resize(WINDOW_W / TWIPS_PER_PIXEL - frame.width(), WINDOW_H / TWIPS_PER_PIXEL - frame.height());
-  move(0, 0);
+  const int menu = menuBar() ? menuBar()->sizeHint().height() : 0;
+  return QSize(WINDOW_W / TWIPS_PER_PIXEL, WINDOW_H / TWIPS_PER_PIXEL) - frame - QSize(0, menu);
+}
+
+// The whole picture follows the view: one scale for both directions, so the
+// board keeps its shape and the background fills what is left over.
+void MainWindow::fit_board_to_view() {
+  // Until the window is shown its size is not the player's; the canvas keeps the start size.
+  if (!placed_ || !view_ || !canvas_) return;
+  const QSize base = base_view_.isEmpty() ? base_view_size() : base_view_;
+  const QSize view = view_->size();
+  double scale = fit_scale(view.width(), view.height(), base.width(), base.height());
+  // At the start size the layout is exactly the one of 15 twips a pixel.
+  if (std::abs(scale - 1.0) < 1e-9) scale = 1.0;
+  const double before = canvas_->scale().scale;
+  canvas_->set_geometry(view, BoardScale{scale, view_->devicePixelRatioF()});
+  if (scale != before) emit board_scale_changed(scale);
+  size_saver_.start();
+}
+
+// Remembered once the player has stopped resizing, not on every step of a drag.
+void MainWindow::save_window_size() {
+  size_saver_.stop();
+  if (!placed_ || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+  // Without the frame, which the window manager may add only after the window is shown.
+  const WindowSize size{width() * TWIPS_PER_PIXEL, height() * TWIPS_PER_PIXEL};
+  // A file that never had a size keeps having none while the window keeps its start size.
+  if (size == saved_size_.value_or(placed_size_)) return;
+  saved_size_ = size;
+  app_->options.window_size = size;
+  save_settings(*app_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (size_saver_.isActive()) save_window_size();
   Form_Unload(*app_);
   event->accept();
 }

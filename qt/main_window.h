@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "qt/canvas.h"
 #include "shell/app.h"
 #include "qt/platform.h"
+#include "shell/window_size.h"
 
 namespace zarvo {
 
@@ -39,6 +42,12 @@ class MainWindow final : public QMainWindow {
   // The rest of start-up, which waits for the first frame: opens the sounds.
   // Runs once; anything the player does before that runs it first.
   void finish_start_up();
+  // Logical pixels per 15 twips: 1 at the start size, more in a larger window.
+  double board_scale() const { return canvas_->scale().scale; }
+
+ signals:
+  // The small windows and the record panel follow the board's size.
+  void board_scale_changed(double scale);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -47,6 +56,15 @@ class MainWindow final : public QMainWindow {
 
  private:
   void build_menus();
+  // The board view's size at the window's start size: the layout the scale is 1 for.
+  QSize base_view_size() const;
+  void fit_board_to_view();
+  void save_window_size();
+
+  QSize base_view_{};
+  QTimer size_saver_;
+  std::optional<WindowSize> saved_size_;
+  WindowSize placed_size_{};
 
   std::unique_ptr<App> app_;
   std::unique_ptr<QtCanvas> canvas_;
@@ -69,15 +87,19 @@ class BoardView final : public QWidget {
   BoardView(App& app, QtCanvas& canvas, QWidget* parent);
   // Called once, from the event loop, after the first frame was painted.
   void set_after_first_frame(std::function<void()> f) { after_first_frame_ = std::move(f); }
+  // Called when the view's size or pixel ratio changes, before it is painted.
+  void on_resize(std::function<void()> handler) { resized_ = std::move(handler); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   App& app_;
   QtCanvas& canvas_;
   std::function<void()> after_first_frame_;
+  std::function<void()> resized_;
 };
 
 }  // namespace zarvo

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolButton>
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "assets/picture_library.h"
@@ -24,18 +25,22 @@ constexpr int WINDOW_W = 1395;
 constexpr int WINDOW_H = 4515;
 constexpr int PIECE_PX = 45;
 
-int px(int twips) { return twips / TWIPS_PER_PIXEL; }
+// Twips to logical pixels at the main window's board scale.
+int px(int twips, double scale = 1.0) { return static_cast<int>(std::lround(twips * scale / TWIPS_PER_PIXEL)); }
 
-// The picture of a piece as the window shows it; the selected picture is the
-// same piece on the other ground, framed in yellow.
-QPixmap piece_pixmap(int form, int kind, bool selected, qreal dpr) {
+// The picture of a piece as the window shows it, rendered at the size it is
+// shown at; the selected picture is the same piece on the other ground, framed in yellow.
+QPixmap piece_pixmap(int form, int kind, bool selected, double scale, qreal dpr) {
   const std::string name = std::string(form == FORM_BLACK ? "B_" : "W_") + PIECE_KIND_NAMES[kind] + (selected ? "_2" : "_1");
-  QImage image = load_picture(name, dpr);
+  const int side = static_cast<int>(std::lround(PIECE_PX * scale * dpr));
+  QImage image = render_picture_at(name, QSize(side, side));
   if (selected && !image.isNull()) {
     QPainter p(&image);
-    p.setPen(QPen(QColor(255, 255, 0), 2));
-    p.drawRect(QRectF(1, 1, PIECE_PX - 2, PIECE_PX - 2));
+    const double frame = 2 * scale * dpr;
+    p.setPen(QPen(QColor(255, 255, 0), frame));
+    p.drawRect(QRectF(frame / 2, frame / 2, side - frame, side - frame));
   }
+  image.setDevicePixelRatio(dpr);
   return QPixmap::fromImage(image);
 }
 
@@ -45,20 +50,14 @@ class ChooserDialog final : public QDialog {
     // No close control: a choice is the only way out, so promotion_choice is never stale.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QString::fromUtf8(form == FORM_BLACK ? " 黒" : "  白"));
-    setFixedSize(px(WINDOW_W), px(WINDOW_H));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 128, 0));
     setPalette(pal);
     setAutoFillBackground(true);
-    const qreal dpr = devicePixelRatioF();
     for (int kind = 1; kind <= 6; ++kind) {
       auto* b = new QToolButton(this);
       b->setObjectName(QString::fromUtf8(form == FORM_BLACK ? "B_" : "W_") + button_name(kind));
-      b->setIcon(QIcon(piece_pixmap(form, kind, false, dpr)));
-      b->setIconSize(QSize(PIECE_PX, PIECE_PX));
       b->setAutoRaise(true);
-      b->setGeometry(px(BUTTON_LEFT), px(kind == 6 ? KING_TOP : selected_picture_top(kind)), PIECE_PX + 4,
-                     PIECE_PX + 4);
       if (kind == 6) {
         connect(b, &QToolButton::clicked, this, [this] { promotion_king_click(app_, form_); });
       } else {
@@ -68,10 +67,30 @@ class ChooserDialog final : public QDialog {
       if (kind == 6) continue;
       auto* s = new QLabel(this);
       s->setObjectName(b->objectName() + "_S");
-      s->setPixmap(piece_pixmap(form, kind, true, dpr));
-      s->setFixedSize(PIECE_PX, PIECE_PX);
       s->hide();
       selected_[kind] = s;
+    }
+    apply_scale(1.0);
+  }
+
+  // Sizes, places and pictures at the main window's board scale, so that the
+  // chooser keeps its size beside the board.
+  void apply_scale(double scale) {
+    const qreal dpr = devicePixelRatioF();
+    if (scale == scale_ && dpr == dpr_) return;
+    scale_ = scale;
+    dpr_ = dpr;
+    setFixedSize(px(WINDOW_W, scale), px(WINDOW_H, scale));
+    const int piece = px(PIECE_PX * TWIPS_PER_PIXEL, scale);
+    for (int kind = 1; kind <= 6; ++kind) {
+      QToolButton* b = buttons_[kind];
+      b->setIcon(QIcon(piece_pixmap(form_, kind, false, scale, dpr)));
+      b->setIconSize(QSize(piece, piece));
+      b->setGeometry(px(BUTTON_LEFT, scale), px(kind == 6 ? KING_TOP : selected_picture_top(kind), scale),
+                     piece + px(4 * TWIPS_PER_PIXEL, scale), piece + px(4 * TWIPS_PER_PIXEL, scale));
+      if (kind == 6) continue;
+      selected_[kind]->setPixmap(piece_pixmap(form_, kind, true, scale, dpr));
+      selected_[kind]->setFixedSize(piece, piece);
     }
   }
 
@@ -83,7 +102,7 @@ class ChooserDialog final : public QDialog {
   void show_selected(int kind, int left, int top) {
     if (kind < 1 || kind > 5) return;
     buttons_[kind]->hide();
-    selected_[kind]->move(px(left), px(top));
+    selected_[kind]->move(px(left, scale_), px(top, scale_));
     selected_[kind]->show();
     repaint();
   }
@@ -108,6 +127,8 @@ class ChooserDialog final : public QDialog {
   int form_;
   std::array<QToolButton*, 7> buttons_{};
   std::array<QLabel*, 7> selected_{};
+  double scale_ = 0;
+  qreal dpr_ = 0;
 };
 
 class QtPromotionWindows final : public PromotionWindows {
@@ -153,9 +174,12 @@ class QtPromotionWindows final : public PromotionWindows {
   }
 
  private:
+  // Beside the board at any size: the offsets from the main window grow with it.
   void place(ChooserDialog* d, int top, int left) {
+    const double scale = main_.board_scale();
+    d->apply_scale(scale);
     const QPoint origin = main_.frameGeometry().topLeft();
-    d->move(origin.x() + left / TWIPS_PER_PIXEL, origin.y() + top / TWIPS_PER_PIXEL);
+    d->move(origin.x() + px(left, scale), origin.y() + px(top, scale));
   }
 
   MainWindow& main_;

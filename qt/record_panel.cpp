@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
 
 #include "qt/canvas.h"
 #include "records/pgn.h"
@@ -17,8 +19,12 @@
 namespace zarvo {
 namespace {
 
-QRect twips(int left, int top, int width, int height) {
-  return QRect(left / TWIPS_PER_PIXEL, top / TWIPS_PER_PIXEL, width / TWIPS_PER_PIXEL, height / TWIPS_PER_PIXEL);
+// A control's place in twips of the client area, in logical pixels at the board's scale.
+QRect twips(int left, int top, int width, int height, double scale) {
+  const auto px = [scale](int t) { return static_cast<int>(std::lround(t * scale / TWIPS_PER_PIXEL)); };
+  const int l = px(left), t = px(top);
+  // Both ends rounded alike, so neighbouring controls still meet.
+  return QRect(l, t, px(left + width) - l, px(top + height) - t);
 }
 
 // Paths cross the seam as the file system's own bytes.
@@ -32,12 +38,12 @@ struct Caption {
   PanelText field;
   const char* field_name;
 };
-constexpr Caption CAPTIONS[4] = {
+constexpr std::array<Caption, 4> CAPTIONS = {{
     {"ﾌｧｲﾙ名 ：", 3120, PanelText::FileName, "Text1"},
     {"後    手 ：", 2880, PanelText::SecondPlayer, "Text4"},
     {"先    手 ：", 2640, PanelText::FirstPlayer, "Text3"},
     {"対 局 名：", 2400, PanelText::Title, "Text2"},
-};
+}};
 
 constexpr int FOLDER_PATH_ROLE = Qt::UserRole;
 constexpr int FILE_NAME_ROLE = Qt::UserRole;
@@ -51,37 +57,23 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
       dir1_(new QListWidget(view)),
       file1_(new QListWidget(view)),
       command1_(new QPushButton(QStringLiteral("RETURN"), view)) {
-  QFont font(window_font_family());
-  font.setPixelSize(12);
-
   drive1_->setObjectName(QStringLiteral("Drive1"));
-  drive1_->setGeometry(twips(240, 360, 2535, 300));
   dir1_->setObjectName(QStringLiteral("Dir1"));
-  dir1_->setGeometry(twips(240, 600, 2535, 1710));
   file1_->setObjectName(QStringLiteral("File1"));
-  file1_->setGeometry(twips(240, 2280, 2535, 930));
   for (int i = 0; i < 4; ++i) {
     const Caption& c = CAPTIONS[i];
     QLabel* label = new QLabel(QString::fromUtf8(c.text), view);
     label->setObjectName(QStringLiteral("Label1_%1").arg(i));
-    label->setGeometry(twips(120, c.top, 855, 255));
     label->setAutoFillBackground(true);
     labels_[static_cast<size_t>(i)] = label;
     QLineEdit* edit = new QLineEdit(view);
     edit->setObjectName(QString::fromUtf8(c.field_name));
-    edit->setGeometry(twips(960, c.top, 2295, 270));
     edit->setTextMargins(0, 0, 0, 0);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
     texts_[static_cast<size_t>(c.field)] = edit;
   }
   command1_->setObjectName(QStringLiteral("Command1"));
-  command1_->setGeometry(twips(3360, 3000, 855, 375));
-
-  for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_}) w->setFont(font);
-  for (QLabel* l : labels_) l->setFont(font);
-  for (QLineEdit* e : texts_) {
-    e->setFont(font);
-    e->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
-  }
+  apply_scale(1.0);
 
   // Start-up: the lists show the current directory.
   dir_path_ = QDir::currentPath();
@@ -100,6 +92,26 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
 
   set_lists_visible(false, false, false);
   set_fields_visible(false);
+}
+
+void QtRecordPanel::apply_scale(double scale) {
+  drive1_->setGeometry(twips(240, 360, 2535, 300, scale));
+  dir1_->setGeometry(twips(240, 600, 2535, 1710, scale));
+  file1_->setGeometry(twips(240, 2280, 2535, 930, scale));
+  for (size_t i = 0; i < CAPTIONS.size(); ++i) {
+    labels_[i]->setGeometry(twips(120, CAPTIONS[i].top, 855, 255, scale));
+    texts_[static_cast<size_t>(CAPTIONS[i].field)]->setGeometry(twips(960, CAPTIONS[i].top, 2295, 270, scale));
+  }
+  command1_->setGeometry(twips(3360, 3000, 855, 375, scale));
+
+  // 9 points of the window font, grown with the board.
+  QFont font(window_font_family());
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * scale))));
+  for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_}) w->setFont(font);
+  for (QLabel* l : labels_) l->setFont(font);
+  for (QLineEdit* e : texts_) e->setFont(font);
+  const int icon = std::max(8, static_cast<int>(std::lround(16 * scale)));
+  dir1_->setIconSize(QSize(icon, icon));
 }
 
 QStringList QtRecordPanel::drive_roots() {
@@ -261,7 +273,10 @@ void QtRecordPanel::refresh_files() {
 }
 
 QtRecordPanel& QtRecordPanelOnDemand::panel() {
-  if (!panel_) panel_ = new QtRecordPanel(app_, view_);
+  if (!panel_) {
+    panel_ = new QtRecordPanel(app_, view_);
+    if (on_built_) on_built_(*panel_);
+  }
   return *panel_;
 }
 
@@ -282,6 +297,11 @@ void QtRecordPanelOnDemand::set_text(PanelText field, std::string_view text) {
 
 void install_record_panel(MainWindow& window) {
   auto panel = std::make_unique<QtRecordPanelOnDemand>(window.app(), window.board_view());
+  // The controls, once built, stay in their place over the board at any window size.
+  panel->on_built([&window](QtRecordPanel& p) {
+    p.apply_scale(window.board_scale());
+    QObject::connect(&window, &MainWindow::board_scale_changed, &p, &QtRecordPanel::apply_scale);
+  });
   window.app().platform.panel = panel.get();
   // It lives as long as the main window, whose board view owns the controls.
   QObject::connect(&window, &QObject::destroyed, [raw = panel.release()] { delete raw; });

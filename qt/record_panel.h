@@ -2,6 +2,8 @@
 // list, a file list of "*.棋譜", four captioned text fields and RETURN.
 #pragma once
 
+#include <functional>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,9 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   void set_file_folder(const std::string& path) override;
   std::string chosen_file() override;
   void refresh_files() override;
+
+  // Places and sizes the controls for the board's scale (1 at the start size).
+  void apply_scale(double scale);
 
   QComboBox* drive_list() const { return drive1_; }
   QListWidget* folder_list() const { return dir1_; }
@@ -77,6 +82,8 @@ class QtRecordPanelOnDemand final : public RecordPanel {
   // The controls, built now if they were not yet.
   QtRecordPanel& panel();
   bool built() const { return panel_ != nullptr; }
+  // Runs once, on the controls just built.
+  void on_built(std::function<void(QtRecordPanel&)> f) { on_built_ = std::move(f); }
 
   void set_lists_visible(bool drives, bool folders, bool files) override;
   void set_fields_visible(bool visible) override;
@@ -95,6 +102,7 @@ class QtRecordPanelOnDemand final : public RecordPanel {
   App& app_;
   QWidget* view_;
   QtRecordPanel* panel_ = nullptr;  // a child of the board view
+  std::function<void(QtRecordPanel&)> on_built_;
 };
 
 }  // namespace zarvo

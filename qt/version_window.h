@@ -22,6 +22,8 @@ class Form4 final : public QDialog {
   QLabel* picture() const { return picture_; }
   QPushButton* command1() const { return command1_; }
   QPushButton* command2() const { return command2_; }
+  // Picture, font and buttons at the main window's board scale.
+  void apply_scale(double scale);
 
  private:
   void Command1_Click();

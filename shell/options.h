@@ -2,12 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "shell/window_size.h"
 
 namespace zarvo {
 
 struct Options {
   int current_background = 0;  // tile kind 3..7 once the settings are read
   int guidance_colour = 15;    // white while guidance is on, the grid green while off
+  std::optional<WindowSize> window_size;  // the size the player gave the window; none: the start size
 };
 
 struct Sounds {

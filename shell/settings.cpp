@@ -15,6 +15,7 @@
 #include "shell/app.h"
 #include "shell/sound.h"
 #include "shell/text_encoding.h"
+#include "shell/window_size.h"
 
 namespace zarvo {
 namespace {
@@ -42,6 +43,7 @@ struct Settings {
   std::optional<int> background;
   std::optional<bool> guidance;
   std::optional<bool> music;
+  std::optional<WindowSize> window = std::nullopt;
 };
 
 const Settings DEFAULTS{TILE_MIDORI, false, true};
@@ -139,6 +141,8 @@ std::optional<Settings> parse_settings(std::string_view text) {
       s.guidance = value == "ON";
     } else if (key == "BGM") {
       s.music = value == "ON";
+    } else if (key == WINDOW_SIZE_KEY) {
+      s.window = parse_window_size(value);
     }
   }
   return s;
@@ -158,6 +162,7 @@ std::string settings_text(const Settings& s) {
   }
   text += s.guidance.value_or(false) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
   text += s.music.value_or(false) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+  if (s.window) text += std::string(WINDOW_SIZE_KEY) + "=" + window_size_value(*s.window) + "\r\n";
   return utf8_to_cp932(text);
 }
 
@@ -175,6 +180,7 @@ Settings settings_from_marks(App& app) {
   }
   s.guidance = w.is_checked("SIDOU");
   s.music = w.is_checked("BGM");
+  s.window = app.options.window_size;
   return s;
 }
 
@@ -189,6 +195,7 @@ void set_guidance(App& app, bool on) {
 // the menu marks and values are all there is to do: the whole window is drawn
 // right afterwards, and the music starts once the sounds are open.
 void apply_settings(App& app, const Settings& s, bool music_may_be_playing, bool start_up = false) {
+  if (s.window) app.options.window_size = s.window;
   if (s.background) {
     check_background_item(app, *s.background);
     if (!start_up) tile_background(app, *s.background);
