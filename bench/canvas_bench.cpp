@@ -9,6 +9,7 @@
 #include "qt/canvas.h"
 #include "display/texts.h"
 #include "shell/app.h"
+#include "shell/startup.h"
 
 namespace {
 
