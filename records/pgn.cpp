@@ -13,7 +13,6 @@
 namespace zarvo {
 namespace {
 
-int iabs(int v) { return v < 0 ? -v : v; }
 int sign(int v) { return v < 0 ? -1 : 1; }
 
 constexpr int KING = 6, QUEEN = 5, ROOK = 4, BISHOP = 3, KNIGHT = 2, PAWN = 1;
@@ -56,7 +55,7 @@ Board board_after(Board b, const Move& m) {
   if (m.en_passant) b[m.tx][m.fy] = EMPTY;
   b[m.fx][m.fy] = EMPTY;
   b[m.tx][m.ty] = m.placed;
-  if (iabs(moving) == KING && iabs(m.tx - m.fx) == 2) {
+  if (abs_code(moving) == KING && abs_code(m.tx - m.fx) == 2) {
     const int rook_from = m.tx < m.fx ? 1 : BOARD_SIZE;
     const int rook_to = m.tx < m.fx ? m.tx + 1 : m.tx - 1;
     b[rook_to][m.fy] = b[rook_from][m.fy];
@@ -93,7 +92,7 @@ class Replay {
     const Board& b = board();
     const int pawn = lower_to_move() ? B_PAWN : W_PAWN;
     if (e.piece != pawn || !on_board(e.from_x, e.from_y) || !on_board(e.to_x, e.to_y)) return;
-    if (e.from_x != e.to_x || iabs(e.to_y - e.from_y) != 2 || b[e.to_x][e.to_y] != pawn) return;
+    if (e.from_x != e.to_x || abs_code(e.to_y - e.from_y) != 2 || b[e.to_x][e.to_y] != pawn) return;
     if (b[e.from_x][e.from_y] != EMPTY || b[e.from_x][(e.from_y + e.to_y) / 2] != EMPTY) return;
     record_move(app_->record, b, 0, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
     previous_ = e;
@@ -128,7 +127,7 @@ class Replay {
     make_move(*app_, m.fx, m.fy, m.tx, m.ty, m.placed);
     g.move_number += 1;
     record_move(app_->record, g.board, g.move_number, m.fx, m.fy, m.tx, m.ty, m.placed);
-    halfmove_ = iabs(moving) == PAWN || capture ? 0 : halfmove_ + 1;
+    halfmove_ = abs_code(moving) == PAWN || capture ? 0 : halfmove_ + 1;
     if (!white_to_move_) ++fullmove_;
     white_to_move_ = !white_to_move_;
     drop_impossible_rights();
@@ -137,7 +136,7 @@ class Replay {
 
   std::string san(const Move& m) {
     const Board& b = board();
-    const int kind = iabs(b[m.fx][m.fy]);
+    const int kind = abs_code(b[m.fx][m.fy]);
     if (m.castle) return o_.file_of(m.tx) == 6 ? "O-O" : "O-O-O";
     const bool capture = b[m.tx][m.ty] != EMPTY || m.en_passant;
     std::string s;
@@ -149,7 +148,7 @@ class Replay {
       bool others = false, same_file = false, same_rank = false;
       for (const Move& o : legal_moves()) {
         if (o.tx != m.tx || o.ty != m.ty || (o.fx == m.fx && o.fy == m.fy)) continue;
-        if (iabs(b[o.fx][o.fy]) != kind) continue;
+        if (abs_code(b[o.fx][o.fy]) != kind) continue;
         others = true;
         same_file = same_file || o.fx == m.fx;
         same_rank = same_rank || o.fy == m.fy;
@@ -164,9 +163,9 @@ class Replay {
     }
     if (capture) s += 'x';
     s += o_.name(m.tx, m.ty);
-    if (kind == PAWN && iabs(m.placed) != PAWN) {
+    if (kind == PAWN && abs_code(m.placed) != PAWN) {
       s += '=';
-      s += PIECE_LETTERS[iabs(m.placed)];
+      s += PIECE_LETTERS[abs_code(m.placed)];
     }
     return s;
   }
@@ -191,7 +190,7 @@ class Replay {
           continue;
         }
         if (empty) s += static_cast<char>('0' + empty), empty = 0;
-        const char letter = PIECE_LETTERS[iabs(code)];
+        const char letter = PIECE_LETTERS[abs_code(code)];
         s += o_.is_white(code) ? letter : static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
       }
       if (empty) s += static_cast<char>('0' + empty);
@@ -262,9 +261,9 @@ class Replay {
           for (int ty = 1; ty <= BOARD_SIZE; ++ty) {
             if (check_piece_move(app, fx, fy, tx, ty, code) != 1) continue;
             // A king is never taken in chess: the move before was not legal.
-            if (iabs(b[tx][ty]) == KING) continue;
+            if (abs_code(b[tx][ty]) == KING) continue;
             Move m{fx, fy, tx, ty, code, false, false};
-            m.castle = iabs(code) == KING && iabs(tx - fx) == 2;
+            m.castle = abs_code(code) == KING && abs_code(tx - fx) == 2;
             if (m.castle && !castling_allowed(fx, fy, tx)) continue;
             m.en_passant = is_en_passant(app, fx, fy, tx, ty, code) == 1;
             if (move_keeps_king_safe(app, fx, fy, tx, ty, mover()) != 1) continue;
@@ -301,8 +300,8 @@ bool position_playable(Replay& r) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {
       const int code = b[x][y];
       if (code < W_KING || code > B_KING) return false;
-      if (iabs(code) == KING) ++kings[code < 0 ? 0 : 1];
-      if (iabs(code) == PAWN && (y == 1 || y == BOARD_SIZE)) return false;
+      if (abs_code(code) == KING) ++kings[code < 0 ? 0 : 1];
+      if (abs_code(code) == PAWN && (y == 1 || y == BOARD_SIZE)) return false;
     }
   }
   if (kings[0] != 1 || kings[1] != 1) return false;
@@ -330,16 +329,16 @@ Board start_board(const RecordFile& file) {
   const RecordEntry& e1 = file.entries[1];
   if (!on_board(e1.from_x, e1.from_y) || !on_board(e1.to_x, e1.to_y)) return e0;
   Move m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece, false, false};
-  m.en_passant = iabs(e0[m.fx][m.fy]) == PAWN && m.fx != m.tx && e0[m.tx][m.ty] == EMPTY;
+  m.en_passant = abs_code(e0[m.fx][m.fy]) == PAWN && m.fx != m.tx && e0[m.tx][m.ty] == EMPTY;
   if (board_after(e0, m) == e1.board) return e0;
   Board s = e1.board;
   const int before = e0[m.fx][m.fy];
-  const bool promoted = iabs(before) == PAWN && sign(before) == sign(m.placed) &&
+  const bool promoted = abs_code(before) == PAWN && sign(before) == sign(m.placed) &&
                         promotion_due(m.fx, m.fy, m.tx, m.ty, before) == 1;
   s[m.fx][m.fy] = promoted ? before : m.placed;
   const int taken = e0[m.tx][m.ty];
   s[m.tx][m.ty] = taken != EMPTY && sign(taken) != sign(m.placed) ? taken : EMPTY;
-  if (iabs(m.placed) == KING && iabs(m.tx - m.fx) == 2) {
+  if (abs_code(m.placed) == KING && abs_code(m.tx - m.fx) == 2) {
     const int rook_from = m.tx < m.fx ? 1 : BOARD_SIZE;
     const int rook_to = m.tx < m.fx ? m.tx + 1 : m.tx - 1;
     s[rook_from][m.fy] = s[rook_to][m.fy];
@@ -647,7 +646,7 @@ std::vector<Move> matching_moves(Replay& r, const San& s) {
   std::vector<Move> out;
   const Orientation& o = r.orientation();
   for (const Move& m : r.legal_moves()) {
-    const int kind = iabs(r.board()[m.fx][m.fy]);
+    const int kind = abs_code(r.board()[m.fx][m.fy]);
     if (kind != s.kind || m.castle != (s.castle != 0)) continue;
     if (s.castle) {
       if ((o.file_of(m.tx) == 6) == (s.castle == 1)) out.push_back(m);
@@ -656,7 +655,7 @@ std::vector<Move> matching_moves(Replay& r, const San& s) {
     if (o.file_of(m.tx) != s.to_file || o.rank_of(m.ty) != s.to_rank) continue;
     if (s.from_file >= 0 && o.file_of(m.fx) != s.from_file) continue;
     if (s.from_rank >= 0 && o.rank_of(m.fy) != s.from_rank) continue;
-    const int promoted = kind == PAWN && iabs(m.placed) != PAWN ? iabs(m.placed) : 0;
+    const int promoted = kind == PAWN && abs_code(m.placed) != PAWN ? abs_code(m.placed) : 0;
     if (promoted != s.promotion) continue;
     out.push_back(m);
   }

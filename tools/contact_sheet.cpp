@@ -19,11 +19,12 @@
 #include <cstdio>
 #include <string>
 
+#include "display/picture_names.h"
+
 namespace {
 
 constexpr int kMargin = 16;
 constexpr int kSheetWidth = 1180;
-const char* const kPieces[] = {"PORN", "KNIG", "BISH", "ROOK", "QEEN", "KING"};
 
 QString label_of(const std::string& name) { return QString::fromStdString(name); }
 
@@ -122,7 +123,8 @@ int main(int argc, char** argv)
     for (const char* ground : {"1", "2"}) {
         for (const char* colour : {"B", "W"}) {
             int x = kMargin;
-            for (const char* piece : kPieces) {
+            for (int kind = 1; kind <= 6; ++kind) {
+                const char* piece = PIECE_KIND_NAMES[kind];
                 x += s.cell(x, std::string(colour) + "_" + piece + "_" + ground, 2) + 6;
             }
             s.next_row(90 + 18);
@@ -133,7 +135,8 @@ int main(int argc, char** argv)
     for (const char* ground : {"1", "2"}) {
         int x = kMargin;
         for (const char* colour : {"B", "W"}) {
-            for (const char* piece : kPieces) {
+            for (int kind = 1; kind <= 6; ++kind) {
+                const char* piece = PIECE_KIND_NAMES[kind];
                 x += s.cell(x, std::string(colour) + "_" + piece + "_" + ground, 1, false);
             }
         }
