@@ -124,7 +124,7 @@ int main(int argc, char** argv)
         for (const char* colour : {"B", "W"}) {
             int x = kMargin;
             for (int kind = 1; kind <= 6; ++kind) {
-                const char* piece = PIECE_KIND_NAMES[kind];
+                const char* piece = zarvo::PIECE_KIND_NAMES[kind];
                 x += s.cell(x, std::string(colour) + "_" + piece + "_" + ground, 2) + 6;
             }
             s.next_row(90 + 18);
@@ -136,7 +136,7 @@ int main(int argc, char** argv)
         int x = kMargin;
         for (const char* colour : {"B", "W"}) {
             for (int kind = 1; kind <= 6; ++kind) {
-                const char* piece = PIECE_KIND_NAMES[kind];
+                const char* piece = zarvo::PIECE_KIND_NAMES[kind];
                 x += s.cell(x, std::string(colour) + "_" + piece + "_" + ground, 1, false);
             }
         }
