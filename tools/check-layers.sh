@@ -7,8 +7,15 @@
 # Usage: tools/check-layers.sh [ROOT]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
-git ls-files --cached --others --exclude-standard -- rules computer display records shell game qt | grep -E '\.(cpp|h)$' |
-  xargs grep -HnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' |
+list_sources() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files --cached --others --exclude-standard -- rules computer display records shell game qt
+  else
+    find rules computer display records shell game qt -type f 2>/dev/null || true
+  fi
+}
+list_sources | grep -E '\.(cpp|h)$' |
+  { xargs -r grep -HnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' || true; } |
   awk -F: '
     function rank(folder) {
       if (folder == "rules") return 0
