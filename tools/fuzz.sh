@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Fuzzes the record file reader with libFuzzer for a bounded time.
-#   bash tools/fuzz.sh [SECONDS]     (default 60)
+# Fuzzes the record file reader and the settings file reader with libFuzzer,
+# each for a bounded time.
+#   bash tools/fuzz.sh [SECONDS]     (per reader; default 40)
 # Installs nothing: tools/install-deps.sh brings clang and its fuzzer runtime.
 # Without them the run is skipped; only a real finding (crash, leak, sanitizer
 # report, a broken round trip) makes it fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-60}
+seconds=${1:-40}
 dir=build-fuzz
 
 if ! command -v clang++ >/dev/null 2>&1; then
@@ -22,12 +23,17 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" >/
 fi
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$dir" --target zarvo-fuzz-record-reader
+cmake --build "$dir" --target zarvo-fuzz-record-reader zarvo-fuzz-settings-reader
 
-# New inputs go to a scratch corpus; the seeds in fuzz/corpus stay as they are.
-corpus="$dir/corpus"
-mkdir -p "$corpus"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-"$dir/bin/zarvo-fuzz-record-reader" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-  -dict=fuzz/record.dict -print_final_stats=1 -artifact_prefix="$dir/" "$corpus" fuzz/corpus
+# fuzz TARGET SEEDS DICT MAX_LEN: new inputs go to a scratch corpus; the seeds stay as they are.
+fuzz() {
+  local corpus="$dir/corpus-$1"
+  mkdir -p "$corpus"
+  echo "fuzz: $1 for $seconds s"
+  "$dir/bin/zarvo-fuzz-$1" -max_total_time="$seconds" -max_len="$4" -timeout=10 -rss_limit_mb=2048 \
+    -dict="$3" -print_final_stats=1 -artifact_prefix="$dir/$1-" "$corpus" "$2"
+}
+fuzz record-reader fuzz/corpus fuzz/record.dict 16384
+fuzz settings-reader fuzz/settings_corpus fuzz/settings.dict 4096
