@@ -393,18 +393,6 @@ TEST_F(Panel, AFileWrittenByTheGameIsByteIdenticalAfterLoadAndSave) {
   }
 }
 
-// Runs f as an ordinary user when the tests run as the super-user, whom no
-// read permission stops.
-template <typename F>
-void as_ordinary_user(F f) {
-  if (::geteuid() != 0) return f();
-  ASSERT_EQ(::setegid(65534), 0);
-  ASSERT_EQ(::seteuid(65534), 0);
-  f();
-  ASSERT_EQ(::seteuid(0), 0);
-  ASSERT_EQ(::setegid(0), 0);
-}
-
 TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
   // A game in progress with a few moves, shown on the screen.
   app.game.turn = FIRST;
@@ -465,7 +453,7 @@ TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
     KIFU_READ_Click(app);
     forget_calls();
     panel.file = file;
-    as_ordinary_user([&] { File1_Click(app); });
+    test::as_ordinary_user([&] { File1_Click(app); });
     expect_refusal(message, "棋譜");
     EXPECT_TRUE(t.canvas.calls.empty());
     EXPECT_TRUE(panel.files_shown);  // the user may choose another file

@@ -171,18 +171,6 @@ TEST_F(Settings, LineEndsOfEveryKindAndBlankLinesAreRead) {
   }
 }
 
-// Runs f as an ordinary user when the tests run as the super-user, whom no
-// read permission stops.
-template <typename F>
-void as_ordinary_user(F f) {
-  if (::geteuid() != 0) return f();
-  ASSERT_EQ(::setegid(65534), 0);
-  ASSERT_EQ(::seteuid(65534), 0);
-  f();
-  ASSERT_EQ(::seteuid(0), 0);
-  ASSERT_EQ(::setegid(0), 0);
-}
-
 // Whatever the file holds, start-up reads what it can, falls back to an
 // option's default for the rest, and never rewrites or replaces the file.
 TEST_F(Settings, HostileFilesAreReadAsFarAsTheyGoAndLeftAlone) {
@@ -236,7 +224,7 @@ TEST_F(Settings, HostileFilesAreReadAsFarAsTheyGoAndLeftAlone) {
     ASSERT_EQ(::lstat(INI.c_str(), &before), 0);
     ASSERT_EQ(::chmod(scratch.path().c_str(), 0755), 0);
 
-    as_ordinary_user([&] { load_settings(fresh.app); });
+    test::as_ordinary_user([&] { load_settings(fresh.app); });
     std::string backgrounds;
     for (const char* item : {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"})
       if (fresh.widgets.is_checked(item)) backgrounds += item;
