@@ -110,6 +110,8 @@ int search_computer_move(App& app, const CandidateCallback& on_candidate) {
 void com_ban(App& app) {
   GameState& g = app.game;
   Dialogs& dialogs = *app.platform.dialogs;
+  // An upper army without a legal move has been mated or stalemated.
+  if (end_game_without_moves(app, g.upper_player, "あなた") == 1) return;
   if (record_has_room(g.move_number) == 0) {
     play_sound(app, app.sounds.sound_forbidden);
     dialogs.message_box("これ以上の手は棋譜に記録できません（最大500手）。\r\r局面→最初にして下さい", "棋譜", Buttons::Ok);
@@ -166,6 +168,8 @@ void com_ban(App& app) {
   show_move_caption(app, UPPER_CAPTION_X, UPPER_CAPTION_Y, c.x2, c.y2, c.placed, QB_BRIGHT_WHITE);
   mark_square(app, QB_BRIGHT_WHITE, c.x2, c.y2);
   g.turn = g.lower_player;
+  // The human left without a move: mated, or stalemated.
+  end_game_without_moves(app, g.lower_player, "ｺﾝﾋﾟｭｰﾀ");
 }
 
 }  // namespace zarvo

@@ -139,13 +139,14 @@ int lower_king_attacked(App& app) {
 }
 
 // The check map of the last scan names the squares where a W piece can end the
-// check; it is read as it stands, also after the castling test of a trial has
-// rebuilt it.
+// check. It is copied before the first trial: the castling test inside a trial
+// may rebuild the maps for the trial position.
 int lower_king_mated(App& app) {
   Board& b = app.game.board;
   const BoardMaps& m = app.maps;
   const KingSquares& k = app.game.kings;
   if (m.upper_attack_count[k.lower_king_x][k.lower_king_y] == 0) return 0;
+  const SquareMap<int> check_squares = m.upper_check_map;
 
   const int kx = k.lower_king_x;
   const int ky = k.lower_king_y;
@@ -162,7 +163,7 @@ int lower_king_mated(App& app) {
       for (int x = 1; x <= BOARD_SIZE; ++x) {
         for (int y = 1; y <= BOARD_SIZE; ++y) {
           if (x == a && y == c) continue;
-          if (m.upper_check_map[x][y] > 0 && check_piece_move(app, a, c, x, y, b[a][c]) == 1) {
+          if (check_squares[x][y] > 0 && check_piece_move(app, a, c, x, y, b[a][c]) == 1) {
             const int piece = b[a][c];
             const int target = b[x][y];
             b[x][y] = piece;

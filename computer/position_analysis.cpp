@@ -139,10 +139,17 @@ std::string state_json(App& app, const Snapshot& start) {
   const int upper_boxed = king_boxed_in(app, k.upper_king_x, k.upper_king_y);
   start.restore(app);
   const int lower_boxed = king_boxed_in(app, k.lower_king_x, k.lower_king_y);
+  // Whether each side has a move the game accepts: without one it is mated or stalemated.
+  start.restore(app);
+  const int upper_can_move = has_legal_move(app, start.game.upper_player);
+  start.restore(app);
+  const int lower_can_move = has_legal_move(app, start.game.lower_player);
   out += ",\"tests\":{\"upper_king_mated\":" + std::to_string(upper_mated) +
          ",\"lower_king_mated\":" + std::to_string(lower_mated) +
          ",\"upper_king_boxed_in\":" + std::to_string(upper_boxed) +
-         ",\"lower_king_boxed_in\":" + std::to_string(lower_boxed) + "}";
+         ",\"lower_king_boxed_in\":" + std::to_string(lower_boxed) +
+         ",\"upper_has_legal_move\":" + std::to_string(upper_can_move) +
+         ",\"lower_has_legal_move\":" + std::to_string(lower_can_move) + "}";
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "display/marks.h"
 #include "display/texts.h"
+#include "play/game_modes.h"
 #include "shell/app.h"
 #include "shell/sound.h"
 
@@ -128,6 +129,7 @@ void REVERSE_Click(App& app) {
     show_handicap_grade(app, app.com.handicap_grade);
   }
   play_sound(app, app.sounds.sound_piece);
+  continue_after_flip(app);
 }
 
 }  // namespace zarvo

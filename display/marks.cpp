@@ -38,10 +38,10 @@ void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col) {
   // The tiles of column 0 overlap the board's first column.
   draw_square(app, app.game.board[1][2], 1, 2);
   draw_square(app, app.game.board[1][3], 1, 3);
-  const std::string file = square_name(tx);
+  const std::string file = square_name(file_number(app, tx));
   print_text_at(app, X + 0.6, Y + 0.7, file, QB_BLACK, 14);
   print_text_at(app, X + 0.5, Y + 0.6, file, col, 14);
-  const std::string row = square_name(1000 + 9 - ty);
+  const std::string row = square_name(1000 + rank_number(app, ty));
   print_text_at(app, X + 0.9, Y + 0.8, row, QB_BLACK, 12);
   print_text_at(app, X + 0.8, Y + 0.7, row, col, 12);
   const std::string name = piece_name(k);

@@ -58,17 +58,26 @@ std::string square_name(int n) {
   return {};
 }
 
+// Seen from Black's side (the lower army drawn black) the files run ｈ..ａ from
+// left to right and the ranks 1..8 from top to bottom.
+int file_number(const App& app, int x) { return app.game.colors_swapped == 1 ? 9 - x : x; }
+int rank_number(const App& app, int y) { return app.game.colors_swapped == 1 ? y : 9 - y; }
+
+std::string square_label(const App& app, int x, int y) {
+  return square_name(file_number(app, x)) + square_name(1000 + rank_number(app, y));
+}
+
 void draw_coordinates(App& app) {
   app.platform.canvas->set_font_bold(true);
   const int bg = app.options.current_background;
   for (int X = 1; X <= BOARD_SIZE; ++X) {
     draw_tile(app, bg, X, 0);
-    print_at(app, X + 0.4, 0.5, X, QB_BLACK, 2, 16);
-    print_at(app, X + 0.3, 0.4, X, QB_YELLOW, 2, 16);
+    print_at(app, X + 0.4, 0.5, file_number(app, X), QB_BLACK, 2, 16);
+    print_at(app, X + 0.3, 0.4, file_number(app, X), QB_YELLOW, 2, 16);
     draw_square(app, app.game.board[X][1], X, 1);
     draw_tile(app, bg, 9, X);
-    print_at(app, 9.2, X + 0.4, 9 - X, QB_BLACK, 0, 16);
-    print_at(app, 9.1, X + 0.3, 9 - X, QB_YELLOW, 0, 16);
+    print_at(app, 9.2, X + 0.4, rank_number(app, X), QB_BLACK, 0, 16);
+    print_at(app, 9.1, X + 0.3, rank_number(app, X), QB_YELLOW, 0, 16);
     mark_square(app, grid_colour, 8, X);
   }
 }

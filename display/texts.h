@@ -20,6 +20,13 @@ std::string number_text(int value);
 std::string piece_name(int IN_文字列);
 std::string square_name(int IN_文字列);
 
+// The file (1 = ａ) and rank (1 = １) that column x and row y are labelled with
+// for the side shown below, and a square's whole name, e.g. "ｅ４". Names
+// follow the board as it is seen; record files keep their (x, y) squares.
+int file_number(const App& app, int x);
+int rank_number(const App& app, int y);
+std::string square_label(const App& app, int x, int y);
+
 void draw_coordinates(App& app);
 void show_move_number(App& app, int 数値, int 色);
 

@@ -18,8 +18,11 @@ void hide_record_panel(App& app) {
 // A game starts on the position that is shown; the armies change colour by
 // exchanging king and queen, so that the first mover is always White.
 void show_colours(App& app, int wanted) {
-  if (app.game.colors_swapped != wanted) swap_kings_and_queens(app.game.board);
+  if (app.game.colors_swapped == wanted) return;
+  swap_kings_and_queens(app.game.board);
   app.game.colors_swapped = wanted;
+  // The labels name the squares as seen from the side now shown below.
+  draw_coordinates(app);
 }
 
 // The human plays the lower army against the computer; the first mover is White.
@@ -60,6 +63,20 @@ void START_Click(App& app) {
   show_colours(app, 0);
   draw_board(app);
   app.platform.dialogs->message_box("先手の番です", " ", Buttons::Ok);
+}
+
+void continue_after_flip(App& app) {
+  GameState& g = app.game;
+  if (g.turn == NONE) return;
+  // The flip hands each army to the other side of the board; the army that
+  // was to move still moves.
+  scan_board(g.board, app.maps, g.kings);
+  if (g.game_kind == KIND_TWO_HUMANS) {
+    g.turn = g.turn == g.lower_player ? g.upper_player : g.lower_player;
+  } else if (g.game_kind == KIND_VS_COMPUTER && g.turn == g.lower_player) {
+    // The human's army is now the computer's.
+    com_ban(app);
+  }
 }
 
 void MATCH_MAN_Click(App&) {}

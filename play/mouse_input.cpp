@@ -129,12 +129,13 @@ void second_click(App& app, int button, int x, int y) {
   show_guidance(app, p.pick_x, p.pick_y, erase_colour, p.picked_piece);
 
   if (is_en_passant(app, p.pick_x, p.pick_y, x, y, p.picked_piece) == 1) {
-    if (app.platform.dialogs->message_box("取りますか？", "アンパッサン", Buttons::YesNo) == Answer::Yes) {
-      const int victim_y = g.turn == g.lower_player ? y + 1 : g.turn == g.upper_player ? y - 1 : 0;
-      if (on_board(x, victim_y)) {
-        g.board[x][victim_y] = EMPTY;
-        draw_square(app, EMPTY, x, victim_y);
-      }
+    // Declined, the capture is no move at all: a pawn may not step diagonally
+    // onto an empty square. The pick is dropped and the same player moves again.
+    if (app.platform.dialogs->message_box("取りますか？", "アンパッサン", Buttons::YesNo) != Answer::Yes) return;
+    const int victim_y = g.turn == g.lower_player ? y + 1 : g.turn == g.upper_player ? y - 1 : 0;
+    if (on_board(x, victim_y)) {
+      g.board[x][victim_y] = EMPTY;
+      draw_square(app, EMPTY, x, victim_y);
     }
   }
 

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "display/qt_canvas.h"
+#include "records/pgn.h"
 #include "records/record_panel.h"
 #include "records/record_storage.h"
 #include "shell/app.h"
@@ -252,7 +253,8 @@ void QtRecordPanel::refresh_files() {
   file1_->clear();
   const QDir dir(file_path_);
   const QString pattern = QString::fromUtf8(RECORD_PATTERN.data(), static_cast<qsizetype>(RECORD_PATTERN.size()));
-  for (const QFileInfo& fi : dir.entryInfoList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+  const QString pgn = QString::fromUtf8(PGN_PATTERN.data(), static_cast<qsizetype>(PGN_PATTERN.size()));
+  for (const QFileInfo& fi : dir.entryInfoList({pattern, pgn}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
     auto* item = new QListWidgetItem(fi.fileName(), file1_);
     item->setData(FILE_NAME_ROLE, fi.fileName());
   }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "records/pgn.h"
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
 #include "records/record_storage.h"
@@ -131,13 +132,17 @@ void Command1_Click(App& app) {
     refuse(app, problem, "棋譜保存");
     return;
   }
-  const std::string path = join_path(panel->file_folder(), name + std::string(RECORD_EXTENSION));
+  // A name ending in ".pgn" saves the game for other chess programs.
+  const bool pgn = is_pgn_name(name);
+  const std::string path = join_path(panel->file_folder(), pgn ? name : name + std::string(RECORD_EXTENSION));
   // "No" keeps the panel open with the name, to be changed or confirmed.
   if (file_exists(path) &&
       app.platform.dialogs->message_box("上書きしますか？", "棋譜保存", Buttons::YesNo) != Answer::Yes)
     return;
-  if (const FileError error = replace_file(path, write_record_file(record_to_save(app, *panel)));
-      error != FileError::none) {
+  ChessReading reading;
+  const RecordFile record = record_to_save(app, *panel);
+  const std::string image = pgn ? write_pgn(record, today(), &reading) : write_record_file(record);
+  if (const FileError error = replace_file(path, image); error != FileError::none) {
     refuse(app, record_write_error_text(error), "棋譜保存");
     return;
   }
@@ -145,6 +150,11 @@ void Command1_Click(App& app) {
   show_record_panel(app, 1);
   panel->refresh_files();
   app.platform.dialogs->message_box("棋譜を書き込みました", "  ", Buttons::Ok);
+  if (reading.left_out > 0) {
+    app.platform.dialogs->message_box(reading.problem + "。以降の" + std::to_string(reading.left_out) +
+                                          "手はPGNに含めていません",
+                                      "棋譜保存", Buttons::Ok);
+  }
 }
 
 void File1_Click(App& app) {
@@ -161,7 +171,8 @@ void File1_Click(App& app) {
     return;
   }
   std::string message;
-  const std::optional<RecordFile> file = parse_record_file(bytes, message);
+  const std::optional<RecordFile> file =
+      is_pgn_name(file_name) ? parse_pgn(bytes, message) : parse_record_file(bytes, message);
   if (!file) {
     refuse(app, message, "棋譜");
     return;

@@ -36,10 +36,11 @@ int upper_king_mated(App& app) {
       if (check_piece_move(app, kx, ky, x, y, B_KING) == 1 && app.maps.lower_attack_count[x][y] == 0) return 0;
     }
   }
-  // Any other piece that captures the checker or steps between. The check map
-  // is read as it stands, so the trial scans below change what later squares
-  // see; the computer's mate test reads its map the same way, and both keep it
-  // so that every game is judged alike.
+  // Any other piece that captures the checker or steps between. The squares
+  // that end the check are those of the real position: each trial rescans the
+  // maps, and a trial that uncovers a second checker must not hide the squares
+  // still to be tried.
+  const SquareMap<int> check_squares = app.maps.lower_check_map;
   Board& b = app.game.board;
   for (int a = 1; a <= BOARD_SIZE; ++a) {
     for (int c = 1; c <= BOARD_SIZE; ++c) {
@@ -47,7 +48,7 @@ int upper_king_mated(App& app) {
       if (piece < B_PAWN || piece > B_QUEEN) continue;
       for (int x = 1; x <= BOARD_SIZE; ++x) {
         for (int y = 1; y <= BOARD_SIZE; ++y) {
-          if (app.maps.lower_check_map[x][y] <= 0) continue;
+          if (check_squares[x][y] <= 0) continue;
           if (check_piece_move(app, a, c, x, y, piece) != 1) continue;
           const int taken = b[x][y];
           b[x][y] = piece;
@@ -79,54 +80,95 @@ void announce_result(App& app, std::string_view label) {
   app.platform.lifecycle->terminate();
 }
 
-namespace {
-
 void announce_stalemate(App& app) {
   app.platform.dialogs->message_box("ステールメイト", "判定", Buttons::Ok);
   announce_result(app, "引分");
 }
 
+namespace {
+
 void announce_check(App& app) { app.platform.dialogs->message_box("   ** チェック **", "", Buttons::Ok); }
+
+// The maps and king squares as a caller left them, put back after tests that
+// rescan: the computer's turn reads what the last scan before it left.
+struct MapsKeeper {
+  App& app;
+  const BoardMaps maps;
+  const KingSquares kings;
+  explicit MapsKeeper(App& a) : app(a), maps(a.maps), kings(a.game.kings) {}
+  ~MapsKeeper() {
+    app.maps = maps;
+    app.game.kings = kings;
+  }
+};
 
 }  // namespace
 
+int king_in_check(App& app, int player) {
+  GameState& g = app.game;
+  if (player != g.lower_player && player != g.upper_player) return 0;
+  const MapsKeeper keep(app);
+  scan_board(g.board, app.maps, g.kings);
+  const bool upper = player == g.upper_player;
+  const int x = upper ? g.kings.upper_king_x : g.kings.lower_king_x;
+  const int y = upper ? g.kings.upper_king_y : g.kings.lower_king_y;
+  if (!on_board(x, y) || g.board[x][y] != (upper ? B_KING : W_KING)) return 0;
+  return (upper ? app.maps.lower_attack_count[x][y] : app.maps.upper_attack_count[x][y]) > 0 ? 1 : 0;
+}
+
+int has_legal_move(App& app, int player) {
+  GameState& g = app.game;
+  if (player != g.lower_player && player != g.upper_player) return 0;
+  const bool upper = player == g.upper_player;
+  // After the computer's mate announcement the human's move takes any move the
+  // movement rules allow; the computer's own moves are always judged.
+  const bool unsafe_accepted = g.mate_announced == 1 && !(upper && g.game_kind == KIND_VS_COMPUTER);
+  const MapsKeeper keep(app);
+  const Board& b = g.board;
+  for (int a = 1; a <= BOARD_SIZE; ++a) {
+    for (int c = 1; c <= BOARD_SIZE; ++c) {
+      const int piece = b[a][c];
+      if (upper ? piece < B_PAWN : piece > W_PAWN) continue;
+      for (int x = 1; x <= BOARD_SIZE; ++x) {
+        for (int y = 1; y <= BOARD_SIZE; ++y) {
+          if (check_piece_move(app, a, c, x, y, piece) != 1) continue;
+          // Taking the king ends the game, whatever it leaves behind.
+          const int target = b[x][y];
+          if (target == B_KING || target == W_KING || unsafe_accepted) return 1;
+          if (move_keeps_king_safe(app, a, c, x, y, player) == 1) return 1;
+        }
+      }
+    }
+  }
+  return 0;
+}
+
+int end_game_without_moves(App& app, int player, std::string_view 勝手) {
+  if (has_legal_move(app, player) == 1) return 0;
+  if (king_in_check(app, player) == 1) {
+    announce_result(app, 勝手);
+  } else {
+    announce_stalemate(app);
+  }
+  return 1;
+}
+
 void end_of_move_evaluation(App& app, int captured) {
   GameState& g = app.game;
-  const KingSquares& k = g.kings;
   if (g.game_kind == KIND_VS_COMPUTER) {
     if (captured == B_KING) {
       announce_result(app, "あなた");
-      return;
-    }
-    if (king_boxed_in(app, k.upper_king_x, k.upper_king_y) == 1) {
-      announce_stalemate(app);
       return;
     }
     if (upper_king_mated(app) == 1) {
       announce_result(app, "あなた");
       return;
     }
+    // The computer's turn first ends the game when the upper army cannot move.
     if (g.winner == NONE) com_ban(app);
     return;
   }
   if (g.game_kind != KIND_TWO_HUMANS) return;
-  if (g.turn == FIRST) {
-    const int n = count_opponent_pieces(app, g.upper_player);
-    if (n == 1 && king_boxed_in(app, k.upper_king_x, k.upper_king_y) == 1) {
-      announce_stalemate(app);
-      return;
-    }
-    if (on_board(k.upper_king_x, k.upper_king_y) && app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0)
-      announce_check(app);
-  } else if (g.turn == SECOND) {
-    const int n = count_opponent_pieces(app, g.lower_player);
-    if (n == 1 && king_boxed_in(app, k.lower_king_x, k.lower_king_y) == 1) {
-      announce_stalemate(app);
-      return;
-    }
-    if (on_board(k.lower_king_x, k.lower_king_y) && app.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0)
-      announce_check(app);
-  }
   if (captured == B_KING) {
     announce_result(app, "先手");
     return;
@@ -135,11 +177,12 @@ void end_of_move_evaluation(App& app, int captured) {
     announce_result(app, "後手");
     return;
   }
-  if (g.turn == FIRST) {
-    g.turn = SECOND;
-  } else if (g.turn == SECOND) {
-    g.turn = FIRST;
-  }
+  if (g.turn != FIRST && g.turn != SECOND) return;
+  const int next = g.turn == FIRST ? SECOND : FIRST;
+  // A player left without a move is mated (the mover wins) or stalemated.
+  if (end_game_without_moves(app, next, g.turn == FIRST ? "先手" : "後手") == 1) return;
+  if (king_in_check(app, next) == 1) announce_check(app);
+  g.turn = next;
 }
 
 }  // namespace zarvo

@@ -52,29 +52,47 @@ int w_pawn_move(const App& app, int fx, int fy, int tx, int ty) {
   return 0;
 }
 
-// Castling depends only on where the pieces stand now and on the attack counts
-// of the king's origin and destination; the square passed over is not examined.
-// row is the king's home row, rook the own rook's code.
+// 1 when no move of this game (record entries 1..move_number) left or entered
+// the square: the king or rook standing there has never moved.
+int never_moved(const App& app, int x, int y) {
+  const MoveRecord& r = app.record;
+  const int last = app.game.move_number < RECORD_LAST ? app.game.move_number : RECORD_LAST;
+  for (int n = 1; n <= last; ++n) {
+    if (r.record_from_x[n] == x && r.record_from_y[n] == y) return 0;
+    if (r.record_to_x[n] == x && r.record_to_y[n] == y) return 0;
+  }
+  return 1;
+}
+
+// Castling from (fx, row) two columns over to (tx, row), with the maps freshly
+// scanned: the squares up to the rook's corner are empty, the own rook stands
+// in the corner, neither king nor rook has moved, and the king is not in check,
+// does not cross an attacked square and does not land on one.
+int castling_allowed(const App& app, int fx, int tx, int row, int rook, const SquareMap<int>& enemy_attacks) {
+  const Board& b = app.game.board;
+  const int corner = tx > fx ? 8 : 1;
+  const int step = tx > fx ? 1 : -1;
+  for (int c = fx + step; c != corner; c += step)
+    if (b[c][row] != EMPTY) return 0;
+  if (b[corner][row] != rook) return 0;
+  for (int c = fx; c != tx + step; c += step)
+    if (enemy_attacks[c][row] != 0) return 0;
+  return never_moved(app, fx, row) && never_moved(app, corner, row) ? 1 : 0;
+}
+
+// The king castles from column 5, or from column 4 where kings and queens were
+// exchanged. Both tests rescan the maps first, whatever the destination: the
+// computer's scoring reads the maps this scan leaves. row is the king's home
+// row, rook the own rook's code.
 int king_move(App& app, int fx, int fy, int tx, int ty, int row, int rook) {
   Board& b = app.game.board;
   const SquareMap<int>& enemy_attacks = row == 1 ? app.maps.lower_attack_count : app.maps.upper_attack_count;
   if (fx == 5 && fy == row && (b[6][row] == EMPTY || b[2][row] == EMPTY)) {
     scan_board(b, app.maps, app.game.kings);
-    if (enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0) {
-      if (tx == 7 && ty == row && b[6][row] == EMPTY && b[7][row] == EMPTY && b[8][row] == rook) return 1;
-      if (tx == 3 && ty == row && b[2][row] == EMPTY && b[3][row] == EMPTY && b[4][row] == EMPTY &&
-          b[1][row] == rook)
-        return 1;
-    }
+    if (ty == row && (tx == 7 || tx == 3) && castling_allowed(app, fx, tx, row, rook, enemy_attacks) == 1) return 1;
   } else if (fx == 4 && fy == row && (b[2][row] == EMPTY || b[5][row] == EMPTY)) {
-    // The king on column 4: the arrangement after kings and queens were exchanged.
     scan_board(b, app.maps, app.game.kings);
-    if (enemy_attacks[fx][fy] == 0 && enemy_attacks[tx][ty] == 0) {
-      if (tx == 6 && ty == row && b[5][row] == EMPTY && b[6][row] == EMPTY && b[7][row] == EMPTY &&
-          b[8][row] == rook)
-        return 1;
-      if (tx == 2 && ty == row && b[2][row] == EMPTY && b[3][row] == EMPTY && b[1][row] == rook) return 1;
-    }
+    if (ty == row && (tx == 6 || tx == 2) && castling_allowed(app, fx, tx, row, rook, enemy_attacks) == 1) return 1;
   }
   return iabs(tx - fx) <= 1 && iabs(ty - fy) <= 1 ? 1 : 0;
 }

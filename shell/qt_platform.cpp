@@ -1,5 +1,6 @@
 #include "shell/qt_platform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,8 +43,13 @@ double QtClock::timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1
 
 int QtClock::wall_second() { return QTime::currentTime().second(); }
 
-// The waits hold the game without handling input: sleep briefly, process nothing.
-void QtClock::idle() { QThread::msleep(2); }
+// The waits hold the game but let the windows paint what was drawn before
+// them (the computer's promotion chooser, blinking, captions). Clicks, keys
+// and the close button stay queued until the game's handler has returned.
+void QtClock::idle() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  QThread::msleep(2);
+}
 
 bool QtBrowser::open(const std::string& url) {
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));

@@ -84,7 +84,7 @@ TEST(Analyse, MapsAreThoseOfTheFirstScan) {
   EXPECT_NE(j.find("{\"from\":[2,1],\"piece\":2,\"to\":[[1,3],[3,3]],\"safe\":[[1,3],[3,3]]}"), std::string::npos);
   EXPECT_NE(j.find("{\"from\":[5,8],\"piece\":-6,\"to\":[],\"safe\":[]}"), std::string::npos);
   EXPECT_NE(j.find("\"tests\":{\"upper_king_mated\":0,\"lower_king_mated\":0,\"upper_king_boxed_in\":0,"
-                   "\"lower_king_boxed_in\":0}"),
+                   "\"lower_king_boxed_in\":0,\"upper_has_legal_move\":1,\"lower_has_legal_move\":1}"),
             std::string::npos);
 }
 

@@ -44,11 +44,10 @@ TEST_F(GameEnd, UpperKingMatedUnlessSomethingEndsTheCheck) {
   // A B bishop can step between.
   set_position(app, {"R.....k.", ".....ppp", "...b....", "........", "........", "........", "........", "....K..."});
   EXPECT_EQ(upper_king_mated(app), 0);
-  // The pinned knight's step between uncovers the W queen; the trial's scan
-  // leaves the queen's line in the check map, so the other knight's block on
-  // the rook's line is no longer looked at: the map is read as it stands.
+  // The pinned knight's step between uncovers the W queen; the other knight
+  // still blocks the rook's line on (5, 1) or (7, 1): not mate.
   set_position(app, {"k......R", "np......", ".....n..", "........", "Q.......", "........", "........", "....K..."});
-  EXPECT_EQ(upper_king_mated(app), 1);
+  EXPECT_EQ(upper_king_mated(app), 0);
   // Without that knight nothing ends the check.
   set_position(app, {"k......R", "np......", "........", "........", "Q.......", "........", "........", "....K..."});
   EXPECT_EQ(upper_king_mated(app), 1);
@@ -62,7 +61,7 @@ TEST_F(GameEnd, UpperKingMatedUnlessSomethingEndsTheCheck) {
   EXPECT_EQ(app.game.board, b);
 }
 
-TEST_F(GameEnd, AgainstTheComputerTakingTheKingWinsAndBoxedInIsStalemate) {
+TEST_F(GameEnd, AgainstTheComputerTakingTheKingWinsAndOnlyATrueStalemateDraws) {
   app.game.game_kind = KIND_VS_COMPUTER;
   set_position(app, {"........", "........", "........", "........", "........", "........", "........", "....K..."});
   t.dialogs.script = {Answer::Yes};
@@ -70,14 +69,24 @@ TEST_F(GameEnd, AgainstTheComputerTakingTheKingWinsAndBoxedInIsStalemate) {
   ASSERT_GE(t.dialogs.messages.size(), 2u);
   EXPECT_EQ(t.dialogs.messages[0].text, "あなたの勝ちです");
   EXPECT_EQ(app.game.turn, NONE);  // a new game was set up
-  // A boxed-in B king gives a draw even though its pawn could still move.
+  // A boxed-in B king whose pawn can still move: the computer plays on.
   t.dialogs.messages.clear();
   app.game.game_kind = KIND_VS_COMPUTER;
   set_position(app, {"k.......", "..Q.....", "........", "...p....", "........", "........", "........", "....K..."});
+  record_move(app.record, app.game.board, 0, 0, 0, 0, 0, 0);
+  end_of_move_evaluation(app, EMPTY);
+  for (const auto& m : t.dialogs.messages) EXPECT_NE(m.text, "ステールメイト");
+  EXPECT_EQ(app.game.move_number, 1);
+  EXPECT_EQ(app.game.board[4][5], B_PAWN);
+  // Without the pawn nothing of the upper army can move: a draw.
+  t.dialogs.messages.clear();
+  app.game.game_kind = KIND_VS_COMPUTER;
+  set_position(app, {"k.......", "..Q.....", "........", "........", "........", "........", "........", "....K..."});
   t.dialogs.script = {Answer::Yes};
   end_of_move_evaluation(app, EMPTY);
   ASSERT_EQ(t.dialogs.messages.size(), 3u);
   EXPECT_EQ(t.dialogs.messages[0].text, "ステールメイト");
+  EXPECT_EQ(t.dialogs.messages[0].title, "判定");
   EXPECT_EQ(t.dialogs.messages[1].text, "引き分けです");
   EXPECT_EQ(t.dialogs.messages[1].title, "終了");
 }

@@ -74,23 +74,52 @@ TEST_F(MoveRules, EnPassantForTheUpperArmy) {
   EXPECT_EQ(is_en_passant(app, 4, 5, 3, 6, B_KNIGHT), 0);
 }
 
-TEST_F(MoveRules, CastlingLooksAtOriginAndDestinationOnly) {
-  set_position(app, {"....k...", "........", "........", "........", "........", "........", "........", "....K..R"});
-  EXPECT_EQ(check_piece_move(app, 5, 8, 7, 8, W_KING), 1);
-  // Only the square passed over is attacked: still allowed.
-  set_position(app, {"....k...", ".....r..", "........", "........", "........", "........", "........", "....K..R"});
-  EXPECT_EQ(check_piece_move(app, 5, 8, 7, 8, W_KING), 1);
-  // Destination attacked.
-  set_position(app, {"....k...", "......r.", "........", "........", "........", "........", "........", "....K..R"});
-  EXPECT_EQ(check_piece_move(app, 5, 8, 7, 8, W_KING), 0);
-  // King in check.
-  set_position(app, {"....k...", "....r...", "........", "........", "........", "........", "........", "....K..R"});
-  EXPECT_EQ(check_piece_move(app, 5, 8, 7, 8, W_KING), 0);
-  // Queen side needs (2, 8), (3, 8), (4, 8) empty.
-  set_position(app, {"....k...", "........", "........", "........", "........", "........", "........", "R...K..."});
-  EXPECT_EQ(check_piece_move(app, 5, 8, 3, 8, W_KING), 1);
-  app.game.board[2][8] = W_KNIGHT;
-  EXPECT_EQ(check_piece_move(app, 5, 8, 3, 8, W_KING), 0);
+// Castling by the chess rule: empty squares up to the rook, king and rook
+// never moved in this game, and the king neither in check, nor crossing nor
+// landing on an attacked square.
+TEST_F(MoveRules, CastlingByTheChessRule) {
+  struct Move {
+    int fx, fy, tx, ty;
+  };
+  struct Case {
+    const char* name;
+    std::vector<std::string> rows;
+    std::vector<Move> history;  // record entries 1.. of this game
+    Move castling;
+    int expected;
+  };
+  const std::string k = "....k...";
+  const std::string e = "........";
+  const Case cases[] = {
+      {"king side free", {k, e, e, e, e, e, e, "....K..R"}, {}, {5, 8, 7, 8}, 1},
+      {"square crossed attacked", {k, ".....r..", e, e, e, e, e, "....K..R"}, {}, {5, 8, 7, 8}, 0},
+      {"destination attacked", {k, "......r.", e, e, e, e, e, "....K..R"}, {}, {5, 8, 7, 8}, 0},
+      {"king in check", {k, "....r...", e, e, e, e, e, "....K..R"}, {}, {5, 8, 7, 8}, 0},
+      {"queen side free", {k, e, e, e, e, e, e, "R...K..."}, {}, {5, 8, 3, 8}, 1},
+      {"only the rook passes an attacked square", {k, ".r......", e, e, e, e, e, "R...K..."}, {}, {5, 8, 3, 8}, 1},
+      {"queen side square crossed attacked", {k, "...r....", e, e, e, e, e, "R...K..."}, {}, {5, 8, 3, 8}, 0},
+      {"king went away and came back", {k, e, e, e, e, e, e, "R...K..R"}, {{5, 8, 5, 7}, {5, 1, 4, 1}, {5, 7, 5, 8}},
+       {5, 8, 7, 8}, 0},
+      {"rook went away and came back", {k, e, e, e, e, e, e, "R...K..R"}, {{8, 8, 8, 7}, {5, 1, 4, 1}, {8, 7, 8, 8}},
+       {5, 8, 7, 8}, 0},
+      {"the other rook never moved", {k, e, e, e, e, e, e, "R...K..R"}, {{8, 8, 8, 7}, {5, 1, 4, 1}, {8, 7, 8, 8}},
+       {5, 8, 3, 8}, 1},
+      {"king stepped to column 4, then to the right", {k, e, e, e, e, e, e, "R..K...R"}, {{5, 8, 4, 8}}, {4, 8, 6, 8}, 0},
+      {"column 4 king crossing an attacked square", {"...k....", "....r...", e, e, e, e, e, "R..K...R"}, {},
+       {4, 8, 6, 8}, 0},
+      {"upper king crossing an attacked square", {"r...k..r", e, e, e, e, e, ".....R..", "....K..."}, {},
+       {5, 1, 7, 1}, 0},
+  };
+  for (const Case& c : cases) {
+    set_position(app, c.rows);
+    app.game.move_number = static_cast<int>(c.history.size());
+    for (int n = 1; n <= app.game.move_number; ++n) {
+      const Move& m = c.history[n - 1];
+      record_move(app.record, app.game.board, n, m.fx, m.fy, m.tx, m.ty, app.game.board[m.tx][m.ty]);
+    }
+    const Move& m = c.castling;
+    EXPECT_EQ(check_piece_move(app, m.fx, m.fy, m.tx, m.ty, app.game.board[m.fx][m.fy]), c.expected) << c.name;
+  }
 }
 
 TEST_F(MoveRules, CastlingFromTheKingOnColumnFour) {

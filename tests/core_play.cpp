@@ -231,17 +231,31 @@ TEST_F(Play, EnPassantAskedAndAnsweredBothWays) {
   EXPECT_EQ(t.dialogs.messages.back().title, "アンパッサン");
   EXPECT_EQ(app.game.board[4][3], W_PAWN);
   EXPECT_EQ(app.game.board[4][4], EMPTY);
-  // The same capture refused: the pawn moves and the other pawn stays.
+  // Declined, the capture is no move: the pawn stays, the pick is dropped,
+  // nothing is recorded and the same player is still to move.
   reset_game(app);
   start_two_humans();
   move_by_clicks(app, 5, 7, 5, 5);
   move_by_clicks(app, 1, 2, 1, 3);
   move_by_clicks(app, 5, 5, 5, 4);
   move_by_clicks(app, 4, 2, 4, 4);
+  const Board before = app.game.board;
+  t.sound.calls.clear();
   t.dialogs.script = {Answer::No};
   move_by_clicks(app, 5, 4, 4, 3);
+  EXPECT_EQ(t.dialogs.messages.back().text, "取りますか？");
+  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.game.move_number, 4);
+  EXPECT_EQ(app.game.record_length, 4);
+  EXPECT_EQ(app.game.selection_state, 0);
+  EXPECT_EQ(app.game.turn, FIRST);
+  EXPECT_EQ(count_sound("dsPlay 12"), 0);  // no piece was set down
+  // The capture is still there to be taken.
+  t.dialogs.script = {Answer::Yes};
+  move_by_clicks(app, 5, 4, 4, 3);
   EXPECT_EQ(app.game.board[4][3], W_PAWN);
-  EXPECT_EQ(app.game.board[4][4], B_PAWN);
+  EXPECT_EQ(app.game.board[4][4], EMPTY);
+  EXPECT_EQ(app.game.turn, SECOND);
 }
 
 TEST_F(Play, CastlingByClicksFromBothKingColumns) {
@@ -259,31 +273,39 @@ TEST_F(Play, CastlingByClicksFromBothKingColumns) {
   EXPECT_EQ(app.game.board[8][1], EMPTY);
 }
 
-TEST_F(Play, ATwoHumanGameEndsWhenAKingIsTaken) {
+TEST_F(Play, FoolsMateBetweenHumansEndsTheGame) {
   start_two_humans();
-  // Fool's mate for the upper army is met by taking the king.
   move_by_clicks(app, 6, 7, 6, 6);
   move_by_clicks(app, 5, 2, 5, 4);
   move_by_clicks(app, 7, 7, 7, 5);
-  move_by_clicks(app, 4, 1, 8, 5);  // check
-  EXPECT_EQ(last_message(), "   ** チェック **");
-  EXPECT_EQ(t.dialogs.messages.back().title, "");
-  move_by_clicks(app, 1, 7, 1, 6);  // ignores the check: allowed? no, refused
-  EXPECT_EQ(last_message(), "自殺できません");
-  app.game.mate_announced = 1;  // let the lower army blunder so the queen can take the king
-  click_square(app, 1, 6);
   t.dialogs.script = {Answer::Yes};
-  move_by_clicks(app, 8, 5, 5, 8);
+  move_by_clicks(app, 4, 1, 8, 5);  // mate
   const auto texts = t.dialogs.texts();
-  ASSERT_GE(texts.size(), 2u);
-  EXPECT_EQ(texts[texts.size() - 2], "後手の勝ちです");
-  EXPECT_EQ(t.dialogs.messages[texts.size() - 2].title, "終了");
-  EXPECT_EQ(texts.back(), "続けますか？");
-  EXPECT_EQ(t.dialogs.messages.back().title, "再ゲーム");
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "後手の勝ちです");
+  EXPECT_EQ(t.dialogs.messages[0].title, "終了");
+  EXPECT_EQ(texts[1], "続けますか？");
+  EXPECT_EQ(t.dialogs.messages[1].title, "再ゲーム");
   // Yes started a new game.
   EXPECT_EQ(app.game.turn, NONE);
   EXPECT_EQ(app.game.move_number, 0);
   EXPECT_EQ(app.game.board[5][8], W_KING);
+}
+
+TEST_F(Play, ACheckThatCanBeMetIsAnnouncedAndTheGameGoesOn) {
+  start_two_humans();
+  move_by_clicks(app, 6, 7, 6, 6);
+  move_by_clicks(app, 5, 2, 5, 4);
+  move_by_clicks(app, 5, 7, 5, 5);  // unlike fool's mate, the king gets a square and g3 can block
+  move_by_clicks(app, 4, 1, 8, 5);  // check
+  EXPECT_EQ(last_message(), "   ** チェック **");
+  EXPECT_EQ(t.dialogs.messages.back().title, "");
+  EXPECT_EQ(app.game.turn, FIRST);
+  move_by_clicks(app, 1, 7, 1, 6);  // ignores the check
+  EXPECT_EQ(last_message(), "自殺できません");
+  move_by_clicks(app, 7, 7, 7, 6);  // blocks
+  EXPECT_EQ(app.game.turn, SECOND);
+  EXPECT_EQ(app.game.move_number, 5);
 }
 
 TEST_F(Play, TheFirstPlayerWinsByTakingTheUpperKingAndNoEndsTheProgram) {
@@ -302,23 +324,22 @@ TEST_F(Play, TheFirstPlayerWinsByTakingTheUpperKingAndNoEndsTheProgram) {
   EXPECT_EQ(t.sound.calls.back(), "dsTerminate 100");
 }
 
-TEST_F(Play, StalemateBetweenHumansOnlyWithOnePieceLeft) {
+TEST_F(Play, StalemateBetweenHumansWhenTheSideToMoveCannotMove) {
   // The B king on (1, 1) stands free with both rooks watching its neighbours.
   two_human_position({"k.......", "......R.", "........", "........", "........", "........", ".R......", "....K..."});
-  move_by_clicks(app, 5, 8, 4, 8);
-  for (const auto& m : t.dialogs.messages) EXPECT_NE(m.text, "ステールメイト");
-  EXPECT_EQ(app.game.turn, SECOND);
-  // With a single piece left to the side that moved, the same boxed-in king is a draw.
-  two_human_position({"k.......", "........", "........", "........", "........", "........", "........", "....K..."});
-  for (auto [x, y] : {std::pair{2, 1}, std::pair{1, 2}, std::pair{2, 2}}) app.maps.lower_attack_count[x][y] = 1;
   t.dialogs.script = {Answer::Yes};
-  end_of_move_evaluation(app, EMPTY);
-  const auto texts = t.dialogs.texts();
+  move_by_clicks(app, 5, 8, 4, 8);
+  auto texts = t.dialogs.texts();
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0], "ステールメイト");
   EXPECT_EQ(t.dialogs.messages[0].title, "判定");
   EXPECT_EQ(texts[1], "引き分けです");
   EXPECT_EQ(texts[2], "続けますか？");
+  // The same boxed-in king with a pawn that can move: the game goes on.
+  two_human_position({"k.......", "......R.", "........", ".....p..", "........", "........", ".R......", "....K..."});
+  move_by_clicks(app, 5, 8, 4, 8);
+  for (const auto& m : t.dialogs.messages) EXPECT_NE(m.text, "ステールメイト");
+  EXPECT_EQ(app.game.turn, SECOND);
 }
 
 TEST_F(Play, AFullRecordRefusesTheNextMove) {

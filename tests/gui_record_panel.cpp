@@ -135,10 +135,13 @@ TEST(RecordPanelWindow, ListsStartInTheCurrentFolderAndFollowEachOther) {
   EXPECT_FALSE(p.chosen_drive().empty());
 
   s.w.show();
-  // A file that appeared while the panel was closed is listed when it opens.
+  // A file that appeared while the panel was closed is listed when it opens;
+  // games in PGN are listed beside the records.
   test::write_file(folder.file("c" + KIFU), "");
+  test::write_file(folder.file("b.pgn"), "");
   s.w.trigger("KIFU_READ");
-  EXPECT_EQ(s.rows(p.file_list()), (QStringList{QString::fromStdString("a" + KIFU), QString::fromStdString("c" + KIFU)}));
+  EXPECT_EQ(s.rows(p.file_list()), (QStringList{QString::fromStdString("a" + KIFU), QStringLiteral("b.pgn"),
+                                                QString::fromStdString("c" + KIFU)}));
   const auto sub = p.folder_list()->findItems("sub", Qt::MatchEndsWith);
   ASSERT_EQ(sub.size(), 1);
   emit p.folder_list()->itemActivated(sub[0]);
@@ -230,6 +233,45 @@ TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
   EXPECT_TRUE(p.return_button()->isVisible());
   EXPECT_EQ(p.field(PanelText::FileName)->text(), QStringLiteral("写し"));
   EXPECT_EQ(test::read_bytes(folder.file("写し" + KIFU)), saved);
+}
+
+TEST(RecordPanelWindow, AGameSavedAsPgnLoadsAndStepsLikeARecord) {
+  test::TempFolder folder;
+  InFolder here(folder.path());
+  Board after_three{};
+  {
+    Session s;
+    s.w.show();
+    s.w.trigger("START");
+    s.click_square(5, 7), s.click_square(5, 5);  // e4
+    s.click_square(4, 2), s.click_square(4, 4);  // ...d5
+    s.click_square(5, 5), s.click_square(4, 4);  // exd5
+    after_three = s.w.app().game.board;
+    s.w.trigger("KIFU_WRITE");
+    QtRecordPanel& p = s.panel();
+    p.field(PanelText::FileName)->setText("試合.pgn");
+    p.field(PanelText::Title)->setText("窓の試合");
+    s.dialogs.messages.clear();
+    p.return_button()->click();
+    ASSERT_EQ(s.dialogs.texts(), std::vector<std::string>{"棋譜を書き込みました"});
+    EXPECT_EQ(s.rows(p.file_list()), QStringList{QStringLiteral("試合.pgn")});
+    const std::string pgn = test::read_bytes(folder.file("試合.pgn"));
+    EXPECT_NE(pgn.find("[Event \"窓の試合\"]"), std::string::npos);
+    EXPECT_NE(pgn.find("\n1. e4 d5 2. exd5 *\n"), std::string::npos);
+  }
+  Session s;
+  s.w.show();
+  s.w.trigger("KIFU_READ");
+  s.dialogs.messages.clear();
+  s.click_item(s.panel().file_list(), QStringLiteral("試合.pgn"));
+  EXPECT_EQ(s.dialogs.texts(), (std::vector<std::string>{" 読み込みました", "棋譜を '進 'で進めて下さい"}));
+  EXPECT_EQ(s.w.app().game.record_mode, 1);
+  EXPECT_EQ(s.w.app().game.record_length, 3);
+  EXPECT_GT(s.dark_pixels(800, 6350, 1500, 250), 20);  // the title below the board
+  for (int i = 0; i < 3; ++i) s.w.trigger("AFTER");
+  EXPECT_EQ(s.w.app().game.board, after_three);
+  s.w.trigger("REPLAY");
+  EXPECT_EQ(s.w.app().game.move_number, 2);
 }
 
 }  // namespace

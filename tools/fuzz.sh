@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Fuzzes the record file reader and the settings file reader with libFuzzer,
-# each for a bounded time.
-#   bash tools/fuzz.sh [SECONDS]     (per reader; default 40)
+# Fuzzes the record file reader, the PGN reader or the settings file reader
+# with libFuzzer for a bounded time.
+#   bash tools/fuzz.sh [SECONDS] [record|pgn|settings]     (default 60, record)
 # Installs nothing: tools/install-deps.sh brings clang and its fuzzer runtime.
 # Without them the run is skipped; only a real finding (crash, leak, sanitizer
 # report, a broken round trip) makes it fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-40}
+seconds=${1:-60}
+target=${2:-record}
+case "$target" in
+  record) binary=zarvo-fuzz-record-reader dict=fuzz/record.dict seeds=fuzz/corpus max_len=16384 ;;
+  pgn) binary=zarvo-fuzz-pgn-reader dict=fuzz/pgn.dict seeds=fuzz/pgn_corpus max_len=16384 ;;
+  # The program reads no settings file bigger than this.
+  settings) binary=zarvo-fuzz-settings-reader dict=fuzz/settings.dict seeds=fuzz/settings_corpus max_len=4096 ;;
+  *) echo "fuzz: unknown target $target (record, pgn or settings)" >&2; exit 2 ;;
+esac
 dir=build-fuzz
 
 if ! command -v clang++ >/dev/null 2>&1; then
@@ -23,17 +31,12 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" >/
 fi
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$dir" --target zarvo-fuzz-record-reader zarvo-fuzz-settings-reader
+cmake --build "$dir" --target "$binary"
 
+# New inputs go to a scratch corpus; the seeds stay as they are.
+corpus="$dir/corpus-$target"
+mkdir -p "$corpus"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-# fuzz TARGET SEEDS DICT MAX_LEN: new inputs go to a scratch corpus; the seeds stay as they are.
-fuzz() {
-  local corpus="$dir/corpus-$1"
-  mkdir -p "$corpus"
-  echo "fuzz: $1 for $seconds s"
-  "$dir/bin/zarvo-fuzz-$1" -max_total_time="$seconds" -max_len="$4" -timeout=10 -rss_limit_mb=2048 \
-    -dict="$3" -print_final_stats=1 -artifact_prefix="$dir/$1-" "$corpus" "$2"
-}
-fuzz record-reader fuzz/corpus fuzz/record.dict 16384
-fuzz settings-reader fuzz/settings_corpus fuzz/settings.dict 4096
+"$dir/bin/$binary" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
+  -dict="$dict" -print_final_stats=1 -artifact_prefix="$dir/" "$corpus" "$seeds"
