@@ -38,7 +38,13 @@ std::optional<RecordFile> load(const std::string& path) {
     return std::nullopt;
   }
   std::optional<RecordFile> file = pgn ? zarvo::parse_pgn(bytes, message) : zarvo::parse_record_file(bytes, message);
-  if (!file) std::cerr << path << ": " << message << "\n";
+  if (!file) {
+    std::cerr << path << ": " << message << "\n";
+  } else if (file->entries.empty()) {
+    // Not even a first position: nothing to convert or to show.
+    std::cerr << path << ": 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません\n";
+    file.reset();
+  }
   return file;
 }
 
