@@ -116,10 +116,7 @@ class ChooserDialog final : public QDialog {
 
 class QtPromotionWindows final : public PromotionWindows {
  public:
-  explicit QtPromotionWindows(MainWindow& main) : main_(main) {
-    black_ = new ChooserDialog(main.app(), FORM_BLACK, &main);
-    white_ = new ChooserDialog(main.app(), FORM_WHITE, &main);
-  }
+  explicit QtPromotionWindows(MainWindow& main) : main_(main) {}
 
   void show_modal(int form, int top, int left) override {
     ChooserDialog* d = dialog(form);
@@ -135,8 +132,8 @@ class QtPromotionWindows final : public PromotionWindows {
   }
 
   void hide_all() override {
-    if (!black_->isModal() || !black_->isVisible()) black_->hide();
-    if (!white_->isModal() || !white_->isVisible()) white_->hide();
+    for (ChooserDialog* d : {black_, white_})
+      if (d && (!d->isModal() || !d->isVisible())) d->hide();
   }
 
   void show_selected(int form, int kind, int left, int top) override { dialog(form)->show_selected(kind, left, top); }
@@ -152,7 +149,12 @@ class QtPromotionWindows final : public PromotionWindows {
     d->setModal(false);
   }
 
-  ChooserDialog* dialog(int form) const { return form == FORM_WHITE ? white_ : black_; }
+  // Built when first shown: most games never promote, and the start-up should not wait for their pictures.
+  ChooserDialog* dialog(int form) {
+    ChooserDialog*& d = form == FORM_WHITE ? white_ : black_;
+    if (!d) d = new ChooserDialog(main_.app(), form == FORM_WHITE ? FORM_WHITE : FORM_BLACK, &main_);
+    return d;
+  }
 
  private:
   void place(ChooserDialog* d, int top, int left) {
@@ -161,8 +163,8 @@ class QtPromotionWindows final : public PromotionWindows {
   }
 
   MainWindow& main_;
-  ChooserDialog* black_;
-  ChooserDialog* white_;
+  ChooserDialog* black_ = nullptr;
+  ChooserDialog* white_ = nullptr;
 };
 
 }  // namespace

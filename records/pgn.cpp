@@ -267,14 +267,7 @@ class Replay {
             m.castle = iabs(code) == KING && iabs(tx - fx) == 2;
             if (m.castle && !castling_allowed(fx, fy, tx)) continue;
             m.en_passant = is_en_passant(app, fx, fy, tx, ty, code) == 1;
-            // The safety test moves only the moving piece; the pawn taken en
-            // passant must be gone for it, or taking a checking pawn that way
-            // would look like staying in check.
-            const int victim = m.en_passant ? b[tx][fy] : EMPTY;
-            if (m.en_passant) b[tx][fy] = EMPTY;
-            const int safe = move_keeps_king_safe(app, fx, fy, tx, ty, mover());
-            if (m.en_passant) b[tx][fy] = victim;
-            if (safe != 1) continue;
+            if (move_keeps_king_safe(app, fx, fy, tx, ty, mover()) != 1) continue;
             if (promotion_due(fx, fy, tx, ty, code) == 1) {
               for (int kind : {QUEEN, ROOK, BISHOP, KNIGHT}) {
                 m.placed = sign(code) * kind;

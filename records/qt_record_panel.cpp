@@ -260,9 +260,31 @@ void QtRecordPanel::refresh_files() {
   }
 }
 
+QtRecordPanel& QtRecordPanelOnDemand::panel() {
+  if (!panel_) panel_ = new QtRecordPanel(app_, view_);
+  return *panel_;
+}
+
+// Hidden controls that do not exist yet need no hiding, and their fields are empty.
+void QtRecordPanelOnDemand::set_lists_visible(bool drives, bool folders, bool files) {
+  if (built() || drives || folders || files) panel().set_lists_visible(drives, folders, files);
+}
+
+void QtRecordPanelOnDemand::set_fields_visible(bool visible) {
+  if (built() || visible) panel().set_fields_visible(visible);
+}
+
+std::string QtRecordPanelOnDemand::text(PanelText field) { return built() ? panel_->text(field) : std::string(); }
+
+void QtRecordPanelOnDemand::set_text(PanelText field, std::string_view text) {
+  if (built() || !text.empty()) panel().set_text(field, text);
+}
+
 void install_record_panel(MainWindow& window) {
-  auto* panel = new QtRecordPanel(window.app(), window.board_view());
-  window.app().platform.panel = panel;
+  auto panel = std::make_unique<QtRecordPanelOnDemand>(window.app(), window.board_view());
+  window.app().platform.panel = panel.get();
+  // It lives as long as the main window, whose board view owns the controls.
+  QObject::connect(&window, &QObject::destroyed, [raw = panel.release()] { delete raw; });
 }
 
 }  // namespace zarvo

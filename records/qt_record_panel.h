@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <array>
+#include <memory>
 
 #include "records/record_panel_seam.h"
 
@@ -64,6 +65,36 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   QString file_path_;
   QSet<QString> volumes_;  // drive entries that must be mounted to be entered
   bool filling_ = false;
+};
+
+// What the game holds as its record panel: the real controls are built the
+// first time the game needs them, so start-up does not list drives and folders
+// for a panel that starts hidden.
+class QtRecordPanelOnDemand final : public RecordPanel {
+ public:
+  QtRecordPanelOnDemand(App& app, QWidget* board_view) : app_(app), view_(board_view) {}
+
+  // The controls, built now if they were not yet.
+  QtRecordPanel& panel();
+  bool built() const { return panel_ != nullptr; }
+
+  void set_lists_visible(bool drives, bool folders, bool files) override;
+  void set_fields_visible(bool visible) override;
+  std::string text(PanelText field) override;
+  void set_text(PanelText field, std::string_view text) override;
+  std::vector<std::string> drives() override { return panel().drives(); }
+  std::string chosen_drive() override { return panel().chosen_drive(); }
+  std::string folder() override { return panel().folder(); }
+  bool set_folder(const std::string& path) override { return panel().set_folder(path); }
+  std::string file_folder() override { return panel().file_folder(); }
+  void set_file_folder(const std::string& path) override { panel().set_file_folder(path); }
+  std::string chosen_file() override { return panel().chosen_file(); }
+  void refresh_files() override { panel().refresh_files(); }
+
+ private:
+  App& app_;
+  QWidget* view_;
+  QtRecordPanel* panel_ = nullptr;  // a child of the board view
 };
 
 }  // namespace zarvo

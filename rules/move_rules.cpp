@@ -184,6 +184,11 @@ int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int 手番) {
   Board& b = app.game.board;
   const int origin = b[fx][fy];
   const int destination = b[tx][ty];
+  // A pawn taken en passant leaves the board too: taking a checking pawn that
+  // way ends the check.
+  const bool en_passant = is_en_passant(app, fx, fy, tx, ty, origin) == 1;
+  const int passed_pawn = en_passant ? b[tx][fy] : EMPTY;
+  if (en_passant) b[tx][fy] = EMPTY;
   b[fx][fy] = EMPTY;
   b[tx][ty] = origin;
   scan_board(b, app.maps, app.game.kings);
@@ -196,6 +201,7 @@ int move_keeps_king_safe(App& app, int fx, int fy, int tx, int ty, int 手番) {
   }
   b[fx][fy] = origin;
   b[tx][ty] = destination;
+  if (en_passant) b[tx][fy] = passed_pawn;
   return unsafe ? 0 : 1;
 }
 

@@ -12,6 +12,7 @@
 #include "rules/board_maps.h"
 #include "rules/game_state.h"
 #include "rules/pin_maps.h"
+#include "shell/data_paths.h"
 #include "shell/options.h"
 #include "shell/platform.h"
 
@@ -28,6 +29,7 @@ struct App {
   PlayState play;
   Sounds sounds;
   Platform platform;
+  DataPaths paths;
   std::string program_dir;
 
   App();

@@ -1,12 +1,15 @@
 #include "shell/qt_main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
+#include <utility>
 
 #include "play/mouse_input.h"
 #include "shell/menu_commands.h"
@@ -20,6 +23,9 @@ namespace {
 // The window's outer size and place at start-up, in twips.
 constexpr int WINDOW_W = 9700;
 constexpr int WINDOW_H = 8000;
+// Long enough for the loop to wait once and for the window system to show the
+// frame before the audio work starts; short beside anything a player does.
+constexpr int AFTER_FIRST_FRAME_MS = 250;
 
 class QtLifecycle final : public Lifecycle {
  public:
@@ -40,6 +46,9 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const qreal dpr = image.devicePixelRatio();
   const QRect r = event->rect();
   p.drawImage(r, image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  // The frame reaches the window system only when the event loop next waits for
+  // events; an immediate call would hold it back until its own work is done.
+  if (after_first_frame_) QTimer::singleShot(AFTER_FIRST_FRAME_MS, this, std::exchange(after_first_frame_, nullptr));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
@@ -51,13 +60,24 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     default: return;
   }
   const QPointF pos = event->position();
+  if (auto* main = qobject_cast<MainWindow*>(window())) main->finish_start_up();
   Form_MouseDown(app_, button, 0, pos.x() * TWIPS_PER_PIXEL, pos.y() * TWIPS_PER_PIXEL);
   // The canvas keeps what the click drew; show it.
   update();
 }
 
-MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>()) {
+MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app_(std::make_unique<App>()) {
+  app_->paths = paths;
   setWindowTitle(QStringLiteral("Zarvo チェス"));
+  // Menus, boxes and panel in the board's font: its one file has every glyph
+  // they show, so no second font file is loaded to fill in the Japanese.
+  QFont font = QApplication::font();
+  font.setFamily(window_font_family());
+  QApplication::setFont(font);
+  // The platform theme may give these their own font.
+  for (const char* kind : {"QMenuBar", "QMenu", "QMessageBox"}) QApplication::setFont(font, kind);
+  // This window took the old one when it was made.
+  setFont(font);
   const qreal dpr = screen() ? screen()->devicePixelRatio() : 1.0;
   canvas_ = std::make_unique<QtCanvas>(dpr);
 
@@ -105,7 +125,8 @@ MainWindow::MainWindow(const PlatformOverrides& o) : app_(std::make_unique<App>(
   install_record_panel(*this);
   install_version_window(*this);
 
-  Form_Load(*app_);
+  load_first_frame(*app_);
+  view_->set_after_first_frame([this] { finish_start_up(); });
 
   if (!(windowState() & Qt::WindowMaximized)) {
     move(0, 0);
@@ -148,7 +169,15 @@ void MainWindow::build_menus() {
   }
 }
 
+void MainWindow::finish_start_up() {
+  if (started_) return;
+  started_ = true;
+  open_sounds(*app_);
+  if (view_) view_->update();
+}
+
 bool MainWindow::trigger(std::string_view name) {
+  finish_start_up();
   const bool known = menu_command(*app_, name);
   if (view_) view_->update();
   return known;

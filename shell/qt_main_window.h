@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "display/qt_canvas.h"
@@ -25,7 +26,8 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(const PlatformOverrides& overrides = {});
+  // Without data paths the game reads and writes in the current directory.
+  explicit MainWindow(const PlatformOverrides& overrides = {}, const DataPaths& paths = {});
   ~MainWindow() override;
 
   App& app() { return *app_; }
@@ -34,6 +36,9 @@ class MainWindow final : public QMainWindow {
   BoardView* board_view() const { return view_; }
   // Triggers a menu item or opens a menu by control name, as a click would.
   bool trigger(std::string_view name);
+  // The rest of start-up, which waits for the first frame: opens the sounds.
+  // Runs once; anything the player does before that runs it first.
+  void finish_start_up();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,6 +58,7 @@ class MainWindow final : public QMainWindow {
   std::unique_ptr<Lifecycle> own_lifecycle_;
   BoardView* view_ = nullptr;
   bool placed_ = false;
+  bool started_ = false;
 };
 
 // Shows the canvas and turns mouse presses into clicks in twips.
@@ -61,6 +67,8 @@ class BoardView final : public QWidget {
 
  public:
   BoardView(App& app, QtCanvas& canvas, QWidget* parent);
+  // Called once, from the event loop, after the first frame was painted.
+  void set_after_first_frame(std::function<void()> f) { after_first_frame_ = std::move(f); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -69,6 +77,7 @@ class BoardView final : public QWidget {
  private:
   App& app_;
   QtCanvas& canvas_;
+  std::function<void()> after_first_frame_;
 };
 
 }  // namespace zarvo

@@ -11,9 +11,6 @@
 namespace zarvo {
 namespace {
 
-// Relative on purpose: the program never changes its current directory.
-constexpr const char* SETTINGS_FILE = "Zarvoチェス.ini";
-
 const SettingsFile DEFAULTS{TILE_MIDORI, false, true};
 
 std::string save_failure_reason(FileError error) {
@@ -49,11 +46,13 @@ void set_guidance(App& app, bool on) {
 }
 
 // Only the last word of a file counts for each option, so music that a later
-// line switches off is never started and left playing unchecked.
-void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing) {
+// line switches off is never started and left playing unchecked. At start-up
+// the menu marks and values are all there is to do: the whole window is drawn
+// right afterwards, and the music starts once the sounds are open.
+void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing, bool start_up = false) {
   if (s.background) {
     check_background_item(app, *s.background);
-    tile_background(app, *s.background);
+    if (!start_up) tile_background(app, *s.background);
     app.options.current_background = *s.background;
   }
   if (s.guidance) set_guidance(app, *s.guidance);
@@ -61,7 +60,7 @@ void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing) 
     Widgets& w = *app.platform.widgets;
     const bool playing = music_may_be_playing && w.is_checked("BGM");
     w.set_checked("BGM", *s.music);
-    if (*s.music && !playing) app.platform.sound->dsPlayLooping(app.sounds.sound_music);
+    if (*s.music && !playing && !start_up) app.platform.sound->dsPlayLooping(app.sounds.sound_music);
   }
 }
 
@@ -77,29 +76,38 @@ void background_click(App& app, const char* item, int kind) {
 
 }  // namespace
 
-void load_settings(App& app) {
+namespace {
+
+void read_and_apply_settings(App& app, bool start_up) {
+  const std::string path = settings_file(app.paths);
   std::string bytes;
-  const FileError error = read_whole_file(SETTINGS_FILE, SETTINGS_FILE_MAX_BYTES, bytes);
+  const FileError error = read_whole_file(path, SETTINGS_FILE_MAX_BYTES, bytes);
   if (error == FileError::none) {
     SettingsFile s = parse_settings_file(bytes);
     // Always a background ticked and painted; the file changes only when an option does.
     if (!s.background) s.background = DEFAULTS.background;
-    apply_settings(app, s, false);
+    apply_settings(app, s, false, start_up);
     return;
   }
   // A file that is there but cannot be read stays as it is: it may be the
   // user's own, shut off for a while. Only a missing one gets the defaults written.
-  if (error == FileError::not_found) replace_file(SETTINGS_FILE, write_settings_file(DEFAULTS));
+  if (error == FileError::not_found) replace_file(path, write_settings_file(DEFAULTS));
   // Guidance "OFF" only clears its menu mark here: guidance_on and the frame
   // colour keep their start-up values.
   SettingsFile defaults = DEFAULTS;
   defaults.guidance.reset();
-  apply_settings(app, defaults, false);
+  apply_settings(app, defaults, false, start_up);
   app.platform.widgets->set_checked("SIDOU", false);
 }
 
+}  // namespace
+
+void load_settings(App& app) { read_and_apply_settings(app, false); }
+
+void load_settings_for_start_up(App& app) { read_and_apply_settings(app, true); }
+
 void save_settings(App& app) {
-  const FileError error = replace_file(SETTINGS_FILE, write_settings_file(settings_from_marks(app)));
+  const FileError error = replace_file(settings_file(app.paths), write_settings_file(settings_from_marks(app)));
   // The options chosen stay in force for this run either way; the player hears of it once.
   if (error == FileError::none || app.options.settings_save_failure_shown) return;
   app.options.settings_save_failure_shown = true;

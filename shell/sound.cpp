@@ -37,7 +37,7 @@ int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
   try {
     // Only a plain file counts: a folder of that name is as good as no file.
     std::error_code ec;
-    const std::filesystem::path path = std::filesystem::path(file_name);
+    const std::filesystem::path path = std::filesystem::path(data_file(app.paths, file_name));
     if (!std::filesystem::is_regular_file(path, ec)) return 0;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (in) {

@@ -10,14 +10,13 @@
 namespace zarvo {
 
 void Form_Load(App& app) {
-  start_sound(app, app.platform.window_handle);
-  app.sounds.sound_other = load_sound(app, "その他.wav", 3);
-  app.sounds.sound_forbidden = load_sound(app, "禁止.wav", 3);
-  app.sounds.sound_piece = load_sound(app, "駒打音.wav", 3);
-  app.sounds.sound_music = load_sound(app, "BGM.wav", 1);
+  load_first_frame(app);
+  open_sounds(app);
+}
 
+void load_first_frame(App& app) {
   std::error_code ec;
-  app.program_dir = std::filesystem::current_path(ec).string();
+  app.program_dir = app.paths.data_dir.empty() ? std::filesystem::current_path(ec).string() : app.paths.data_dir;
 
   GameState& g = app.game;
   g.record_mode = 0;
@@ -37,8 +36,19 @@ void Form_Load(App& app) {
   app.platform.canvas->fill_background(QB_GREEN);
   fill_square_shade(app.display);
 
-  load_settings(app);
+  make_settings_folder(app.paths);
+  load_settings_for_start_up(app);
   reset_game(app);
+}
+
+void open_sounds(App& app) {
+  start_sound(app, app.platform.window_handle);
+  app.sounds.sound_other = load_sound(app, "その他.wav", 3);
+  app.sounds.sound_forbidden = load_sound(app, "禁止.wav", 3);
+  app.sounds.sound_piece = load_sound(app, "駒打音.wav", 3);
+  app.sounds.sound_music = load_sound(app, "BGM.wav", 1);
+  // The settings read before asked for music.
+  if (app.platform.widgets->is_checked("BGM")) app.platform.sound->dsPlayLooping(app.sounds.sound_music);
 }
 
 void end_program(App& app) {

@@ -160,6 +160,15 @@ TEST_F(MoveRules, MoveKeepsKingSafeLeavesTheBoardAsItWas) {
   EXPECT_EQ(move_keeps_king_safe(app, 5, 2, 5, 7, SECOND), 1);  // B rook takes the bishop
 }
 
+TEST_F(MoveRules, TakingTheCheckingPawnEnPassantEndsTheCheck) {
+  set_position(app, {"....k...", "..p.....", "........", "...P....", "...K....", "........", "........", "........"});
+  play(3, 2, 3, 4);  // the double step checks the W king
+  const Board before = app.game.board;
+  EXPECT_EQ(move_keeps_king_safe(app, 4, 4, 3, 3, FIRST), 1);
+  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(move_keeps_king_safe(app, 4, 4, 4, 3, FIRST), 0);  // a plain step leaves the check
+}
+
 TEST_F(MoveRules, PromotionTests) {
   for (int code : {B_KNIGHT, B_BISHOP, B_ROOK, B_QUEEN, B_KING, W_KNIGHT, W_BISHOP, W_ROOK, W_QUEEN, W_KING}) {
     EXPECT_EQ(promotion_due(1, 2, 1, 1, code), 0) << code;

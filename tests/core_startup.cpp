@@ -125,6 +125,9 @@ TEST_F(StartUp, SetsTheStartValuesPaintsGreenAndShowsANewGame) {
   EXPECT_EQ(t.canvas.calls.front(), "fill 2");
   EXPECT_EQ(t.canvas.matching("picture ZARVOCHESS").size(), 1u) << "the whole window was drawn";
   EXPECT_EQ(t.canvas.matching("picture W_KING_1 4300 5430").size(), 1u);
+  // The background is tiled once: each cell around the board, then the 4 + 16 cells under
+  // the labels again (a second tiling would add another 368).
+  EXPECT_EQ(t.canvas.matching("picture HAIKEI_MIDORI ").size(), 24u * 18u - 64u + 4u + 16u);
 }
 
 TEST_F(StartUp, WithoutSoundFilesStaysSilentAndQuiet) {

@@ -25,7 +25,10 @@ namespace {
 
 // A test window with recording fakes; the browser is the real one unless given.
 struct Window {
-  explicit Window(Browser* browser = nullptr) : w({&dialogs, nullptr, browser, &sound, &lifecycle}) {}
+  // Start-up is complete, as after the first frame.
+  explicit Window(Browser* browser = nullptr) : w({&dialogs, nullptr, browser, &sound, &lifecycle}) {
+    w.finish_start_up();
+  }
   test::ScriptedDialogs dialogs;
   test::RecordingSound sound;
   test::ThrowingLifecycle lifecycle;

@@ -37,7 +37,7 @@ struct Session {
   test::ThrowingLifecycle lifecycle;
   MainWindow w{{&dialogs, &clock, nullptr, &sound, &lifecycle}};
 
-  QtRecordPanel& panel() { return *static_cast<QtRecordPanel*>(w.app().platform.panel); }
+  QtRecordPanel& panel() { return static_cast<QtRecordPanelOnDemand*>(w.app().platform.panel)->panel(); }
   void click_square(int x, int y) {
     const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL, (grid_top(y) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
     QMouseEvent press(QEvent::MouseButtonPress, pos, w.board_view()->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
@@ -77,6 +77,11 @@ TEST(RecordPanelWindow, ControlsSitAtTheirPlacesAndStartHidden) {
   InFolder here(folder.path());
   Session s;
   QWidget* view = s.w.board_view();
+  // Nothing of the panel is made before the game needs it, and the new game hides it.
+  EXPECT_EQ(view->findChild<QWidget*>("Drive1"), nullptr);
+  s.w.trigger("START");
+  EXPECT_EQ(view->findChild<QWidget*>("Drive1"), nullptr);
+  s.panel();
   struct Row {
     const char* name;
     QRect rect;

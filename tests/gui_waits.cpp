@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <map>
 
+#include "play/promotion.h"
 #include "shell/qt_main_window.h"
 #include "tests/support/fakes.h"
 
@@ -43,6 +44,8 @@ TEST(WindowWaits, TheComputersChooserIsPaintedDuringItsPause) {
   test::CountingLifecycle lifecycle;
   MainWindow w{{&dialogs, &clock, nullptr, &sound, &lifecycle}};
   w.show();
+  // The chooser is made on first use; a no-op call on it makes it now, so it can be watched.
+  w.app().platform.chooser->restore_button(FORM_BLACK, 5);
   for (QDialog* d : w.findChildren<QDialog*>())
     if (d->windowTitle() == QString::fromUtf8(" 黒")) clock.chooser = d;
   ASSERT_NE(clock.chooser, nullptr);

@@ -199,9 +199,12 @@ TEST_F(DiskOutput, EffectsMixWithEachOtherAndWithTheMusic) {
   const int one = peak(listen(0.2));
   EXPECT_GT(one, 4000);
   EXPECT_LT(one, 7000);
+  // Three instances of the same tone started together add up; started apart, two of
+  // them could cancel out, so the first one is started again with the others.
+  dsStop(low);
+  dsPlay(low);
   dsPlay(low);
   dsPlay(music);
-  // Three instances of the same tone: whatever their phases, more than one alone.
   EXPECT_GT(peak(listen(0.2)), one + 2000);
   dsStop(low);
   const int music_alone = peak(listen(0.2));
@@ -312,6 +315,86 @@ TEST_F(DiskOutput, VolumePanAndFrequencyShapeWhatIsHeard) {
   dsPlay(id);
   EXPECT_NEAR(pitch(listen(0.2)), 441, 15);
   dsStop(id);
+}
+
+// A 441 Hz tone at about 12000 / 32768 of full scale, in a chosen sample layout; with two
+// channels only the left one carries it.
+std::vector<uint8_t> layout_wav(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate) {
+  const uint32_t frames = rate / 2;
+  const uint16_t block = static_cast<uint16_t>(bits / 8 * channels);
+  std::vector<uint8_t> v;
+  put_tag(v, "RIFF");
+  put32(v, 36 + frames * block);
+  put_tag(v, "WAVE");
+  put_tag(v, "fmt ");
+  put32(v, 16);
+  put16(v, format_tag);
+  put16(v, channels);
+  put32(v, rate);
+  put32(v, rate * block);
+  put16(v, block);
+  put16(v, bits);
+  put_tag(v, "data");
+  put32(v, frames * block);
+  for (uint32_t i = 0; i < frames; ++i) {
+    const double x = 12000.0 / 32768.0 * std::sin(2 * M_PI * 441 * i / rate);
+    for (uint16_t c = 0; c < channels; ++c) {
+      const double y = c == 0 ? x : 0.0;
+      if (format_tag == 3) {
+        const float f = static_cast<float>(y);
+        uint32_t u;
+        std::memcpy(&u, &f, 4);
+        put32(v, u);
+      } else if (bits == 8) {
+        v.push_back(static_cast<uint8_t>(std::lround(128 + 127 * y)));
+      } else if (bits == 16) {
+        put16(v, static_cast<uint16_t>(static_cast<int16_t>(std::lround(32767 * y))));
+      } else {
+        for (int k = 0; k < 3; ++k) v.push_back(static_cast<uint8_t>(static_cast<int32_t>(std::lround(8388607 * y)) >> (8 * k)));
+      }
+    }
+  }
+  return v;
+}
+
+TEST_F(DiskOutput, EverySampleLayoutPlaysAtItsPitchAndLevel) {
+  struct Row {
+    const char* name;
+    uint16_t format_tag, bits, channels;
+    int rate;
+  };
+  for (const Row& r : {Row{"8-bit mono", 1, 8, 1, 22050}, Row{"16-bit stereo", 1, 16, 2, 44100},
+                       Row{"24-bit mono", 1, 24, 1, 48000}, Row{"float mono", 3, 32, 1, 11025}}) {
+    SCOPED_TRACE(r.name);
+    const int32_t id = create(layout_wav(r.format_tag, r.bits, r.channels, r.rate), ZARVO_DSB_EFFECT);
+    ASSERT_NE(id, 0);
+    dsPlayLooping(id);
+    const std::vector<int16_t> heard = listen(0.2);
+    EXPECT_NEAR(pitch(heard), 441, 15);
+    EXPECT_NEAR(peak(heard, 0), 12000, 600);
+    // A mono sound is heard on both sides; a stereo one keeps its sides.
+    if (r.channels == 1) {
+      EXPECT_NEAR(peak(heard, 1), 12000, 600);
+    } else {
+      EXPECT_EQ(peak(heard, 1), 0);
+    }
+    dsFree(id);
+  }
+}
+
+TEST_F(DiskOutput, ANewMusicTakesTheOldOnesPlace) {
+  const int32_t low = create(tone_wav(1.0, 441), ZARVO_DSB_MUSIC);
+  const int32_t high = create(tone_wav(1.0, 882), ZARVO_DSB_MUSIC);
+  ASSERT_NE(low, 0);
+  ASSERT_NE(high, 0);
+  dsPlayLooping(low);
+  EXPECT_NEAR(pitch(listen(0.2)), 441, 15);
+  dsPlayLooping(high);
+  const std::vector<int16_t> heard = listen(0.2);
+  EXPECT_NEAR(pitch(heard), 882, 25);
+  EXPECT_LT(peak(heard), 13000) << "one tune, not two";
+  dsStop(high);
+  EXPECT_EQ(peak(listen(0.2)), 0);
 }
 
 TEST(SoundDevice, ClosedDeviceRefusesEverythingQuietly) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Zarvo チェス needs to build, test and run.
+# Installs the Debian packages Zarvo チェス needs to build, test, run and package.
 # Packages already present are left alone; apt-get runs through sudo when
 # this script is not run as root.
 set -euo pipefail
@@ -7,10 +7,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-  libsdl2-mixer-dev
+  libsdl2-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho
-  clang libclang-rt-dev
+  clang libclang-rt-dev llvm
+  file desktop-file-utils appstream
 )
 
 missing=()
@@ -21,8 +22,9 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-as_root=()
-if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+# sudo clears the environment, so the variable goes through env on its far side.
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+if [ "$(id -u)" -ne 0 ]; then as_root=(sudo "${as_root[@]}"); fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Measures how fast the game shows its first painted frame and how much memory
-# it holds once it has settled, on a virtual X screen.
-#   bash tools/measure-startup.sh [BUILD_DIR] [RUNS]
-# BUILD_DIR defaults to build/, RUNS to 9 (after one warm-up run). Prints the
-# time from exec to the first frame of the main window that shows more than
-# one colour (every run and the median), and the resident memory 5 s after
-# the start. Needs Xvfb, a C compiler and the Xlib headers (libx11-dev).
+# it holds once it has settled, against a bare Qt window built by the project
+# (tools/bare_window.cpp), on a virtual X screen.
+#   bash tools/measure-startup.sh [BUILD_DIR] [PAIRS]
+# BUILD_DIR defaults to build/, PAIRS to 11 (after one warm-up run of each).
+# The game and the bare window start in turn, so that both see the same load
+# on the machine; each pair changes which one goes first. Prints every run,
+# both medians of the time from exec to the first frame that shows more than
+# one colour, the ratio game / bare, the CPU time each took to get there, and
+# the resident memory 5 s after the start (median of 3 runs each). Needs Xvfb,
+# a C compiler and the Xlib headers (libx11-dev).
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
-runs="${2:-9}"
+pairs="${2:-11}"
 game="$build/bin/zarvo-chess"
+bare="$build/bin/zarvo-bare-window"
 [ -x "$game" ] || { echo "no game at $game; build the zarvo-chess target first" >&2; exit 1; }
+[ -x "$bare" ] || { echo "no bare window at $bare; build the zarvo-bare-window target first" >&2; exit 1; }
 command -v Xvfb >/dev/null || { echo "Xvfb is missing" >&2; exit 1; }
 
 work="$(mktemp -d)"
@@ -31,6 +37,7 @@ cat >"$work/watch.c" <<'EOF'
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dirent.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -60,6 +67,25 @@ static long window_pid(Display* d, Window w) {
   return pid;
 }
 
+/* CPU time the process has used so far, all its threads together, in ms. */
+static double cpu_ms(pid_t pid) {
+  char path[64], line[128];
+  snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+  DIR* tasks = opendir(path);
+  if (!tasks) return -1;
+  double total = 0;
+  struct dirent* t;
+  while ((t = readdir(tasks)) != NULL) {
+    if (t->d_name[0] == '.') continue;
+    snprintf(path, sizeof path, "/proc/%d/task/%.16s/schedstat", (int)pid, t->d_name);
+    FILE* f = fopen(path, "r");
+    if (f && fgets(line, sizeof line, f)) total += atof(line) / 1e6;
+    if (f) fclose(f);
+  }
+  closedir(tasks);
+  return total;
+}
+
 static int ignore_errors(Display* d, XErrorEvent* e) { (void)d; (void)e; return 0; }
 
 /* More than one colour in the window: something was painted. */
@@ -77,7 +103,8 @@ static int painted(Display* d, Window w) {
   return more;
 }
 
-/* watch SETTLE_SECONDS PROGRAM [ARGS...]: prints "<map ms> <first frame ms> <rss KiB>". */
+/* watch SETTLE_SECONDS PROGRAM [ARGS...]:
+ * prints "<map ms> <first frame ms> <CPU ms to the first frame> <rss KiB>". */
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   const double settle = atof(argv[1]);
@@ -94,7 +121,7 @@ int main(int argc, char** argv) {
     execv(argv[2], argv + 2);
     _exit(127);
   }
-  double mapped = -1, frame = -1;
+  double mapped = -1, frame = -1, cpu = -1;
   Window win = 0;
   while (frame < 0 && now_ms() - start < 20000) {
     while (XPending(d)) {
@@ -108,8 +135,12 @@ int main(int argc, char** argv) {
         }
       }
     }
-    if (win && painted(d, win)) frame = now_ms() - start;
-    else usleep(500);
+    if (win && painted(d, win)) {
+      frame = now_ms() - start;
+      cpu = cpu_ms(child);
+    } else {
+      usleep(500);
+    }
     int status;
     if (waitpid(child, &status, WNOHANG) == child) { fprintf(stderr, "the game ended early\n"); return 1; }
   }
@@ -125,7 +156,7 @@ int main(int argc, char** argv) {
   }
   kill(child, SIGKILL);
   waitpid(child, NULL, 0);
-  printf("%.1f %.1f %ld\n", mapped, frame, rss);
+  printf("%.1f %.1f %.1f %ld\n", mapped, frame, cpu, rss);
   return frame < 0;
 }
 EOF
@@ -143,16 +174,54 @@ sleep 0.2
 # The game reads its sounds and settings in the folder it starts in.
 cd "$build/bin"
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+# As in a desktop session, which always has its runtime folder.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 
-"$work/watch" 0 "$game" >/dev/null  # warm-up: caches, font database
-frames=()
-for i in $(seq "$runs"); do
-  read -r mapped frame _ < <("$work/watch" 0 "$game")
-  printf 'run %d: window mapped after %s ms, first painted frame after %s ms\n' "$i" "$mapped" "$frame"
-  frames+=("$frame")
+median() { sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+# Warm-up: file caches, font cache.
+"$work/watch" 0 "$game" >/dev/null
+"$work/watch" 0 "$bare" >/dev/null
+
+game_frames=() bare_frames=() game_cpu=() bare_cpu=() ratios=()
+run() {  # run NAME PROGRAM: one start, its figures in the globals frame and cpu
+  read -r _ frame cpu _ < <("$work/watch" 0 "$2")
+  printf '  %-5s first painted frame after %7s ms, %6s ms CPU\n' "$1" "$frame" "$cpu"
+}
+for i in $(seq "$pairs"); do
+  echo "pair $i:"
+  if [ $((i % 2)) -eq 1 ]; then
+    run game "$game"; gf=$frame gc=$cpu
+    run bare "$bare"; bf=$frame bc=$cpu
+  else
+    run bare "$bare"; bf=$frame bc=$cpu
+    run game "$game"; gf=$frame gc=$cpu
+  fi
+  game_frames+=("$gf") bare_frames+=("$bf") game_cpu+=("$gc") bare_cpu+=("$bc")
+  ratios+=("$(awk -v g="$gf" -v b="$bf" 'BEGIN {printf "%.3f", g / b}')")
 done
-median="$(printf '%s\n' "${frames[@]}" | sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}')"
-read -r _ _ rss < <("$work/watch" 5 "$game")
 
-echo "first painted frame: median ${median} ms over ${runs} runs"
-echo "resident memory 5 s after start: $((rss / 1024)) MiB (${rss} KiB)"
+resident() {  # resident PROGRAM: median KiB 5 s after the start, over 3 runs
+  for _ in 1 2 3; do
+    read -r _ _ _ rss < <("$work/watch" 5 "$1")
+    echo "$rss"
+  done | median
+}
+game_rss="$(resident "$game")"
+bare_rss="$(resident "$bare")"
+
+gm="$(printf '%s\n' "${game_frames[@]}" | median)"
+bm="$(printf '%s\n' "${bare_frames[@]}" | median)"
+gcm="$(printf '%s\n' "${game_cpu[@]}" | median)"
+bcm="$(printf '%s\n' "${bare_cpu[@]}" | median)"
+rm_="$(printf '%s\n' "${ratios[@]}" | median)"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+printf 'first painted frame, median of %d: game %s ms, bare Qt window %s ms\n' "$pairs" "$gm" "$bm"
+printf 'ratio game / bare: %s (median of the ratios of the pairs: %s)\n' "$(awk -v g="$gm" -v b="$bm" 'BEGIN {printf "%.2f", g / b}')" "$rm_"
+printf 'CPU time to the first frame, median: game %s ms, bare Qt window %s ms\n' "$gcm" "$bcm"
+printf 'resident memory 5 s after start, median of 3: game %s MiB (%s KiB), bare Qt window %s MiB (%s KiB)\n' \
+  "$(awk -v k="$game_rss" 'BEGIN {printf "%.1f", k / 1024}')" "$game_rss" \
+  "$(awk -v k="$bare_rss" 'BEGIN {printf "%.1f", k / 1024}')" "$bare_rss"

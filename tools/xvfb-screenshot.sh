@@ -36,7 +36,7 @@ trap cleanup EXIT
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 # No audio device on a virtual screen: SDL's dummy driver keeps the warning box away.
-# The game reads its sounds and settings from the folder it starts in.
+# The game finds its sounds and settings beside itself, in build/bin.
 cd "$build/bin"
 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$game" &
 game_pid=$!

@@ -1,17 +1,17 @@
-// The ds* functions over SDL2_mixer. Effects are decoded once into mixer
-// chunks and may play any number of times at once on free mixer channels;
-// a music buffer keeps its own copy of the wave image and is streamed from it
-// by SDL_mixer's single music player, so a long tune costs no decoding up front.
+// The ds* functions over plain SDL2 audio with a small mixer of our own. Every
+// buffer holds its samples once, as the wave file recorded them; SDL's audio
+// thread asks the mixer for each block of output, and the mixer reads the
+// playing sounds from those samples, converting format, channels and rate as
+// it goes. So neither a long tune nor a changed frequency costs a second copy,
+// and no decoder library is loaded for four wave files.
 #include "shell/sound_library/zarvo_sound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -21,8 +21,8 @@ constexpr int OUTPUT_RATE = 44100;
 constexpr int OUTPUT_CHANNELS = 2;
 // About 23 ms at 44.1 kHz: a piece is heard as it lands.
 constexpr int OUTPUT_SAMPLES = 1024;
-constexpr int FIRST_MIX_CHANNELS = 16;
-constexpr int MAX_MIX_CHANNELS = 256;
+// More sounds than anyone can tell apart; a further one is skipped.
+constexpr size_t MAX_VOICES = 256;
 // No wave file of ours comes near this; a larger RIFF size is a damaged header.
 constexpr uint64_t MAX_IMAGE_BYTES = uint64_t{512} << 20;
 
@@ -31,36 +31,35 @@ constexpr int32_t PAN_EDGE = 10000;
 constexpr int32_t FREQUENCY_MIN = 100;
 constexpr int32_t FREQUENCY_MAX = 200000;
 
-// The sound resampled for a frequency other than the recorded one.
-struct Version {
-  int32_t frequency = 0;
-  std::vector<Uint8> pcm;
-  Mix_Chunk* chunk = nullptr;
-};
-
 struct Buffer {
   bool music = false;
+  SDL_AudioFormat format = 0;
+  int channels = 0;
   int32_t source_rate = 0;
-  Mix_Chunk* chunk = nullptr;  // effect, in the device's format
-  std::vector<Uint8> image;    // music: the copy the stream reads from
-  Mix_Music* stream = nullptr;
-  int volume = MIX_MAX_VOLUME;
-  Uint8 left = 255;
-  Uint8 right = 255;
-  int32_t frequency = 0;
-  // Kept until the buffer is freed: an instance may still play at an older frequency.
-  std::vector<std::unique_ptr<Version>> versions;
+  Uint8* samples = nullptr;  // owned, from SDL_LoadWAV_RW
+  Uint32 frames = 0;
+  // Read by the audio thread; changed only while the device is locked.
+  float volume = 1.0f;
+  float left = 1.0f;
+  float right = 1.0f;
+  int32_t frequency = 0;  // 0: as recorded; applies from the next play
+};
+
+// One sound being played: where it is, and how far it moves per output frame.
+struct Voice {
+  int32_t id = 0;
+  Buffer* buffer = nullptr;
+  double position = 0;
+  double step = 1;
+  bool looping = false;
 };
 
 struct Device {
   int32_t handle = 0;  // 0 while closed
-  int rate = 0;
-  Uint16 format = 0;
-  int channels = 0;
-  int mix_channels = 0;
+  SDL_AudioDeviceID sdl = 0;
   std::map<int32_t, Buffer> buffers;
-  Mix_Music* current_music = nullptr;
-  bool music_looping = false;
+  std::vector<Voice> voices;
+  std::vector<float> mix;  // the audio thread's scratch, sized at open
 };
 
 Device& device() {
@@ -78,6 +77,22 @@ int32_t take(int32_t& counter) {
   return value;
 }
 
+// Holds the audio thread off while the voices or a buffer's settings change.
+class Locked {
+ public:
+  Locked() : sdl_(device().sdl) {
+    if (sdl_) SDL_LockAudioDevice(sdl_);
+  }
+  ~Locked() {
+    if (sdl_) SDL_UnlockAudioDevice(sdl_);
+  }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+ private:
+  SDL_AudioDeviceID sdl_;
+};
+
 uint32_t le32(const Uint8* p) {
   return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
@@ -90,19 +105,88 @@ uint32_t image_length(const Uint8* p) {
   return static_cast<uint32_t>(length);
 }
 
-// The sample rate recorded in the fmt chunk; 0 if the image has none.
-int32_t recorded_rate(const Uint8* p, uint32_t length) {
-  uint64_t pos = 12;
-  while (pos + 8 <= length) {
-    const uint32_t size = le32(p + pos + 4);
-    if (std::memcmp(p + pos, "fmt ", 4) == 0) {
-      if (size < 8 || pos + 16 > length) return 0;
-      const uint32_t rate = le32(p + pos + 12);
-      return rate > 0 && rate <= uint32_t{FREQUENCY_MAX} ? static_cast<int32_t>(rate) : 0;
-    }
-    pos += 8 + uint64_t{size} + (size & 1);
+// The sample formats SDL's wave reader hands out, ADPCM and 24-bit already widened.
+bool readable(SDL_AudioFormat format) {
+  switch (format) {
+    case AUDIO_U8:
+    case AUDIO_S8:
+    case AUDIO_S16LSB:
+    case AUDIO_S16MSB:
+    case AUDIO_S32LSB:
+    case AUDIO_S32MSB:
+    case AUDIO_F32LSB:
+    case AUDIO_F32MSB:
+      return true;
+    default:
+      return false;
   }
-  return 0;
+}
+
+// Sample `channel` of frame `frame`, as -1 .. 1.
+float sample_at(const Buffer& b, Uint32 frame, int channel) {
+  const int bytes = SDL_AUDIO_BITSIZE(b.format) / 8;
+  const Uint8* p = b.samples + (size_t{frame} * b.channels + channel) * bytes;
+  const bool big = SDL_AUDIO_ISBIGENDIAN(b.format);
+  switch (bytes) {
+    case 1:
+      return SDL_AUDIO_ISSIGNED(b.format) ? static_cast<Sint8>(p[0]) / 128.0f : (p[0] - 128) / 128.0f;
+    case 2: {
+      const auto v = static_cast<Sint16>(big ? p[0] << 8 | p[1] : p[1] << 8 | p[0]);
+      return v / 32768.0f;
+    }
+    default: {
+      const uint32_t u = big ? uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3] : le32(p);
+      if (SDL_AUDIO_ISFLOAT(b.format)) {
+        float f;
+        std::memcpy(&f, &u, sizeof f);
+        return std::isfinite(f) ? std::clamp(f, -1.0f, 1.0f) : 0.0f;
+      }
+      return static_cast<int32_t>(u) / 2147483648.0f;
+    }
+  }
+}
+
+// Adds one voice to the mix; false once a single play has run out.
+bool mix_voice(Voice& v, float* out, int frames) {
+  const Buffer& b = *v.buffer;
+  if (b.frames == 0) return false;
+  const int right_channel = b.channels > 1 ? 1 : 0;
+  const float left_gain = b.volume * b.left;
+  const float right_gain = b.volume * b.right;
+  for (int i = 0; i < frames; ++i) {
+    if (v.position >= b.frames) {
+      if (!v.looping) return false;
+      v.position = std::fmod(v.position, static_cast<double>(b.frames));
+    }
+    // Between two recorded frames the sound is taken on the straight line joining them.
+    const auto at = static_cast<Uint32>(v.position);
+    const auto t = static_cast<float>(v.position - at);
+    Uint32 next = at + 1;
+    if (next >= b.frames) next = v.looping ? 0 : at;
+    const float l = sample_at(b, at, 0) * (1 - t) + sample_at(b, next, 0) * t;
+    const float r = right_channel == 0 ? l : sample_at(b, at, right_channel) * (1 - t) + sample_at(b, next, right_channel) * t;
+    out[2 * i] += l * left_gain;
+    out[2 * i + 1] += r * right_gain;
+    v.position += v.step;
+  }
+  return true;
+}
+
+// SDL's audio thread: the next block of output, signed 16-bit stereo.
+void SDLCALL fill(void*, Uint8* stream, int length) {
+  Device& d = device();
+  auto* out = reinterpret_cast<Sint16*>(stream);
+  const int frames = length / static_cast<int>(OUTPUT_CHANNELS * sizeof(Sint16));
+  const int capacity = static_cast<int>(d.mix.size() / OUTPUT_CHANNELS);
+  float* mix = d.mix.data();
+  for (int done = 0; done < frames;) {
+    const int n = std::min(capacity, frames - done);
+    std::fill_n(mix, static_cast<size_t>(n) * OUTPUT_CHANNELS, 0.0f);
+    std::erase_if(d.voices, [&](Voice& v) { return !mix_voice(v, mix, n); });
+    for (int i = 0; i < n * OUTPUT_CHANNELS; ++i)
+      out[done * OUTPUT_CHANNELS + i] = static_cast<Sint16>(std::lround(std::clamp(mix[i], -1.0f, 1.0f) * 32767.0f));
+    done += n;
+  }
 }
 
 Buffer* find(int32_t id) {
@@ -114,148 +198,75 @@ Buffer* find(int32_t id) {
 
 bool is_open(int32_t handle) { return handle != 0 && handle == device().handle; }
 
-int mixer_volume(int32_t volume) {
+float gain(int32_t hundredths_of_db) {
   // Hundredths of a decibel: -2000 is a tenth of the amplitude.
-  const int32_t v = std::clamp(volume, VOLUME_SILENT, int32_t{0});
-  if (v == VOLUME_SILENT) return 0;
-  return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0, v / 2000.0)));
+  const int32_t v = std::clamp(hundredths_of_db, VOLUME_SILENT, int32_t{0});
+  return v == VOLUME_SILENT ? 0.0f : static_cast<float>(std::pow(10.0, v / 2000.0));
 }
 
 void set_pan(Buffer& b, int32_t pan) {
   const int32_t p = std::clamp(pan, -PAN_EDGE, PAN_EDGE);
   // The side away from the pan is attenuated by |pan| hundredths of a decibel.
-  const auto side = [](int32_t attenuation) {
-    return attenuation >= PAN_EDGE ? Uint8{0} : static_cast<Uint8>(std::lround(255 * std::pow(10.0, -attenuation / 2000.0)));
-  };
-  b.left = p > 0 ? side(p) : Uint8{255};
-  b.right = p < 0 ? side(-p) : Uint8{255};
+  b.left = p > 0 ? gain(-p) : 1.0f;
+  b.right = p < 0 ? gain(p) : 1.0f;
 }
 
 int32_t clamp_frequency(int32_t frequency) {
   return frequency == 0 ? 0 : std::clamp(frequency, FREQUENCY_MIN, FREQUENCY_MAX);
 }
 
-bool plays(int channel, const Buffer& b) {
-  if (!Mix_Playing(channel)) return false;
-  const Mix_Chunk* c = Mix_GetChunk(channel);
-  if (c == b.chunk) return true;
-  for (const auto& v : b.versions)
-    if (c == v->chunk) return true;
-  return false;
-}
-
-template <class F>
-void for_each_channel_of(const Buffer& b, F f) {
-  const int n = device().mix_channels;
-  for (int channel = 0; channel < n; ++channel)
-    if (plays(channel, b)) f(channel);
-}
-
-// The chunk holds the sound at the device rate. Played at `frequency` instead of
-// the recorded rate, it is that data taken as sampled at rate * frequency / recorded.
-Mix_Chunk* version_for(Buffer& b, int32_t frequency) {
-  if (frequency == 0 || b.source_rate == 0 || frequency == b.source_rate) return b.chunk;
-  for (const auto& v : b.versions)
-    if (v->frequency == frequency) return v->chunk;
-  const Device& d = device();
-  const int in_rate = std::max(1, static_cast<int>(std::lround(double(d.rate) * frequency / b.source_rate)));
-  SDL_AudioStream* stream = SDL_NewAudioStream(d.format, static_cast<Uint8>(d.channels), in_rate, d.format,
-                                               static_cast<Uint8>(d.channels), d.rate);
-  if (!stream) return b.chunk;
-  auto v = std::make_unique<Version>();
-  v->frequency = frequency;
-  if (SDL_AudioStreamPut(stream, b.chunk->abuf, static_cast<int>(b.chunk->alen)) == 0 &&
-      SDL_AudioStreamFlush(stream) == 0) {
-    v->pcm = std::vector<Uint8>(static_cast<size_t>(std::max(0, SDL_AudioStreamAvailable(stream))));
-    const int got = SDL_AudioStreamGet(stream, v->pcm.data(), static_cast<int>(v->pcm.size()));
-    v->pcm.erase(v->pcm.begin() + std::clamp<std::ptrdiff_t>(got, 0, std::ssize(v->pcm)), v->pcm.end());
-  }
-  SDL_FreeAudioStream(stream);
-  if (v->pcm.empty()) return b.chunk;
-  v->chunk = Mix_QuickLoad_RAW(v->pcm.data(), static_cast<Uint32>(v->pcm.size()));
-  if (!v->chunk) return b.chunk;
-  b.versions.push_back(std::move(v));
-  return b.versions.back()->chunk;
-}
-
-// A channel that is free now, made by widening the mixer when every one is busy.
-int free_channel() {
-  Device& d = device();
-  for (;;) {
-    for (int channel = 0; channel < d.mix_channels; ++channel)
-      if (!Mix_Playing(channel)) return channel;
-    if (d.mix_channels >= MAX_MIX_CHANNELS) return -1;
-    d.mix_channels = Mix_AllocateChannels(std::min(d.mix_channels * 2, MAX_MIX_CHANNELS));
-  }
-}
-
-void play_music(Buffer& b, bool looping) {
-  Device& d = device();
-  if (looping && d.current_music == b.stream && d.music_looping && Mix_PlayingMusic()) return;
-  Mix_VolumeMusic(b.volume);
-  if (Mix_PlayMusic(b.stream, looping ? -1 : 0) == 0) {
-    d.current_music = b.stream;
-    d.music_looping = looping;
-  }
+void stop_voices(int32_t id) {
+  std::erase_if(device().voices, [id](const Voice& v) { return v.id == id; });
 }
 
 void play(int32_t id, bool looping) {
   Buffer* b = find(id);
-  if (!b) return;
-  if (b->music) {
-    play_music(*b, looping);
-    return;
-  }
-  try {
-    Mix_Chunk* chunk = version_for(*b, b->frequency);
-    const int channel = free_channel();
-    if (channel < 0) return;
-    // Volume and pan go on before the start, so no sample plays at the old settings.
-    Mix_Volume(channel, b->volume);
-    Mix_SetPanning(channel, b->left, b->right);
-    Mix_PlayChannel(channel, chunk, looping ? -1 : 0);
-  } catch (const std::bad_alloc&) {
-    // Out of memory for the resampled copy: the sound is skipped.
-  }
-}
-
-void release(Buffer& b) {
+  if (!b || b->frames == 0) return;
   Device& d = device();
-  if (b.stream) {
-    if (d.current_music == b.stream) {
-      Mix_HaltMusic();
-      d.current_music = nullptr;
-    }
-    Mix_FreeMusic(b.stream);
-    b.stream = nullptr;
+  Locked lock;
+  if (b->music) {
+    // One music at a time; asking again for the tune that loops lets it go on.
+    const auto same = std::find_if(d.voices.begin(), d.voices.end(),
+                                   [&](const Voice& v) { return v.id == id && v.looping; });
+    if (looping && same != d.voices.end()) return;
+    std::erase_if(d.voices, [](const Voice& v) { return v.buffer->music; });
   }
-  // Freeing a chunk halts the channels that play it.
-  for (auto& v : b.versions) Mix_FreeChunk(v->chunk);
-  b.versions.clear();
-  if (b.chunk) Mix_FreeChunk(b.chunk);
-  b.chunk = nullptr;
+  if (d.voices.size() >= MAX_VOICES) return;
+  const int32_t rate = b->frequency != 0 && !b->music ? b->frequency : b->source_rate;
+  try {
+    d.voices.push_back({id, b, 0.0, static_cast<double>(rate) / OUTPUT_RATE, looping});
+  } catch (const std::bad_alloc&) {
+    // Out of memory for one more voice: the sound is skipped.
+  }
 }
 
 int32_t create(const Uint8* image, uint32_t length, int32_t flags) {
+  SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(length));
+  if (!rw) return 0;
+  SDL_AudioSpec spec{};
+  Uint8* samples = nullptr;
+  Uint32 bytes = 0;
+  if (!SDL_LoadWAV_RW(rw, 1, &spec, &samples, &bytes)) return 0;
+  const int frame_bytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+  if (!readable(spec.format) || spec.channels < 1 || spec.freq <= 0 || spec.freq > FREQUENCY_MAX) {
+    SDL_FreeWAV(samples);
+    return 0;
+  }
   Device& d = device();
   const int32_t id = take(next_id);
   try {
     Buffer& b = d.buffers[id];
     b.music = flags == ZARVO_DSB_MUSIC;
-    b.source_rate = recorded_rate(image, length);
-    if (b.music) {
-      b.image.assign(image, image + length);
-      SDL_RWops* rw = SDL_RWFromConstMem(b.image.data(), static_cast<int>(length));
-      b.stream = rw ? Mix_LoadMUSType_RW(rw, MUS_WAV, 1) : nullptr;
-    } else {
-      SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(length));
-      b.chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
-    }
-    if (b.stream || b.chunk) return id;
+    b.format = spec.format;
+    b.channels = spec.channels;
+    b.source_rate = spec.freq;
+    b.samples = samples;
+    b.frames = bytes / static_cast<Uint32>(frame_bytes);
+    return id;
   } catch (const std::bad_alloc&) {
+    SDL_FreeWAV(samples);
+    return 0;
   }
-  d.buffers.erase(id);
-  return 0;
 }
 
 }  // namespace
@@ -270,30 +281,42 @@ int32_t dsInitialize(int32_t /*window*/) {
   // queue a quit event nobody reads: the program would no longer end on a plain kill.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-  if (Mix_OpenAudio(OUTPUT_RATE, AUDIO_S16SYS, OUTPUT_CHANNELS, OUTPUT_SAMPLES) != 0) {
+  SDL_AudioSpec want{};
+  want.freq = OUTPUT_RATE;
+  want.format = AUDIO_S16SYS;
+  want.channels = OUTPUT_CHANNELS;
+  want.samples = OUTPUT_SAMPLES;
+  want.callback = fill;
+  // Without allowed changes SDL converts to whatever the hardware takes, so the mixer
+  // always writes the one format above; a larger block is mixed in parts.
+  try {
+    d.mix.assign(size_t{OUTPUT_SAMPLES} * OUTPUT_CHANNELS, 0.0f);
+  } catch (const std::bad_alloc&) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 0;
   }
-  Mix_QuerySpec(&d.rate, &d.format, &d.channels);
-  d.mix_channels = Mix_AllocateChannels(FIRST_MIX_CHANNELS);
-  d.current_music = nullptr;
-  d.music_looping = false;
+  SDL_AudioSpec have{};
+  d.sdl = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (d.sdl == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return 0;
+  }
+  d.voices.reserve(MAX_VOICES);
   d.handle = take(next_handle);
+  SDL_PauseAudioDevice(d.sdl, 0);
   return d.handle;
 }
 
 void dsTerminate(int32_t handle) {
   if (!is_open(handle)) return;
   Device& d = device();
-  Mix_HaltMusic();
-  Mix_HaltChannel(-1);
-  for (auto& [id, b] : d.buffers) release(b);
+  SDL_CloseAudioDevice(d.sdl);  // the audio thread has stopped when this returns
+  d.sdl = 0;
+  d.voices.clear();
+  for (auto& [id, b] : d.buffers) SDL_FreeWAV(b.samples);
   d.buffers.clear();
-  Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   d.handle = 0;
-  d.mix_channels = 0;
-  d.current_music = nullptr;
 }
 
 int32_t dsCreateDSB(int32_t handle, const void* wav, int32_t flags) {
@@ -328,8 +351,13 @@ int32_t dsCreateResDSB(int32_t handle, const char* name, int32_t flags) {
 void dsFree(int32_t id) {
   Buffer* b = find(id);
   if (!b) return;
-  release(*b);
-  device().buffers.erase(id);
+  Device& d = device();
+  {
+    Locked lock;
+    stop_voices(id);
+  }
+  SDL_FreeWAV(b->samples);
+  d.buffers.erase(id);
 }
 
 void dsPlay(int32_t id) { play(id, false); }
@@ -356,41 +384,28 @@ void dsPlayLoopingEx(int32_t id, int32_t volume, int32_t pan, int32_t frequency)
 }
 
 void dsStop(int32_t id) {
-  Buffer* b = find(id);
-  if (!b) return;
-  Device& d = device();
-  if (b->music) {
-    if (d.current_music == b->stream) {
-      Mix_HaltMusic();
-      d.current_music = nullptr;
-    }
-    return;
-  }
-  for_each_channel_of(*b, [](int channel) { Mix_HaltChannel(channel); });
+  if (!find(id)) return;
+  Locked lock;
+  stop_voices(id);
 }
 
 void dsSetVolume(int32_t id, int32_t volume) {
   Buffer* b = find(id);
   if (!b) return;
-  b->volume = mixer_volume(volume);
-  if (b->music) {
-    if (device().current_music == b->stream) Mix_VolumeMusic(b->volume);
-    return;
-  }
-  for_each_channel_of(*b, [b](int channel) { Mix_Volume(channel, b->volume); });
+  Locked lock;
+  b->volume = gain(volume);
 }
 
 void dsSetPan(int32_t id, int32_t pan) {
   Buffer* b = find(id);
   if (!b || b->music) return;
+  Locked lock;
   set_pan(*b, pan);
-  for_each_channel_of(*b, [b](int channel) { Mix_SetPanning(channel, b->left, b->right); });
 }
 
 void dsSetFrequency(int32_t id, int32_t frequency) {
   Buffer* b = find(id);
   if (!b || b->music) return;
-  // Takes effect from the next play: a playing chunk cannot change its rate.
   b->frequency = clamp_frequency(frequency);
 }
 

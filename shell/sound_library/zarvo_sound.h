@@ -1,5 +1,6 @@
-/* Zarvo チェス sound library: sound effects and looping music over SDL2_mixer,
- * behind the fourteen ds* functions the game was written against.
+/* Zarvo チェス sound library: sound effects and looping music over SDL2 audio
+ * with a small mixer of its own, behind the fourteen ds* functions the game
+ * was written against.
  *
  * Handles and buffer ids are 32-bit integers; 0 always means "none". Every
  * function accepts a device handle or buffer id of 0, or one that was already
@@ -30,8 +31,9 @@ extern "C" {
 #endif
 
 /* Flags of dsCreateDSB / dsCreateResDSB. */
-#define ZARVO_DSB_MUSIC 1  /* streamed from the buffer's own copy; one music plays at a time */
-#define ZARVO_DSB_EFFECT 3 /* decoded once; any number of effects play mixed together */
+#define ZARVO_DSB_MUSIC 1  /* one music plays at a time; a new one stops the last */
+#define ZARVO_DSB_EFFECT 3 /* any number of effects play mixed together */
+/* Either kind keeps its samples once, as recorded, and is mixed straight from them. */
 
 /* Opens the audio device. The window handle is accepted for compatibility and not used.
  * Returns a non-zero device handle, or 0 when no audio device can be opened.
