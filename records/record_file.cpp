@@ -8,11 +8,11 @@ namespace {
 constexpr int HEADER_LINES = 3;
 constexpr size_t MOVE_COLUMN = 128;   // 0-based column of record_from_x
 constexpr size_t PIECE_COLUMN = 132;  // 0-based column of record_piece
+// An entry line is 133 columns, or 134 with a two-character piece.
+constexpr size_t ENTRY_COLUMNS = 133;
 // Typed header text is at most 32767 characters of at most two bytes each.
 constexpr size_t MAX_HEADER_CHARS = 32767;
 constexpr size_t MAX_HEADER_BYTES = 2 * MAX_HEADER_CHARS;
-// Entry lines are 134 columns; a little trailing matter is ignored, a wall of it is not a record.
-constexpr size_t MAX_ENTRY_BYTES = 4096;
 
 const char* const NOT_A_RECORD = "棋譜ﾌｧｲﾙではありません";
 
@@ -31,13 +31,38 @@ bool header_line_ok(std::string_view line) {
   return true;
 }
 
-// The writer puts only blanks, digits and minus signs there; printable ASCII
-// is tolerated (it reads as 0), multi-byte text or binary bytes are not.
-bool entry_line_ok(std::string_view line) {
-  if (line.size() > MAX_ENTRY_BYTES) return false;
-  for (unsigned char c : line)
-    if (c < 0x20 || c > 0x7E) return false;
+// A numeric field as the writer makes it, with the blanks a hand edit may add:
+// blanks, an optional minus, digits, blanks. Read as read_record_number reads it.
+bool strict_number(std::string_view f, int& value) {
+  size_t i = 0;
+  while (i < f.size() && f[i] == ' ') ++i;
+  if (i < f.size() && f[i] == '-') ++i;
+  const size_t digits = i;
+  while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+  if (i == digits) return false;
+  while (i < f.size() && f[i] == ' ') ++i;
+  if (i != f.size()) return false;
+  value = read_record_number(f);
   return true;
+}
+
+bool piece_field_ok(std::string_view f) {
+  int value = 0;
+  return strict_number(f, value) && value >= W_KING && value <= B_KING;
+}
+
+// What is wrong with an entry line the writer could not have made, or nullptr
+// when nothing is. Checked before any field is decoded, so that a cut or
+// edited file is refused instead of read as a position that never was.
+const char* entry_line_problem(std::string_view line) {
+  if (line.empty()) return "が空行です";
+  if (line.size() != ENTRY_COLUMNS && line.size() != ENTRY_COLUMNS + 1) return "の長さが正しくありません";
+  for (size_t column = 0; column < MOVE_COLUMN; column += 2)
+    if (!piece_field_ok(line.substr(column, 2))) return "の駒ｺｰﾄﾞが正しくありません";
+  for (size_t column = MOVE_COLUMN; column < PIECE_COLUMN; ++column)
+    if (line[column] < '0' || line[column] > '0' + BOARD_SIZE) return "の座標が正しくありません";
+  if (!piece_field_ok(line.substr(PIECE_COLUMN))) return "の駒ｺｰﾄﾞが正しくありません";
+  return nullptr;
 }
 
 // Typed text keeps to one line and to a length the reader accepts.
@@ -151,27 +176,11 @@ std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string&
       *header[i] = cp932_to_utf8(line);
       continue;
     }
-    if (!entry_line_ok(line)) {
-      error_message = NOT_A_RECORD;
+    if (const char* problem = entry_line_problem(line)) {
+      error_message = "棋譜ﾌｧｲﾙの " + std::to_string(i + 1) + " 行目" + problem;
       return std::nullopt;
     }
-    const RecordEntry e = decode_record_entry(line);
-    bool codes_ok = true;
-    for (int x = 1; x <= BOARD_SIZE; ++x)
-      for (int y = 1; y <= BOARD_SIZE; ++y) codes_ok = codes_ok && e.board[x][y] >= W_KING && e.board[x][y] <= B_KING;
-    codes_ok = codes_ok && e.piece >= W_KING && e.piece <= B_KING;
-    const std::string where = "棋譜ﾌｧｲﾙの " + std::to_string(i + 1) + " 行目";
-    if (!codes_ok) {
-      error_message = where + "の駒ｺｰﾄﾞが正しくありません";
-      return std::nullopt;
-    }
-    for (int v : {e.from_x, e.from_y, e.to_x, e.to_y}) {
-      if (v < 0 || v > BOARD_SIZE) {
-        error_message = where + "の座標が正しくありません";
-        return std::nullopt;
-      }
-    }
-    file.entries.push_back(e);
+    file.entries.push_back(decode_record_entry(line));
   }
   return file;
 }

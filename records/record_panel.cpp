@@ -6,6 +6,7 @@
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
 #include "records/record_storage.h"
+#include "shell/file_io.h"
 #include "shell/app.h"
 #include "shell/sound.h"
 #include "shell/startup.h"
@@ -29,7 +30,8 @@ void print_header(App& app, const std::string& text, double left, double top) {
   c.print(text);
 }
 
-// Puts a checked record into the move record; nothing is touched before this.
+// Puts a checked record of at least one move into the move record; nothing is
+// touched before this.
 void take_record(App& app, const RecordFile& file) {
   GameState& g = app.game;
   reset_game(app);
@@ -46,13 +48,9 @@ void take_record(App& app, const RecordFile& file) {
   g.move_number = 0;
   // Who moved first decides which panel field names which army when the record
   // is saved again; the record tells it, whatever game ran before.
-  if (n > 1) {
-    g.lower_player = file.entries[1].piece >= B_PAWN ? SECOND : FIRST;
-    g.upper_player = g.lower_player == FIRST ? SECOND : FIRST;
-  }
-  // A file with its header lines only keeps the entry 0 reset_game stored, so
-  // that move_number never lies beyond the record.
-  g.record_length = n > 0 ? n - 1 : 0;
+  g.lower_player = file.entries[1].piece >= B_PAWN ? SECOND : FIRST;
+  g.upper_player = g.lower_player == FIRST ? SECOND : FIRST;
+  g.record_length = n - 1;
 }
 
 RecordFile record_to_save(App& app, RecordPanel& panel) {
@@ -131,13 +129,16 @@ void Command1_Click(App& app) {
   }
   // A name ending in ".pgn" saves the game for other chess programs.
   const bool pgn = is_pgn_name(name);
+  const std::string path = join_path(panel.file_folder(), pgn ? name : name + std::string(RECORD_EXTENSION));
+  // "No" keeps the panel open with the name, to be changed or confirmed.
+  if (file_exists(path) &&
+      app.platform.dialogs->message_box("上書きしますか？", "棋譜保存", Buttons::YesNo) != Answer::Yes)
+    return;
   ChessReading reading;
   const RecordFile record = record_to_save(app, panel);
   const std::string image = pgn ? write_pgn(record, today(), &reading) : write_record_file(record);
-  std::string message;
-  if (!write_file_atomically(panel.file_folder(), pgn ? name : name + std::string(RECORD_EXTENSION), image,
-                             message)) {
-    refuse(app, message, "棋譜保存");
+  if (const FileError error = replace_file(path, image); error != FileError::none) {
+    refuse(app, record_write_error_text(error), "棋譜保存");
     return;
   }
   close_record_panel(app);
@@ -156,24 +157,27 @@ void File1_Click(App& app) {
   if (file_name.empty()) return;
   // Read and check the whole file first: a file that is refused leaves the
   // game, the move record and the screen as they were.
-  std::string bytes, message;
-  if (!read_file_bytes(join_path(panel.file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes, message)) {
-    refuse(app, message, "棋譜");
+  std::string bytes;
+  if (const FileError error = read_whole_file(join_path(panel.file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes);
+      error != FileError::none) {
+    refuse(app, record_read_error_text(error), "棋譜");
     return;
   }
+  std::string message;
   const std::optional<RecordFile> file =
       is_pgn_name(file_name) ? parse_pgn(bytes, message) : parse_record_file(bytes, message);
   if (!file) {
     refuse(app, message, "棋譜");
     return;
   }
+  // Nothing to step through is no reason to give up the game on the board.
+  if (file->entries.size() <= 1) {
+    refuse(app, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    return;
+  }
   show_file_lists(app, false, false, false);
   take_record(app, *file);
   Dialogs& d = *app.platform.dialogs;
-  if (file->entries.size() <= 1) {
-    d.message_box("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜", Buttons::Ok);
-    return;
-  }
   d.message_box(" 読み込みました", "棋譜", Buttons::Ok);
   d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok);
 }

@@ -1,22 +1,25 @@
 #include "shell/sound.h"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <new>
-#include <vector>
+#include <string_view>
 
 #include "shell/app.h"
+#include "shell/file_io.h"
 
 namespace zarvo {
 namespace {
 
+// The RIFF header counts the size in 32 bits: no wave image is any longer.
+constexpr size_t WAV_MAX_BYTES = size_t{0xFFFFFFFF} + 8;
+
 // A wave image is handed over by address alone, so the library trusts the
 // RIFF size in its header: refuse images whose header claims more than the file holds.
-bool riff_fits(const std::vector<unsigned char>& bytes) {
+bool riff_fits(std::string_view bytes) {
   if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0)
     return false;
-  const uint32_t riff_size = bytes[4] | bytes[5] << 8 | bytes[6] << 16 | static_cast<uint32_t>(bytes[7]) << 24;
+  const auto byte = [&](size_t i) { return static_cast<uint32_t>(static_cast<unsigned char>(bytes[i])); };
+  const uint32_t riff_size = byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24;
   return static_cast<uint64_t>(riff_size) + 8 <= bytes.size();
 }
 
@@ -33,29 +36,21 @@ void start_sound(App& app, intptr_t window) {
 
 int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
   if (app.sounds.sound_device == 0) return 0;
-  std::vector<unsigned char> bytes;
+  std::string bytes;
+  FileError error = FileError::none;
   try {
-    // Only a plain file counts: a folder of that name is as good as no file.
-    std::error_code ec;
-    const std::filesystem::path path = std::filesystem::path(data_file(app.paths, file_name));
-    if (!std::filesystem::is_regular_file(path, ec)) return 0;
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (in) {
-      const std::streamoff size = in.tellg();
-      if (size > 0) {
-        bytes.resize(static_cast<size_t>(size));
-        in.seekg(0);
-        in.read(reinterpret_cast<char*>(bytes.data()), size);
-      }
-    }
-    if (!in) {
-      show_warning(app, "サウンドファイル「" + file_name + "」が読めません。");
-      return 0;
-    }
+    error = read_whole_file(data_file(app.paths, file_name), WAV_MAX_BYTES, bytes);
   } catch (const std::bad_alloc&) {
     show_warning(app, "サウンドファイル「" + file_name + "」を読むメモリが足りません。");
     return 0;
-  } catch (const std::exception&) {
+  }
+  // Only a plain file counts: a folder of that name is as good as no file.
+  if (error == FileError::not_found || error == FileError::not_a_file) return 0;
+  if (error == FileError::too_big) {
+    show_warning(app, "サウンドファイル「" + file_name + "」は正しいWAVファイルではありません。");
+    return 0;
+  }
+  if (error != FileError::none) {
     show_warning(app, "サウンドファイル「" + file_name + "」が読めません。");
     return 0;
   }

@@ -7,11 +7,39 @@
 namespace zarvo {
 namespace {
 
+// Opening a converter costs more than most conversions (text is converted a
+// character at a time), so each thread keeps one per direction.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  ~Converter() {
+    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+  }
+  // Ready for a new text: whatever an earlier one left half-converted is dropped.
+  iconv_t fresh() {
+    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return cd_;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+iconv_t to_cp932() {
+  thread_local Converter converter("CP932", "UTF-8");
+  return converter.fresh();
+}
+
+iconv_t to_utf8() {
+  thread_local Converter converter("UTF-8", "CP932");
+  return converter.fresh();
+}
+
 // Converts with iconv, replacing what cannot be converted and going on.
-std::string convert(std::string_view in, const char* to, const char* from, std::string_view replacement,
-                    size_t skip_on_error, bool* ok) {
+std::string convert(std::string_view in, iconv_t cd, std::string_view replacement, size_t skip_on_error, bool* ok) {
   if (ok) *ok = true;
-  iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) {
     if (ok) *ok = false;
     return std::string();
@@ -40,7 +68,6 @@ std::string convert(std::string_view in, const char* to, const char* from, std::
   size_t dst_left = sizeof buffer;
   iconv(cd, nullptr, nullptr, &dst, &dst_left);
   out.append(buffer, sizeof buffer - dst_left);
-  iconv_close(cd);
   return out;
 }
 
@@ -63,7 +90,7 @@ std::string utf8_to_cp932(std::string_view utf8, bool* ok) {
     size_t n = utf8_length(static_cast<unsigned char>(utf8[i]));
     if (i + n > utf8.size()) n = utf8.size() - i;
     bool char_ok = true;
-    const std::string piece = convert(utf8.substr(i, n), "CP932", "UTF-8", "?", n, &char_ok);
+    const std::string piece = convert(utf8.substr(i, n), to_cp932(), "?", n, &char_ok);
     if (char_ok) {
       out.append(piece);
     } else {
@@ -77,7 +104,7 @@ std::string utf8_to_cp932(std::string_view utf8, bool* ok) {
 }
 
 std::string cp932_to_utf8(std::string_view cp932, bool* ok) {
-  return convert(cp932, "UTF-8", "CP932", "\xEF\xBF\xBD", 1, ok);
+  return convert(cp932, to_utf8(), "\xEF\xBF\xBD", 1, ok);
 }
 
 }  // namespace zarvo

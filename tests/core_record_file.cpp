@@ -202,11 +202,35 @@ TEST(RecordFileReading, ShortLinesGiveZerosForMissingFields) {
   e = decode_record_entry(standard_line().substr(0, 132) + "5 ");
   EXPECT_EQ(e.piece, 5);
 
-  const auto f = parse(HEADER + "  5\r\n" + " 1 2 3 4 5");
+  // A whole file holds only lines the writer could have made.
+  std::string message;
+  EXPECT_FALSE(parse(HEADER + standard_line() + "\r\n" + " 1 2 3 4 5", &message).has_value());
+  EXPECT_EQ(message, "棋譜ﾌｧｲﾙの 5 行目の長さが正しくありません");
+}
+
+TEST(RecordFileReading, WrittenFilesLoadWithAnyLineEndsAndBlankPaddedNumbers) {
+  const std::string image = write_record_file(two_move_file());
+  std::string lf, cr;
+  for (size_t i = 0; i < image.size(); ++i) {
+    if (image[i] == '\r') continue;
+    lf += image[i];
+    cr += image[i] == '\n' ? '\r' : image[i];
+  }
+  // Hand edits: a two-column piece field with a blank on either side, a code with a leading zero.
+  const std::string e2 = encode_record_entry(two_move_file().entries[2]);
+  const std::string padded = HEADER + standard_line() + "\r\n" + e2 + " \r\n" +
+                             e2.substr(0, 128) + "4244 1\r\n" + "05" + e2.substr(2) + "\r\n";
+  for (const std::string& bytes : {image, lf, cr, image.substr(0, image.size() - 2), padded}) {
+    std::string message;
+    const auto f = parse(bytes, &message);
+    ASSERT_TRUE(f.has_value()) << message;
+    ASSERT_GE(f->entries.size(), 3u);
+    EXPECT_EQ(f->entries[2].piece, B_PAWN);
+    EXPECT_EQ(f->entries[2].board[4][4], B_PAWN);
+  }
+  const auto f = parse(padded);
   ASSERT_TRUE(f.has_value());
-  ASSERT_EQ(f->entries.size(), 2u);
-  EXPECT_EQ(f->entries[0].board[2][1], 5);
-  EXPECT_EQ(f->entries[1].board[5][1], 5);
+  EXPECT_EQ(f->entries[3].board[1][1], B_QUEEN);
 }
 
 TEST(RecordFileReading, HeaderOnlyAndShorterFilesHaveNoEntries) {
@@ -240,23 +264,38 @@ TEST(RecordFileReading, RefusesWhatIsNotARecord) {
   for (int i = 0; i < 10000; ++i) eleven_thousand_lines += standard_line() + "\r\n";
   std::string max_plus_one = HEADER;
   for (int i = 0; i < RECORD_FILE_MAX_ENTRIES + 1; ++i) max_plus_one += standard_line() + "\r\n";
-  std::string bad_code = standard_line();
-  bad_code[1] = '7';
-  std::string bad_piece = standard_line().substr(0, 132) + "-7";
-  std::string bad_square = standard_line().substr(0, 128) + "90000";
+  const std::string line = standard_line();
+  const auto with = [&](size_t column, std::string_view text) {
+    std::string changed = line;
+    changed.replace(column, text.size(), text);
+    return HEADER + line + "\r\n" + changed;
+  };
+  std::string too_many_blank_lines = HEADER;
+  for (int i = 0; i < 100; ++i) too_many_blank_lines += "\r\n";
   const Row rows[] = {
-      {"NUL bytes in a header", std::string("ti\0tle\r\n", 8) + "u\r\nl\r\n" + standard_line(), "棋譜ﾌｧｲﾙではありません"},
-      {"NUL bytes in an entry", HEADER + std::string(" 4\0 2", 5), "棋譜ﾌｧｲﾙではありません"},
-      {"Japanese text as an entry", HEADER + "これは棋譜ではない", "棋譜ﾌｧｲﾙではありません"},
-      {"a huge line", HEADER + std::string(1 << 20, '0'), "棋譜ﾌｧｲﾙではありません"},
+      {"NUL bytes in a header", std::string("ti\0tle\r\n", 8) + "u\r\nl\r\n" + line, "棋譜ﾌｧｲﾙではありません"},
+      {"NUL byte in an entry", with(40, std::string(1, '\0')), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"Japanese text as an entry", HEADER + "これは棋譜ではない", "棋譜ﾌｧｲﾙの 4 行目の長さが正しくありません"},
+      {"Shift-JIS in an entry", with(2, "\x82\xA0"), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"a huge line", HEADER + std::string(1 << 20, '0'), "棋譜ﾌｧｲﾙの 4 行目の長さが正しくありません"},
       {"a huge header", std::string(1 << 20, 'a'), "棋譜ﾌｧｲﾙではありません"},
       {"bigger than any record", std::string(RECORD_FILE_MAX_BYTES + 1, '\n'), "棋譜ﾌｧｲﾙではありません"},
       {"10,000 lines", HEADER + eleven_thousand_lines, "手数が多すぎるため読み込めません（最大500手）"},
       {"502 entries", max_plus_one, "手数が多すぎるため読み込めません（最大500手）"},
-      {"square code 7", HEADER + standard_line() + "\r\n" + bad_code, "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
-      {"piece code -7", HEADER + bad_piece, "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
-      {"square 9", HEADER + bad_square, "棋譜ﾌｧｲﾙの 4 行目の座標が正しくありません"},
-      {"two-digit code", HEADER + "12", "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"cut in the middle of a line", HEADER + line + "\r\n" + line.substr(0, 70), "棋譜ﾌｧｲﾙの 5 行目の長さが正しくありません"},
+      {"one column too many", HEADER + line + "00\r\n" + line, "棋譜ﾌｧｲﾙの 4 行目の長さが正しくありません"},
+      {"a blank line between entries", HEADER + line + "\r\n\r\n" + line, "棋譜ﾌｧｲﾙの 5 行目が空行です"},
+      {"a blank line at the end", HEADER + line + "\r\n\r\n", "棋譜ﾌｧｲﾙの 5 行目が空行です"},
+      {"100 blank lines", too_many_blank_lines, "棋譜ﾌｧｲﾙの 4 行目が空行です"},
+      {"xx in a square", with(10, "xx"), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"two blanks in a square", with(10, "  "), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"minus and blank in a square", with(10, "- "), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"square code 7", with(0, " 7"), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"piece code -7", HEADER + line.substr(0, 132) + "-7", "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"piece field x", HEADER + line.substr(0, 132) + "x", "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"coordinate 9", with(128, "9"), "棋譜ﾌｧｲﾙの 5 行目の座標が正しくありません"},
+      {"coordinate -1", HEADER + line.substr(0, 128) + "-10000", "棋譜ﾌｧｲﾙの 4 行目の座標が正しくありません"},
+      {"blank coordinate", with(131, " "), "棋譜ﾌｧｲﾙの 5 行目の座標が正しくありません"},
   };
   for (const Row& r : rows) {
     std::string message;

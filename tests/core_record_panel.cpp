@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -139,6 +140,10 @@ TEST_F(Panel, SaveRefusalsKeepThePanelOpenAndWriteNothing) {
       {"..\\game", 1, "ﾌｧｲﾙ名に使えない文字（/ \\ や制御文字）が含まれています", "棋譜保存"},
       {"tab\tname", 1, "ﾌｧｲﾙ名に使えない文字（/ \\ や制御文字）が含まれています", "棋譜保存"},
       {"line\nbreak", 1, "ﾌｧｲﾙ名に使えない文字（/ \\ や制御文字）が含まれています", "棋譜保存"},
+      // Each would make a hidden file that the file list never shows.
+      {".", 1, "「.」で始まるﾌｧｲﾙ名は隠しﾌｧｲﾙになるため使えません", "棋譜保存"},
+      {"..", 1, "「.」で始まるﾌｧｲﾙ名は隠しﾌｧｲﾙになるため使えません", "棋譜保存"},
+      {".x", 1, "「.」で始まるﾌｧｲﾙ名は隠しﾌｧｲﾙになるため使えません", "棋譜保存"},
   };
   for (const Row& r : rows) {
     reset_game(app);
@@ -237,7 +242,8 @@ TEST_F(Panel, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind) {
   Command1_Click(app);
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, old_handler);
-  expect_refusal("ﾃﾞｨｽｸの空きが足りないため書き込めません", "棋譜保存");
+  EXPECT_EQ(t.dialogs.texts(), (std::vector<std::string>{"上書きしますか？", "ﾃﾞｨｽｸの空きが足りないため書き込めません"}));
+  EXPECT_EQ(count_sound("dsPlay 11"), 1);
   EXPECT_TRUE(panel.fields_shown);
   EXPECT_EQ(test::read_bytes(folder.file("keep" + KIFU)), old_bytes);
   EXPECT_EQ(folder.names(), std::vector<std::string>{"keep" + KIFU});
@@ -249,6 +255,48 @@ TEST_F(Panel, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind) {
   Command1_Click(app);
   expect_refusal("同じ名前のﾌｫﾙﾀﾞがあるため書き込めません", "棋譜保存");
   EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST_F(Panel, SavingOverAnExistingFileAsksFirst) {
+  move(5, 7, 5, 5, W_PAWN);
+  const std::string path = folder.file("old" + KIFU);
+  const std::string old_bytes = "t\r\nu\r\nl\r\n";
+  struct Row {
+    const char* why;
+    Answer answer;
+    mode_t mode;
+    std::vector<std::string> messages;
+    bool replaced;
+  };
+  const Row rows[] = {
+      {"No keeps the old file and the panel", Answer::No, 0644, {"上書きしますか？"}, false},
+      {"Yes replaces it", Answer::Yes, 0644, {"上書きしますか？", "棋譜を書き込みました"}, true},
+      {"a write-protected file stays", Answer::Yes, 0444,
+       {"上書きしますか？", "読み取り専用のﾌｧｲﾙには上書きできません"}, false},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.why);
+    ::unlink(path.c_str());
+    test::write_file(path, old_bytes);
+    ASSERT_EQ(::chmod(path.c_str(), r.mode), 0);
+    fill_panel("old", "題", "甲", "乙");
+    forget_calls();
+    t.dialogs.script = {r.answer};
+    Command1_Click(app);
+    EXPECT_EQ(t.dialogs.texts(), r.messages);
+    EXPECT_EQ(t.dialogs.messages[0].title, "棋譜保存");
+    EXPECT_EQ(t.dialogs.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(test::read_bytes(path) != old_bytes, r.replaced);
+    // Unless it was saved, the panel stays open with what was typed, to be changed.
+    EXPECT_EQ(panel.fields_shown, !r.replaced);
+    EXPECT_EQ(panel.texts[PanelText::FileName], r.replaced ? "" : "old");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"old" + KIFU});
+  }
+  // A new name is saved without a question.
+  fill_panel("new", "", "", "");
+  forget_calls();
+  Command1_Click(app);
+  EXPECT_EQ(t.dialogs.texts(), std::vector<std::string>{"棋譜を書き込みました"});
 }
 
 TEST_F(Panel, AReadOnlyFolderIsReported) {
@@ -350,30 +398,6 @@ TEST_F(Panel, AFileWrittenByTheGameIsByteIdenticalAfterLoadAndSave) {
   }
 }
 
-TEST_F(Panel, EmptyRecordsLoadWithTheNoDataMessage) {
-  const std::string entry0 = [] {
-    RecordEntry e;
-    set_initial_position(e.board);
-    return encode_record_entry(e);
-  }();
-  for (const std::string& bytes : {std::string("題\r\n甲\r\n乙\r\n") + entry0 + "\r\n", std::string("t\r\nu\r\nl\r\n"),
-                                   std::string("")}) {
-    test::write_file(folder.file("empty" + KIFU), bytes);
-    app.game.record_length = 7;
-    app.game.move_number = 7;
-    forget_calls();
-    choose_file("empty" + KIFU);
-    EXPECT_EQ(t.dialogs.texts(), std::vector<std::string>{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
-    EXPECT_EQ(t.dialogs.messages.back().title, "棋譜");
-    EXPECT_EQ(app.game.record_mode, 1);
-    EXPECT_EQ(app.game.record_length, 0);
-    EXPECT_EQ(app.game.move_number, 0);
-    t.dialogs.messages.clear();
-    AFTER_Click(app);
-    EXPECT_EQ(t.dialogs.texts(), std::vector<std::string>{"終わり"});
-  }
-}
-
 TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
   // A game in progress with a few moves, shown on the screen.
   app.game.turn = FIRST;
@@ -383,50 +407,84 @@ TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
   const GameState game_before = app.game;
   const MoveRecord record_before = app.record;
 
+  const std::string header = "題\r\n甲\r\n乙\r\n";
+  const std::string e0 = encode_record_entry(record_entry_at(app.record, 0));
+  const std::string e1 = encode_record_entry(record_entry_at(app.record, 1));
+  const std::string good = header + e0 + "\r\n" + e1 + "\r\n";
+  const auto changed = [&](size_t column, std::string_view text) {
+    std::string line = e1;
+    line.replace(column, text.size(), text);
+    return header + e0 + "\r\n" + line + "\r\n";
+  };
   std::mt19937 rng(99);
-  std::string random(5000, '\0');
-  for (char& c : random) c = static_cast<char>(rng() % 256);
-  std::string many_lines = "t\r\nu\r\nl\r\n";
-  for (int i = 0; i < 10000; ++i) many_lines += " 0\r\n";
-  std::string bad_code = "t\r\nu\r\nl\r\n";
-  bad_code += std::string(20, ' ') + " 9";
+  std::string garbage(5000, '\0');
+  for (char& c : garbage) c = static_cast<char>(rng() % 256);
+  std::string too_many = header;
+  for (int i = 0; i < 600; ++i) too_many += e0 + "\r\n";
+  std::string blank_lines = good;
+  for (int i = 0; i < 100; ++i) blank_lines += "\r\n";
+
+  const std::string no_data = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
   struct Row {
     const char* file;
     std::string bytes;
-    const char* message;
+    std::string message;
   };
   const Row rows[] = {
-      {"random", random, "棋譜ﾌｧｲﾙではありません"},
-      {"huge", "t\r\nu\r\nl\r\n" + std::string(3 << 20, '1'), "棋譜ﾌｧｲﾙではありません"},
-      {"lines", many_lines, "手数が多すぎるため読み込めません（最大500手）"},
-      {"nul", std::string("t\r\nu\r\nl\r\n 4 2\0 3", 16), "棋譜ﾌｧｲﾙではありません"},
-      {"code", bad_code, "棋譜ﾌｧｲﾙの 4 行目の駒ｺｰﾄﾞが正しくありません"},
-      {"too big", std::string(RECORD_FILE_MAX_BYTES + 10, 'x'), "棋譜ﾌｧｲﾙではありません"},
+      {"empty", "", no_data},
+      {"header only", header, no_data},
+      {"entry 0 only", header + e0 + "\r\n", no_data},
+      {"truncated", good.substr(0, good.size() - 60), "棋譜ﾌｧｲﾙの 5 行目の長さが正しくありません"},
+      {"blank lines", blank_lines, "棋譜ﾌｧｲﾙの 6 行目が空行です"},
+      {"bad field", changed(20, "xx"), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"bad coordinate", changed(129, "9"), "棋譜ﾌｧｲﾙの 5 行目の座標が正しくありません"},
+      {"too many entries", too_many, "手数が多すぎるため読み込めません（最大500手）"},
+      {"garbage", garbage, "棋譜ﾌｧｲﾙではありません"},
+      {"invalid Shift-JIS", changed(0, "\x81\x20"), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"NUL bytes", changed(0, std::string(2, '\0')), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},
+      {"NUL in header", std::string("t\0\r\n", 4) + good, "棋譜ﾌｧｲﾙではありません"},
   };
   for (const Row& r : rows) test::write_file(folder.file(std::string(r.file) + KIFU), r.bytes);
-  ASSERT_EQ(::mkdir(folder.file("folder" + KIFU).c_str(), 0755), 0);
+  ASSERT_EQ(::mkdir(folder.file("directory" + KIFU).c_str(), 0755), 0);
+  ASSERT_EQ(::mkfifo(folder.file("fifo" + KIFU).c_str(), 0644), 0);
+  test::write_file(folder.file("no permission" + KIFU), good);
+  ASSERT_EQ(::chmod(folder.file("no permission" + KIFU).c_str(), 0), 0);
+  ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+  test::write_file(folder.file("huge" + KIFU), good);
+  ASSERT_EQ(::truncate(folder.file("huge" + KIFU).c_str(), off_t{1} << 30), 0);  // sparse: no disk used
 
   const auto check_refused = [&](const std::string& file, const std::string& message) {
+    SCOPED_TRACE(file);
     KIFU_READ_Click(app);
     forget_calls();
     panel.file = file;
-    File1_Click(app);
+    test::as_ordinary_user([&] { File1_Click(app); });
     expect_refusal(message, "棋譜");
-    EXPECT_TRUE(t.canvas.calls.empty()) << file;
-    EXPECT_TRUE(panel.files_shown) << file;  // the user may choose another file
-    EXPECT_EQ(app.game.board, game_before.board) << file;
-    EXPECT_EQ(app.game.turn, game_before.turn) << file;
-    EXPECT_EQ(app.game.game_kind, game_before.game_kind) << file;
-    EXPECT_EQ(app.game.move_number, game_before.move_number) << file;
-    EXPECT_EQ(app.game.record_length, game_before.record_length) << file;
-    EXPECT_EQ(app.game.record_mode, 0) << file;
-    EXPECT_TRUE(app.record.record_board == record_before.record_board) << file;
-    EXPECT_TRUE(app.record.record_piece == record_before.record_piece) << file;
-    EXPECT_TRUE(app.record.record_to_x == record_before.record_to_x) << file;
+    EXPECT_TRUE(t.canvas.calls.empty());
+    EXPECT_TRUE(panel.files_shown);  // the user may choose another file
+    EXPECT_EQ(app.game.board, game_before.board);
+    EXPECT_EQ(app.game.turn, game_before.turn);
+    EXPECT_EQ(app.game.game_kind, game_before.game_kind);
+    EXPECT_EQ(app.game.move_number, game_before.move_number);
+    EXPECT_EQ(app.game.record_length, game_before.record_length);
+    EXPECT_EQ(app.game.record_mode, 0);
+    EXPECT_TRUE(app.record.record_board == record_before.record_board);
+    EXPECT_TRUE(app.record.record_piece == record_before.record_piece);
+    EXPECT_TRUE(app.record.record_to_x == record_before.record_to_x);
   };
   for (const Row& r : rows) check_refused(std::string(r.file) + KIFU, r.message);
   check_refused("missing" + KIFU, "棋譜ﾌｧｲﾙを開けません");
-  check_refused("folder" + KIFU, "棋譜ﾌｧｲﾙを開けません");
+  check_refused("directory" + KIFU, "棋譜ﾌｧｲﾙを開けません");
+  check_refused("fifo" + KIFU, "棋譜ﾌｧｲﾙを開けません");
+  check_refused("no permission" + KIFU, "棋譜ﾌｧｲﾙを読む権限がありません");
+  check_refused("huge" + KIFU, "棋譜ﾌｧｲﾙではありません");
+
+  // The same game, whole, loads.
+  test::write_file(folder.file("good" + KIFU), good);
+  forget_calls();
+  choose_file("good" + KIFU);
+  EXPECT_EQ(t.dialogs.texts(), (std::vector<std::string>{" 読み込みました", "棋譜を '進 'で進めて下さい"}));
+  EXPECT_EQ(app.game.record_length, 1);
 }
 
 TEST_F(Panel, ChoosingADriveFollowsThroughToTheFileList) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -113,19 +114,20 @@ TEST_F(Settings, OnlyAnExactUpperCaseOnSwitchesAnOptionOn) {
   EXPECT_TRUE(lower.sound.calls.empty());
 }
 
-TEST_F(Settings, AFileWithOnlyMusicOffLeavesNoBackgroundAndSavesNoBackgroundLine) {
+TEST_F(Settings, AFileWithOnlyMusicOffStillTicksAndPaintsTheDefaultBackground) {
   write_ini("BGM=OFF\r\n");
   load_settings(app);
-  EXPECT_EQ(checked_backgrounds(), "");
-  EXPECT_EQ(app.options.current_background, 0);
+  EXPECT_EQ(checked_backgrounds(), "MIDORI");
+  EXPECT_EQ(app.options.current_background, TILE_MIDORI);
+  EXPECT_EQ(tiles_painted("HAIKEI_MIDORI"), 24u * 18u - 64u);
   EXPECT_FALSE(checked("SIDOU"));
   EXPECT_EQ(app.game.guidance_on, 0);
   EXPECT_FALSE(checked("BGM"));
   EXPECT_EQ(music_starts(), 0u);
-  EXPECT_TRUE(t.canvas.calls.empty());
+  EXPECT_EQ(ini(), "BGM=OFF\r\n");
 
   save_settings(app);
-  EXPECT_EQ(ini(), "移動指導=OFF\r\nBGM=OFF\r\n");
+  EXPECT_EQ(ini(), "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n");
 }
 
 TEST_F(Settings, UnknownKeysAndValuesAreSkippedWithoutRewritingTheFile) {
@@ -138,7 +140,7 @@ TEST_F(Settings, UnknownKeysAndValuesAreSkippedWithoutRewritingTheFile) {
       " 移動指導=ON\r\n";    // a blank before the key makes another key
   write_ini(text);
   load_settings(app);
-  EXPECT_EQ(checked_backgrounds(), "TAKE");
+  EXPECT_EQ(checked_backgrounds(), "TAKE");  // a later unknown value does not undo a known one
   EXPECT_FALSE(checked("SIDOU"));
   EXPECT_FALSE(checked("BGM"));
   EXPECT_EQ(music_starts(), 0u);
@@ -169,27 +171,81 @@ TEST_F(Settings, LineEndsOfEveryKindAndBlankLinesAreRead) {
   }
 }
 
-TEST_F(Settings, BytesThatAreNotShiftJisSpoilOnlyTheirOwnLine) {
-  const std::string bytes = utf8_to_cp932("背景画=") + "\xFF\xFE\r\n" + utf8_to_cp932("移動指導=ON\r\n");
-  test::write_bytes(INI, bytes);
-  load_settings(app);
-  EXPECT_EQ(checked_backgrounds(), "");
-  EXPECT_TRUE(checked("SIDOU"));
-  EXPECT_EQ(test::file_bytes(INI), bytes);
-}
+// Whatever the file holds, start-up reads what it can, falls back to an
+// option's default for the rest, and never rewrites or replaces the file.
+TEST_F(Settings, HostileFilesAreReadAsFarAsTheyGoAndLeftAlone) {
+  enum Kind { TEXT, DIRECTORY, FIFO, NO_PERMISSION, HUGE };
+  struct Row {
+    const char* why;
+    Kind kind;
+    std::string bytes;  // Shift-JIS
+    const char* background;
+    bool guidance, music;
+  };
+  const auto sjis = [](const char* utf8) { return utf8_to_cp932(utf8); };
+  std::string many_lines;
+  for (int i = 0; i < 100; ++i) many_lines += sjis(i % 2 ? "背景画=竹\r\n" : "背景画=畳\r\n");
+  const Row rows[] = {
+      {"empty", TEXT, "", "MIDORI", false, false},
+      {"a section header only", TEXT, "[Zarvo]\r\n", "MIDORI", false, false},
+      {"cut in the middle of a line", TEXT, sjis("移動指導=ON\r\n背景画=宇"), "MIDORI", true, false},
+      {"blank lines", TEXT, sjis("\r\n\r\n背景画=竹\r\n\r\nBGM=ON\r\n\r\n"), "TAKE", false, true},
+      {"a broken line", TEXT, sjis("背景画=煉瓦\r\nこわれた行\r\n移動指導=ON\r\nBGM=OFF\r\n"), "RENGA", true, false},
+      {"a bad background", TEXT, sjis("背景画=青\r\n移動指導=ON\r\n"), "MIDORI", true, false},
+      {"a key with blanks", TEXT, sjis("背景画 = 竹\r\n BGM=ON\r\n"), "MIDORI", false, false},
+      {"many lines", TEXT, many_lines, "TAKE", false, false},
+      {"garbage", TEXT, std::string("\x01\x7F\xFF\xFE=\x80\r\n\x1B[2J", 12), "MIDORI", false, false},
+      {"invalid Shift-JIS", TEXT, sjis("背景画=") + "\xFF\xFE\r\n" + sjis("移動指導=ON\r\n"), "MIDORI", true, false},
+      {"NUL bytes", TEXT, std::string("BGM=ON\0\r\nBGM\0=ON\r\n", 18) + sjis("背景画=畳"), "TATAMI", false, false},
+      {"a directory", DIRECTORY, "", "MIDORI", false, true},
+      {"a FIFO", FIFO, "", "MIDORI", false, true},
+      {"no read permission", NO_PERMISSION, sjis("背景画=竹\r\nBGM=OFF\r\n"), "MIDORI", false, true},
+      {"a huge file", HUGE, sjis("背景画=竹\r\nBGM=OFF\r\n"), "MIDORI", false, true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.why);
+    test::ScratchDir scratch;
+    test::TestApp fresh;
+    fresh.app.sounds.sound_music = MUSIC;
+    if (r.kind == DIRECTORY) {
+      ASSERT_EQ(::mkdir(INI.c_str(), 0755), 0);
+    }
+    if (r.kind == FIFO) {
+      ASSERT_EQ(::mkfifo(INI.c_str(), 0644), 0);
+    }
+    if (r.kind == TEXT || r.kind == NO_PERMISSION || r.kind == HUGE) test::write_bytes(INI, r.bytes);
+    if (r.kind == NO_PERMISSION) {
+      ASSERT_EQ(::chmod(INI.c_str(), 0), 0);
+    }
+    if (r.kind == HUGE) {
+      ASSERT_EQ(::truncate(INI.c_str(), off_t{1} << 30), 0);
+    }
+    struct stat before {};
+    ASSERT_EQ(::lstat(INI.c_str(), &before), 0);
+    ASSERT_EQ(::chmod(scratch.path().c_str(), 0755), 0);
 
-TEST_F(Settings, ALineWithoutAnEqualsSignReplacesTheFileWithTheDefaults) {
-  // The good lines before the broken one must not survive half-applied.
-  write_ini("背景画=煉瓦\r\n移動指導=ON\r\nこわれた行\r\nBGM=OFF\r\n");
-  load_settings(app);
-  EXPECT_EQ(test::file_bytes(INI), DEFAULT_BYTES);
-  EXPECT_EQ(checked_backgrounds(), "MIDORI");
-  EXPECT_EQ(app.options.current_background, TILE_MIDORI);
-  EXPECT_FALSE(checked("SIDOU"));
-  EXPECT_EQ(app.game.guidance_on, 0);
-  EXPECT_TRUE(checked("BGM"));
-  EXPECT_EQ(music_starts(), 1u);
-  EXPECT_EQ(tiles_painted("HAIKEI_RENGA"), 0u);
+    test::as_ordinary_user([&] { load_settings(fresh.app); });
+    std::string backgrounds;
+    for (const char* item : {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"})
+      if (fresh.widgets.is_checked(item)) backgrounds += item;
+    EXPECT_EQ(backgrounds, r.background);
+    EXPECT_NE(fresh.app.options.current_background, 0);
+    EXPECT_EQ(fresh.canvas.matching("picture HAIKEI_").size(), 24u * 18u - 64u);
+    EXPECT_EQ(fresh.widgets.is_checked("SIDOU"), r.guidance);
+    EXPECT_EQ(fresh.app.game.guidance_on, r.guidance ? 1 : 0);
+    EXPECT_EQ(fresh.widgets.is_checked("BGM"), r.music);
+    EXPECT_TRUE(fresh.dialogs.messages.empty());
+
+    struct stat after {};
+    ASSERT_EQ(::lstat(INI.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_size, before.st_size);
+    if (r.kind == TEXT) {
+      EXPECT_EQ(test::file_bytes(INI), r.bytes);
+    }
+    EXPECT_EQ(test::directory_listing(), INI);
+  }
 }
 
 TEST_F(Settings, SavingWritesBackgroundGuidanceMusicInThatOrder) {
@@ -218,7 +274,7 @@ TEST_F(Settings, ReadingAndSavingAgainGivesTheSameBytes) {
   }
 }
 
-TEST_F(Settings, SavingKeepsAPrivateFilePrivate) {
+TEST_F(Settings, SavingKeepsAPrivateFilePrivateAndALinkALink) {
   load_settings(app);
   ASSERT_EQ(::chmod(INI.c_str(), 0600), 0);
   TATAMI_Click(app);
@@ -226,6 +282,17 @@ TEST_F(Settings, SavingKeepsAPrivateFilePrivate) {
   ASSERT_EQ(::stat(INI.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_EQ(ini(), "背景画=畳\r\n移動指導=OFF\r\nBGM=ON\r\n");
+
+  // Settings kept elsewhere and linked in: the link stays, its target changes.
+  ASSERT_EQ(::mkdir("kept", 0755), 0);
+  ASSERT_EQ(::rename(INI.c_str(), ("kept/" + INI).c_str()), 0);
+  ASSERT_EQ(::symlink(("kept/" + INI).c_str(), INI.c_str()), 0);
+  UCHU_Click(app);
+  ASSERT_EQ(::lstat(INI.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(cp932_to_utf8(test::file_bytes("kept/" + INI)), "背景画=宇宙\r\n移動指導=OFF\r\nBGM=ON\r\n");
+  EXPECT_EQ(test::directory_listing(), INI + "|kept");
+  EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 // Stands for a read-only folder even when the tests run as root: a folder
@@ -237,6 +304,7 @@ TEST_F(Settings, WhenTheFileCannotBeWrittenTheGameGoesOnWithTheOptionsInMemory) 
   EXPECT_EQ(app.options.current_background, TILE_MIDORI);
   EXPECT_TRUE(checked("BGM"));
   EXPECT_EQ(music_starts(), 1u);
+  EXPECT_TRUE(t.dialogs.messages.empty());  // start-up changed nothing the player chose
 
   TATAMI_Click(app);
   SIDOU_Click(app);
@@ -248,6 +316,24 @@ TEST_F(Settings, WhenTheFileCannotBeWrittenTheGameGoesOnWithTheOptionsInMemory) 
   EXPECT_EQ(music_starts(), 1u);
   EXPECT_TRUE(std::filesystem::is_directory(INI));
   EXPECT_EQ(test::directory_listing(), INI);
+  // Said once, at the first change, not at every click.
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text.rfind("設定を保存できません", 0), 0u);
+  EXPECT_EQ(t.dialogs.messages[0].icon, Icon::Exclamation);
+}
+
+TEST_F(Settings, AWriteProtectedFileIsNeitherRewrittenNorReplaced) {
+  write_ini("背景画=竹\r\n移動指導=OFF\r\nBGM=OFF\r\n");
+  ASSERT_EQ(::chmod(INI.c_str(), 0444), 0);
+  const std::string before = test::file_bytes(INI);
+  load_settings(app);
+  RENGA_Click(app);
+  MIDORI_Click(app);
+  EXPECT_EQ(checked_backgrounds(), "MIDORI");
+  EXPECT_EQ(test::file_bytes(INI), before);
+  EXPECT_EQ(t.dialogs.texts(),
+            std::vector<std::string>{"設定を保存できません（設定ﾌｧｲﾙが読み取り専用です）。\n"
+                                     "変更したｵﾌﾟｼｮﾝはこのまま使えますが、次の起動には引き継がれません。"});
 }
 
 TEST_F(Settings, ChoosingABackgroundChecksItSavesAndRedraws) {

@@ -201,6 +201,17 @@ TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
   p.field(PanelText::SecondPlayer)->setText("後手花子");
   p.return_button()->click();
   EXPECT_EQ(test::read_bytes(folder.file("写し" + KIFU)), saved);
+
+  // The same name again: "No" leaves the file and the panel with the typed name on screen.
+  s.w.trigger("KIFU_WRITE");
+  p.field(PanelText::FileName)->setText("写し");
+  s.dialogs.messages.clear();
+  s.dialogs.script = {Answer::No};
+  p.return_button()->click();
+  EXPECT_EQ(s.dialogs.texts(), std::vector<std::string>{"上書きしますか？"});
+  EXPECT_TRUE(p.return_button()->isVisible());
+  EXPECT_EQ(p.field(PanelText::FileName)->text(), QStringLiteral("写し"));
+  EXPECT_EQ(test::read_bytes(folder.file("写し" + KIFU)), saved);
 }
 
 TEST(RecordPanelWindow, AGameSavedAsPgnLoadsAndStepsLikeARecord) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the record file reader or the PGN reader with libFuzzer for a bounded time.
-#   bash tools/fuzz.sh [SECONDS] [record|pgn]     (default 60, record)
+# Fuzzes the record file reader, the PGN reader or the settings file reader
+# with libFuzzer for a bounded time.
+#   bash tools/fuzz.sh [SECONDS] [record|pgn|settings]     (default 60, record)
 # Installs nothing: tools/install-deps.sh brings clang and its fuzzer runtime.
 # Without them the run is skipped; only a real finding (crash, leak, sanitizer
 # report, a broken round trip) makes it fail.
@@ -9,9 +10,11 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 target=${2:-record}
 case "$target" in
-  record) binary=zarvo-fuzz-record-reader dict=fuzz/record.dict seeds=fuzz/corpus ;;
-  pgn) binary=zarvo-fuzz-pgn-reader dict=fuzz/pgn.dict seeds=fuzz/pgn_corpus ;;
-  *) echo "fuzz: unknown target $target (record or pgn)" >&2; exit 2 ;;
+  record) binary=zarvo-fuzz-record-reader dict=fuzz/record.dict seeds=fuzz/corpus max_len=16384 ;;
+  pgn) binary=zarvo-fuzz-pgn-reader dict=fuzz/pgn.dict seeds=fuzz/pgn_corpus max_len=16384 ;;
+  # The program reads no settings file bigger than this.
+  settings) binary=zarvo-fuzz-settings-reader dict=fuzz/settings.dict seeds=fuzz/settings_corpus max_len=4096 ;;
+  *) echo "fuzz: unknown target $target (record, pgn or settings)" >&2; exit 2 ;;
 esac
 dir=build-fuzz
 
@@ -35,5 +38,5 @@ corpus="$dir/corpus-$target"
 mkdir -p "$corpus"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-"$dir/bin/$binary" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+"$dir/bin/$binary" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
   -dict="$dict" -print_final_stats=1 -artifact_prefix="$dir/" "$corpus" "$seeds"

@@ -1,9 +1,6 @@
 #include "tools/position_analysis.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "computer/move_scoring.h"
@@ -14,6 +11,7 @@
 #include "rules/move_rules.h"
 #include "rules/pin_maps.h"
 #include "shell/app.h"
+#include "shell/file_io.h"
 
 namespace zarvo {
 namespace {
@@ -250,22 +248,13 @@ int run_analyse(const std::vector<std::string>& args, std::ostream& out, std::os
     err << "zarvo-analyse: " << error << "\n";
     return 2;
   }
-  std::error_code ec;
-  const std::filesystem::path path(options->file);
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    err << "zarvo-analyse: " << options->file << ": no such file\n";
-    return 2;
-  }
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > RECORD_FILE_MAX_BYTES) {
-    err << "zarvo-analyse: " << options->file << ": not a record file\n";
-    return 2;
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof()) {
-    err << "zarvo-analyse: " << options->file << ": cannot be read\n";
-    return 2;
+  std::string bytes;
+  switch (read_whole_file(options->file, RECORD_FILE_MAX_BYTES, bytes)) {
+    case FileError::none: break;
+    case FileError::not_found:
+    case FileError::not_a_file: err << "zarvo-analyse: " << options->file << ": no such file\n"; return 2;
+    case FileError::too_big: err << "zarvo-analyse: " << options->file << ": not a record file\n"; return 2;
+    default: err << "zarvo-analyse: " << options->file << ": cannot be read\n"; return 2;
   }
   std::string json;
   if (!analyse_record(bytes, *options, json, error)) {

@@ -32,12 +32,19 @@ std::optional<RecordFile> load(const std::string& path) {
     return std::nullopt;
   }
   std::string bytes, message;
-  if (!zarvo::read_file_bytes(path, zarvo::RECORD_FILE_MAX_BYTES, bytes, message)) {
-    std::cerr << path << ": " << message << "\n";
+  if (const zarvo::FileError error = zarvo::read_whole_file(path, zarvo::RECORD_FILE_MAX_BYTES, bytes);
+      error != zarvo::FileError::none) {
+    std::cerr << path << ": " << zarvo::record_read_error_text(error) << "\n";
     return std::nullopt;
   }
   std::optional<RecordFile> file = pgn ? zarvo::parse_pgn(bytes, message) : zarvo::parse_record_file(bytes, message);
-  if (!file) std::cerr << path << ": " << message << "\n";
+  if (!file) {
+    std::cerr << path << ": " << message << "\n";
+  } else if (file->entries.empty()) {
+    // Not even a first position: nothing to convert or to show.
+    std::cerr << path << ": 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません\n";
+    file.reset();
+  }
   return file;
 }
 
@@ -58,12 +65,8 @@ int convert(const std::string& in, const std::string& out) {
   } else {
     image = zarvo::write_record_file(*file);
   }
-  const size_t slash = out.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : out.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? out : out.substr(slash + 1);
-  std::string message;
-  if (!zarvo::write_file_atomically(folder, name, image, message)) {
-    std::cerr << out << ": " << message << "\n";
+  if (const zarvo::FileError error = zarvo::replace_file(out, image); error != zarvo::FileError::none) {
+    std::cerr << out << ": " << zarvo::record_write_error_text(error) << "\n";
     return REFUSED;
   }
   return 0;

@@ -1,6 +1,9 @@
 #include "tests/support/fakes.h"
 
+#include <unistd.h>
+
 #include <sstream>
+#include <stdexcept>
 
 namespace zarvo::test {
 namespace {
@@ -103,6 +106,14 @@ Board board_from(const std::vector<std::string>& rows) {
 void set_position(App& app, const std::vector<std::string>& rows) {
   app.game.board = board_from(rows);
   scan_board(app.game.board, app.maps, app.game.kings);
+}
+
+void as_ordinary_user(const std::function<void()>& f) {
+  if (::geteuid() != 0) return f();
+  constexpr uid_t NOBODY = 65534;
+  if (::setegid(NOBODY) != 0 || ::seteuid(NOBODY) != 0) throw std::runtime_error("cannot become an ordinary user");
+  f();
+  if (::seteuid(0) != 0 || ::setegid(0) != 0) throw std::runtime_error("cannot become the super-user again");
 }
 
 }  // namespace zarvo::test

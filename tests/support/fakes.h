@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -137,6 +138,10 @@ struct TestApp {
   RecordingSound sound;
   ThrowingLifecycle lifecycle;
 };
+
+// Runs f as an ordinary user when the tests run as the super-user, whom no
+// read permission stops.
+void as_ordinary_user(const std::function<void()>& f);
 
 // Builds a board from 8 strings, one per row from the top; each square is one
 // character: "." empty, "pnbrqk" B side (upper), "PNBRQK" W side (lower).

@@ -1,0 +1,189 @@
+#include "shell/file_io.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace zarvo {
+namespace {
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  // Closes now, so that a failing close (a full disk on some file systems) is seen.
+  int close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+FileError error_of(int error) {
+  switch (error) {
+    case 0: return FileError::none;
+    case ENOENT:
+    case ENOTDIR: return FileError::not_found;
+    case EISDIR:
+    case ENXIO:
+    case ENODEV: return FileError::not_a_file;
+    case EACCES:
+    case EPERM:
+    case EROFS: return FileError::no_permission;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return FileError::no_space;
+    case ENAMETOOLONG: return FileError::name_too_long;
+    default: return FileError::failed;
+  }
+}
+
+std::string folder_of(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// The file a chain of symbolic links ends at; the end need not exist yet.
+int follow_links(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer);
+    if (n < 0) return errno == EINVAL || errno == ENOENT ? 0 : errno;
+    if (static_cast<size_t>(n) == sizeof buffer) return ENAMETOOLONG;
+    const std::string link(buffer, static_cast<size_t>(n));
+    target = link.front() == '/' ? link : folder_of(target) + "/" + link;
+  }
+  return ELOOP;
+}
+
+bool write_all(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// A temporary file of ours whose process is gone: a save that was killed
+// between creating it and putting it in place.
+bool is_stale_temp_file(std::string_view name) {
+  if (name.substr(0, TEMP_FILE_PREFIX.size()) != TEMP_FILE_PREFIX) return false;
+  name.remove_prefix(TEMP_FILE_PREFIX.size());
+  const size_t dash = name.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() != dash + 7) return false;
+  pid_t pid = 0;
+  for (const char c : name.substr(0, dash)) {
+    if (c < '0' || c > '9') return false;
+    pid = pid * 10 + (c - '0');
+  }
+  // This process keeps no temporary file between two calls, so one with its id is an earlier run's.
+  if (pid == ::getpid()) return true;
+  return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+void remove_stale_temp_files(const std::string& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (!is_stale_temp_file(entry->d_name)) continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+      ::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
+}
+
+mode_t plain_file_mode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+FileError read_whole_file(const std::string& path, size_t max_bytes, std::string& bytes) {
+  // Non-blocking, so that a pipe or device with the right name cannot hang the window.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.get() < 0) return error_of(errno);
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return error_of(errno);
+  if (!S_ISREG(st.st_mode)) return FileError::not_a_file;
+  if (static_cast<unsigned long long>(st.st_size) > max_bytes) return FileError::too_big;
+  std::string out;
+  out.reserve(static_cast<size_t>(st.st_size));
+  char buffer[65536];
+  // The size may change while we read: the limit holds for what is read, not for what fstat said.
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return error_of(errno);
+    if (n == 0) break;
+    if (out.size() + static_cast<size_t>(n) > max_bytes) return FileError::too_big;
+    out.append(buffer, static_cast<size_t>(n));
+  }
+  bytes = std::move(out);
+  return FileError::none;
+}
+
+FileError replace_file(const std::string& path, std::string_view bytes) {
+  std::string target;
+  if (const int error = follow_links(path, target); error != 0) return error_of(error);
+  mode_t mode = plain_file_mode();
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return FileError::not_a_file;
+    // Write protection is the owner's word, even for a user whom the system would let through.
+    if ((st.st_mode & 0222) == 0 || (::access(target.c_str(), W_OK) != 0 && errno == EACCES))
+      return FileError::read_only;
+    mode = st.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return error_of(errno);
+  }
+
+  const std::string folder = folder_of(target);
+  remove_stale_temp_files(folder);
+  std::string temp = folder + "/" + std::string(TEMP_FILE_PREFIX) + std::to_string(::getpid()) + "-XXXXXX";
+  Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+  if (fd.get() < 0) return error_of(errno);
+  int error = 0;
+  if (::fchmod(fd.get(), mode) != 0 || !write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno;
+  if (const int close_error = fd.close(); error == 0) error = close_error;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    return error_of(error);
+  }
+  // The new name is on disk too, not only the new bytes.
+  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
+  return FileError::none;
+}
+
+bool file_exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,61 @@
+#include "shell/settings_file.h"
+
+#include "display/display_state.h"
+#include "shell/text_encoding.h"
+
+namespace zarvo {
+
+const BackgroundItem BACKGROUNDS[5] = {
+    {"MIDORI", "緑", TILE_MIDORI}, {"TAKE", "竹", TILE_TAKE},       {"TATAMI", "畳", TILE_TATAMI},
+    {"UCHU", "宇宙", TILE_UCHU},   {"RENGA", "煉瓦", TILE_RENGA},
+};
+
+const BackgroundItem* background_of_kind(int kind) {
+  for (const BackgroundItem& b : BACKGROUNDS)
+    if (b.kind == kind) return &b;
+  return nullptr;
+}
+
+SettingsFile parse_settings_file(std::string_view bytes) {
+  // Bytes that are not Shift-JIS only spoil their own line, which then matches no key.
+  const std::string text = cp932_to_utf8(bytes);
+  SettingsFile s;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view line = std::string_view(text).substr(start, end - start);
+    start = end;
+    if (start < text.size() && text[start] == '\r') ++start;
+    if (start < text.size() && text[start] == '\n') ++start;
+
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos) continue;
+    const std::string_view key = line.substr(0, eq);
+    const std::string_view value = line.substr(eq + 1);
+    if (key == "背景画") {
+      for (const BackgroundItem& b : BACKGROUNDS)
+        if (value == b.value) s.background = b.kind;
+    } else if (key == "移動指導") {
+      s.guidance = value == "ON";
+    } else if (key == "BGM") {
+      s.music = value == "ON";
+    } else if (key == WINDOW_SIZE_KEY) {
+      s.window = parse_window_size(value);
+    }
+  }
+  return s;
+}
+
+std::string write_settings_file(const SettingsFile& s) {
+  std::string text;
+  if (s.background) {
+    if (const BackgroundItem* b = background_of_kind(*s.background)) text += std::string("背景画=") + b->value + "\r\n";
+  }
+  text += s.guidance.value_or(false) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
+  text += s.music.value_or(false) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+  if (s.window) text += std::string(WINDOW_SIZE_KEY) + "=" + window_size_value(*s.window) + "\r\n";
+  return utf8_to_cp932(text);
+}
+
+}  // namespace zarvo

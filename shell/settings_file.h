@@ -1,0 +1,45 @@
+// The text of the settings file "Zarvoチェス.ini", apart from the file itself:
+// what a file image says, and the image of a set of options.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "shell/window_size.h"
+
+namespace zarvo {
+
+// A settings file is three short lines; anything much bigger is something else.
+constexpr size_t SETTINGS_FILE_MAX_BYTES = 4096;
+
+struct BackgroundItem {
+  const char* item;   // the menu item
+  const char* value;  // its value in the file
+  int kind;           // tile kind
+};
+// In the order the save routine looks for the checked item.
+extern const BackgroundItem BACKGROUNDS[5];
+const BackgroundItem* background_of_kind(int kind);
+
+// What a settings file says; an option it has no readable line for is empty.
+struct SettingsFile {
+  std::optional<int> background;
+  std::optional<bool> guidance;
+  std::optional<bool> music;
+  std::optional<WindowSize> window = std::nullopt;
+  bool operator==(const SettingsFile&) const = default;
+};
+
+// Reads a file image (Shift-JIS, any line ends). Lines without "=", with
+// another key or with a background the program does not know say nothing; the
+// last readable line of an option counts. Guidance and music are on only for
+// exactly "ON".
+SettingsFile parse_settings_file(std::string_view bytes);
+
+// The image the program writes: background (when known), guidance, music,
+// and the window size once the player has chosen one; Shift-JIS with CR LF.
+std::string write_settings_file(const SettingsFile& settings);
+
+}  // namespace zarvo

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "shell/file_io.h"
+#include "tests/support/record_fakes.h"
+
+namespace zarvo {
+namespace {
+
+// The id of a process that has ended: its temporary files are leftovers.
+pid_t ended_process() {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
+}
+
+std::string temp_name(pid_t pid, const char* tail = "AbC123") {
+  return std::string(TEMP_FILE_PREFIX) + std::to_string(pid) + "-" + tail;
+}
+
+TEST(ReadWholeFile, ReadsRegularFilesUpToTheLimitAndNothingElse) {
+  test::TempFolder folder;
+  test::write_file(folder.file("ten"), "0123456789");
+  test::write_file(folder.file("empty"), "");
+  ASSERT_EQ(::mkdir(folder.file("dir").c_str(), 0755), 0);
+  ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+  ASSERT_EQ(::symlink("ten", folder.file("link").c_str()), 0);
+  struct Row {
+    std::string path;
+    size_t limit;
+    FileError error;
+    const char* bytes;  // what is read, when it is
+  };
+  const Row rows[] = {
+      {folder.file("ten"), 10, FileError::none, "0123456789"},
+      {folder.file("ten"), 9, FileError::too_big, nullptr},
+      {folder.file("empty"), 10, FileError::none, ""},
+      {folder.file("link"), 10, FileError::none, "0123456789"},
+      {folder.file("missing"), 10, FileError::not_found, nullptr},
+      {folder.file("ten/below"), 10, FileError::not_found, nullptr},
+      {folder.file("dir"), 10, FileError::not_a_file, nullptr},
+      {folder.file("fifo"), 10, FileError::not_a_file, nullptr},  // would block a plain open
+      {"/dev/zero", 10, FileError::not_a_file, nullptr},          // would never end
+  };
+  for (const Row& r : rows) {
+    std::string bytes = "before";
+    EXPECT_EQ(read_whole_file(r.path, r.limit, bytes), r.error) << r.path;
+    EXPECT_EQ(bytes, r.bytes ? r.bytes : "before") << r.path;
+  }
+}
+
+TEST(ReplaceFile, WritesThroughLinksKeepsModesAndLeavesNoTemporaryFile) {
+  test::TempFolder folder;
+  ASSERT_EQ(::mkdir(folder.file("real").c_str(), 0755), 0);
+  test::write_file(folder.file("real/target"), "old");
+  ASSERT_EQ(::chmod(folder.file("real/target").c_str(), 0640), 0);
+  // Two links in a chain, the second one relative to its own folder.
+  ASSERT_EQ(::symlink("real/target", folder.file("hop").c_str()), 0);
+  ASSERT_EQ(::symlink(folder.file("hop").c_str(), folder.file("link").c_str()), 0);
+  ASSERT_EQ(::symlink("real/new", folder.file("dangling").c_str()), 0);
+
+  EXPECT_EQ(replace_file(folder.file("link"), "new"), FileError::none);
+  EXPECT_EQ(test::read_bytes(folder.file("real/target")), "new");
+  struct stat st {};
+  ASSERT_EQ(::lstat(folder.file("link").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  ASSERT_EQ(::lstat(folder.file("real/target").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // A link to a file not there yet makes the file where the link points.
+  EXPECT_EQ(replace_file(folder.file("dangling"), "made"), FileError::none);
+  EXPECT_EQ(test::read_bytes(folder.file("real/new")), "made");
+  EXPECT_EQ(folder.names(), (std::vector<std::string>{"dangling", "hop", "link", "real"}));
+  std::vector<std::string> in_real;
+  for (const auto& e : std::filesystem::directory_iterator(folder.file("real"))) in_real.push_back(e.path().filename());
+  std::sort(in_real.begin(), in_real.end());
+  EXPECT_EQ(in_real, (std::vector<std::string>{"new", "target"}));
+}
+
+TEST(ReplaceFile, RefusesWhatItMustNotReplaceAndKeepsTheOldFile) {
+  test::TempFolder folder;
+  test::write_file(folder.file("protected"), "keep");
+  ASSERT_EQ(::chmod(folder.file("protected").c_str(), 0444), 0);
+  test::write_file(folder.file("closed"), "keep");
+  ASSERT_EQ(::chmod(folder.file("closed").c_str(), 0), 0);
+  ASSERT_EQ(::mkdir(folder.file("dir").c_str(), 0755), 0);
+  ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+  ASSERT_EQ(::symlink("protected", folder.file("link").c_str()), 0);
+  ASSERT_EQ(::symlink("loop", folder.file("loop").c_str()), 0);
+  struct Row {
+    const char* name;
+    FileError error;
+  };
+  const Row rows[] = {
+      {"protected", FileError::read_only}, {"closed", FileError::read_only},  {"link", FileError::read_only},
+      {"dir", FileError::not_a_file},      {"fifo", FileError::not_a_file},   {"loop", FileError::failed},
+      {"gone/file", FileError::not_found},
+  };
+  for (const Row& r : rows) EXPECT_EQ(replace_file(folder.file(r.name), "new"), r.error) << r.name;
+  ::chmod(folder.file("closed").c_str(), 0644);
+  EXPECT_EQ(test::read_bytes(folder.file("protected")), "keep");
+  EXPECT_EQ(test::read_bytes(folder.file("closed")), "keep");
+  EXPECT_EQ(folder.names(), (std::vector<std::string>{"closed", "dir", "fifo", "link", "loop", "protected"}));
+}
+
+TEST(ReplaceFile, RemovesTheLeftoversOfAKilledSaveOnly) {
+  test::TempFolder folder;
+  const std::vector<std::string> leftovers = {temp_name(ended_process()), temp_name(::getpid(), "zZ9yY8")};
+  // A save still running elsewhere, a name that only looks alike, the user's own files.
+  const std::vector<std::string> kept = {temp_name(1), std::string(TEMP_FILE_PREFIX) + "notes",
+                                         temp_name(ended_process(), "toolong7"), "対局.棋譜"};
+  for (const std::string& name : leftovers) test::write_file(folder.file(name), "half");
+  for (const std::string& name : kept) test::write_file(folder.file(name), "mine");
+
+  EXPECT_EQ(replace_file(folder.file("対局.棋譜"), "new"), FileError::none);
+  std::vector<std::string> expected = kept;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(folder.names(), expected);
+  EXPECT_EQ(test::read_bytes(folder.file("対局.棋譜")), "new");
+}
+
+}  // namespace
+}  // namespace zarvo
