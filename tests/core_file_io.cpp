@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/file_io.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"
 
 namespace zarvo {
@@ -26,7 +27,7 @@ std::string temp_name(pid_t pid, const char* tail = "AbC123") {
 }
 
 TEST(ReadWholeFile, ReadsRegularFilesUpToTheLimitAndNothingElse) {
-  test::TempFolder folder;
+  test::ScratchDir folder{/*enter=*/false};
   test::write_file(folder.file("ten"), "0123456789");
   test::write_file(folder.file("empty"), "");
   ASSERT_EQ(::mkdir(folder.file("dir").c_str(), 0755), 0);
@@ -57,7 +58,7 @@ TEST(ReadWholeFile, ReadsRegularFilesUpToTheLimitAndNothingElse) {
 }
 
 TEST(ReplaceFile, WritesThroughLinksKeepsModesAndLeavesNoTemporaryFile) {
-  test::TempFolder folder;
+  test::ScratchDir folder{/*enter=*/false};
   ASSERT_EQ(::mkdir(folder.file("real").c_str(), 0755), 0);
   test::write_file(folder.file("real/target"), "old");
   ASSERT_EQ(::chmod(folder.file("real/target").c_str(), 0640), 0);
@@ -84,7 +85,7 @@ TEST(ReplaceFile, WritesThroughLinksKeepsModesAndLeavesNoTemporaryFile) {
 }
 
 TEST(ReplaceFile, RefusesWhatItMustNotReplaceAndKeepsTheOldFile) {
-  test::TempFolder folder;
+  test::ScratchDir folder{/*enter=*/false};
   test::write_file(folder.file("protected"), "keep");
   ASSERT_EQ(::chmod(folder.file("protected").c_str(), 0444), 0);
   test::write_file(folder.file("closed"), "keep");
@@ -110,7 +111,7 @@ TEST(ReplaceFile, RefusesWhatItMustNotReplaceAndKeepsTheOldFile) {
 }
 
 TEST(ReplaceFile, RemovesTheLeftoversOfAKilledSaveOnly) {
-  test::TempFolder folder;
+  test::ScratchDir folder{/*enter=*/false};
   const std::vector<std::string> leftovers = {temp_name(ended_process()), temp_name(::getpid(), "zZ9yY8")};
   // A save still running elsewhere, a name that only looks alike, the user's own files.
   const std::vector<std::string> kept = {temp_name(1), std::string(TEMP_FILE_PREFIX) + "notes",
