@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QSize>
-
 #include <string>
 #include <string_view>
 #include <vector>

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "display/board_drawing.h"
-#include "qt/canvas.h"
 #include "display/texts.h"
+#include "qt/canvas.h"
 #include "shell/app.h"
 #include "shell/startup.h"
 

@@ -98,9 +98,9 @@ void BM_SearchAll(benchmark::State& state) {
       benchmark::DoNotOptimize(search_computer_move(app));
     }
   }
-  state.counters["per_position"] = benchmark::Counter(static_cast<double>(positions().size()),
-                                                      benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
+  state.counters["per_position"] =
+      benchmark::Counter(static_cast<double>(positions().size()),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_SearchAll)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
@@ -114,9 +114,9 @@ void BM_ScanBoard(benchmark::State& state) {
       benchmark::DoNotOptimize(maps);
     }
   }
-  state.counters["per_position"] = benchmark::Counter(static_cast<double>(positions().size()),
-                                                      benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
+  state.counters["per_position"] =
+      benchmark::Counter(static_cast<double>(positions().size()),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ScanBoard)->Unit(benchmark::kMicrosecond);
 

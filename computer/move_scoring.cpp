@@ -65,9 +65,11 @@ double score_move(App& app, int cap, int mp, int x1, int y1, int x2, int y2) {
     const int lky = k.lower_king_y;
     if (m.lower_attack_count[ax][ay] > 0 &&
         (m.lower_attack_count[x2][y2] == 1 ||
-         (m.lower_attack_count[x2][y2] == 2 && m.upper_attack_count[lkx][lky] > 0 && m.upper_attack_count[x2][y2] > 0)) &&
+         (m.lower_attack_count[x2][y2] == 2 && m.upper_attack_count[lkx][lky] > 0 &&
+          m.upper_attack_count[x2][y2] > 0)) &&
         app.pins.lower_pinned[ax][ay] == 1 &&
-        ((ax == lkx && x2 != lkx) || (ay == lky && y2 != lky) || (ax != lkx && ay != lky && (x2 == lkx || y2 == lky)))) {
+        ((ax == lkx && x2 != lkx) || (ay == lky && y2 != lky) ||
+         (ax != lkx && ay != lky && (x2 == lkx || y2 == lky)))) {
       if (check_piece_move(app, x2, y2, ax, ay, com.moving_piece) == 1 &&
           b[com.pre_upper_attacker_x[ax][ay]][com.pre_upper_attacker_y[ax][ay]] != EMPTY)
         s = s + abs_code(b[ax][ay]);

@@ -7,7 +7,6 @@
 namespace zarvo {
 namespace {
 
-
 // Pawn chains, pawn captures and a few fixed central patterns.
 double pawn_terms(App& app, double s, int cap, int x1, int y1, int x2, int y2) {
   Board& b = app.game.board;
@@ -76,7 +75,8 @@ double knight_terms(App& app, double s, int x2, int y2) {
   const BoardMaps& m = app.maps;
   s = s - 0.1;
   if (x2 == 3 && y2 == 3 && m.lower_attack_count[3][3] == 0 && b[4][5] <= W_PAWN) s = s + 5;
-  if (y2 < 7 && 1 < x2 && x2 < 8 && m.lower_attack_count[x2 - 1][y2 + 2] > 0 && m.lower_attack_count[x2 + 1][y2 + 2] > 0)
+  if (y2 < 7 && 1 < x2 && x2 < 8 && m.lower_attack_count[x2 - 1][y2 + 2] > 0 &&
+      m.lower_attack_count[x2 + 1][y2 + 2] > 0)
     s = s - 1;
   return s;
 }

@@ -64,7 +64,8 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
         if (m.lower_attack_count[x][y] <= 0) continue;
         const int ax = m.lower_attacker_x[x][y];
         const int ay = m.lower_attacker_y[x][y];
-        if (m.upper_defender[x][y] == B_KING && (m.lower_attack_count[x][y] > 1 || p > abs_code(m.lower_attacker[x][y])))
+        if (m.upper_defender[x][y] == B_KING &&
+            (m.lower_attack_count[x][y] > 1 || p > abs_code(m.lower_attacker[x][y])))
           s = s - 100;
         // A cheaper attacker wins material, unless it is pinned to its king.
         if (pinned[ax][ay] == 0 && p > abs_code(m.lower_attacker[x][y])) s = s - p + abs_code(m.lower_attacker[x][y]);
@@ -86,8 +87,8 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
         }
       } else {
         // W pieces newly attacked near the B king.
-        if (com.pre_upper_attack_count[x][y] == 0 && m.upper_attack_count[x][y] > 0 && abs_code(x - k.upper_king_x) < 3 &&
-            abs_code(y - k.upper_king_y) < 3)
+        if (com.pre_upper_attack_count[x][y] == 0 && m.upper_attack_count[x][y] > 0 &&
+            abs_code(x - k.upper_king_x) < 3 && abs_code(y - k.upper_king_y) < 3)
           s = s + 15;
         if (p == W_ROOK && x == k.upper_king_x) s = s - 1;
         // Undefended W pieces, and the W king, that the moved piece attacks from a safe square.

@@ -8,10 +8,10 @@
 namespace zarvo {
 
 Rgb qb_color(int index) {
-  static constexpr Rgb palette[16] = {
-      {0, 0, 0},     {0, 0, 128},   {0, 128, 0},   {0, 128, 128}, {128, 0, 0},   {128, 0, 128},
-      {128, 128, 0}, {192, 192, 192}, {128, 128, 128}, {0, 0, 255}, {0, 255, 0}, {0, 255, 255},
-      {255, 0, 0},   {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+  static constexpr Rgb palette[16] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                      {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                      {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                      {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
   return index >= 0 && index < 16 ? palette[index] : Rgb{0, 0, 0};
 }
 
@@ -32,7 +32,7 @@ std::string piece_picture_name(int id) {
 }
 
 std::string tile_picture_name(int kind) {
-  static const char* const names[8] = {"KARA_MASU1",    "KARA_MASU2",  "ZARVOCHESS", "HAIKEI_MIDORI",
+  static const char* const names[8] = {"KARA_MASU1",    "KARA_MASU2",  "ZARVOCHESS",  "HAIKEI_MIDORI",
                                        "HAIKEI_TATAMI", "HAIKEI_TAKE", "HAIKEI_UCHU", "HAIKEI_RENGA"};
   return kind >= 0 && kind < 8 ? names[kind] : std::string();
 }

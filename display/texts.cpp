@@ -22,7 +22,8 @@ void set_text_state(App& app, double X, double Y, int colour, double size) {
 }  // namespace
 
 std::string number_text(int value) {
-  return (value < 0 ? std::string("-") : std::string(" ")) + std::to_string(value < 0 ? -static_cast<long>(value) : value) + " ";
+  return (value < 0 ? std::string("-") : std::string(" ")) +
+         std::to_string(value < 0 ? -static_cast<long>(value) : value) + " ";
 }
 
 void print_at(App& app, double X, double Y, int value, int colour, int mode, double size) {
@@ -30,8 +31,12 @@ void print_at(App& app, double X, double Y, int value, int colour, int mode, dou
   const bool numeral = value >= 1 && value <= 8;
   switch (mode) {
     case 0: app.platform.canvas->print(number_text(value)); break;
-    case 1: if (numeral) app.platform.canvas->print(kanji_numerals[value]); break;
-    case 2: if (numeral) app.platform.canvas->print(file_letters[value]); break;
+    case 1:
+      if (numeral) app.platform.canvas->print(kanji_numerals[value]);
+      break;
+    case 2:
+      if (numeral) app.platform.canvas->print(file_letters[value]);
+      break;
     default: break;
   }
 }
@@ -98,10 +103,10 @@ void show_move_number(App& app, int n, int /*colour*/) {
 }
 
 std::string label_text(int n) {
-  static const char* const grades[15] = {
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"};
+  static const char* const grades[15] = {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段",
+                                         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級",
+                                         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+                                         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"};
   if (n >= -7 && n <= 7) return grades[n + 7];
   if (n == LABEL_MOVES) return "手目";
   return {};

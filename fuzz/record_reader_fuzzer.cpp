@@ -18,8 +18,8 @@ bool same_entries(const zarvo::RecordFile& a, const zarvo::RecordFile& b) {
   for (size_t n = 0; n < a.entries.size(); ++n) {
     const zarvo::RecordEntry& x = a.entries[n];
     const zarvo::RecordEntry& y = b.entries[n];
-    if (x.board != y.board || x.from_x != y.from_x || x.from_y != y.from_y || x.to_x != y.to_x ||
-        x.to_y != y.to_y || x.piece != y.piece)
+    if (x.board != y.board || x.from_x != y.from_x || x.from_y != y.from_y || x.to_x != y.to_x || x.to_y != y.to_y ||
+        x.piece != y.piece)
       return false;
   }
   return true;

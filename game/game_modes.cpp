@@ -1,8 +1,8 @@
 #include "game/game_modes.h"
 
-#include "game/computer_turn.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "game/computer_turn.h"
 #include "records/record_panel.h"
 #include "shell/app.h"
 

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "game/computer_turn.h"
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "display/texts.h"
+#include "game/computer_turn.h"
+#include "game/game_end.h"
 #include "game/promotion.h"
 #include "records/move_record.h"
 #include "records/record_panel.h"
-#include "game/game_end.h"
 #include "rules/move_rules.h"
 #include "shell/app.h"
 #include "shell/sound.h"
@@ -21,14 +21,12 @@ bool belongs_to_player_to_move(const GameState& g, int code) {
   return (g.turn == g.lower_player && code <= W_PAWN) || (g.turn == g.upper_player && code >= B_PAWN);
 }
 
-
 // A click while no game runs: advice, or the resumption of a stopped game.
 void click_without_game(App& app) {
   GameState& g = app.game;
   Dialogs& d = *app.platform.dialogs;
   if (g.record_mode == 1) {
-    if (d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No)
-      play_forbidden(app);
+    if (d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) play_forbidden(app);
     return;
   }
   if (g.move_number == 0) {

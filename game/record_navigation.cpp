@@ -14,7 +14,6 @@ namespace {
 
 void refuse_step(App& app, std::string_view title) { refuse(app, "できません", title); }
 
-
 }  // namespace
 
 // A step copies a stored position: captures, castling, en passant and

@@ -131,9 +131,7 @@ const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) {
 
 void QtCanvas::paint(QPainter& p, const Step& s) {
   switch (s.kind) {
-    case Step::Fill:
-      p.fillRect(QRect(QPoint(0, 0), image_.size()), palette_colour(s.colour));
-      break;
+    case Step::Fill: p.fillRect(QRect(QPoint(0, 0), image_.size()), palette_colour(s.colour)); break;
     case Step::Picture: {
       const int x0 = scale_.to_device(s.a), y0 = scale_.to_device(s.b);
       const int x1 = scale_.to_device(s.c), y1 = scale_.to_device(s.d);
@@ -229,8 +227,8 @@ void QtCanvas::draw_box(double x1, double y1, double x2, double y2, int qb_colou
   s.b = y1;
   s.c = x2;
   s.d = y2;
-  s.reach = outer_twips(std::min(x1, x2) - FRAME_SLACK, std::min(y1, y2) - FRAME_SLACK,
-                        std::max(x1, x2) + FRAME_SLACK, std::max(y1, y2) + FRAME_SLACK);
+  s.reach = outer_twips(std::min(x1, x2) - FRAME_SLACK, std::min(y1, y2) - FRAME_SLACK, std::max(x1, x2) + FRAME_SLACK,
+                        std::max(y1, y2) + FRAME_SLACK);
   add(std::move(s));
 }
 
@@ -270,8 +268,9 @@ void QtCanvas::print(std::string_view text) {
     step.b = text_top_;
     step.text = s;
     const double slack = TEXT_SLACK + line / 4;
-    step.reach = outer_twips(text_left_ - slack, text_top_ - slack,
-                             text_left_ + start.horizontalAdvance(s) * TWIPS_PER_PIXEL + slack, text_top_ + line + slack);
+    step.reach =
+        outer_twips(text_left_ - slack, text_top_ - slack,
+                    text_left_ + start.horizontalAdvance(s) * TWIPS_PER_PIXEL + slack, text_top_ + line + slack);
     add(std::move(step));
   }
   // Like the window's own printing, the position moves to the start of the next line.

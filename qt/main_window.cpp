@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
@@ -224,8 +224,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     QSize size(WINDOW_W / TWIPS_PER_PIXEL - frame.width(), WINDOW_H / TWIPS_PER_PIXEL - frame.height());
     if (saved_size_) {
       const QSize screen_px = screen() ? screen()->availableGeometry().size() - frame : QSize();
-      const WindowSize fit = clamp_window_size(
-          *saved_size_, {screen_px.width() * TWIPS_PER_PIXEL, screen_px.height() * TWIPS_PER_PIXEL});
+      const WindowSize fit =
+          clamp_window_size(*saved_size_, {screen_px.width() * TWIPS_PER_PIXEL, screen_px.height() * TWIPS_PER_PIXEL});
       size = QSize(fit.width / TWIPS_PER_PIXEL, fit.height / TWIPS_PER_PIXEL);
     }
     resize(size);

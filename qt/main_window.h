@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "qt/canvas.h"
-#include "shell/app.h"
 #include "qt/platform.h"
+#include "shell/app.h"
 #include "shell/window_size.h"
 
 namespace zarvo {

@@ -51,9 +51,7 @@ void QtClock::idle() {
   QThread::msleep(2);
 }
 
-bool QtBrowser::open(const std::string& url) {
-  return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
-}
+bool QtBrowser::open(const std::string& url) { return QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
 
 QAction* QtWidgets::action(std::string_view name) const { return actions_.value(qs(name)).data(); }
 

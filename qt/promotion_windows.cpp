@@ -31,7 +31,8 @@ int px(int twips, double scale = 1.0) { return static_cast<int>(std::lround(twip
 // The picture of a piece as the window shows it, rendered at the size it is
 // shown at; the selected picture is the same piece on the other ground, framed in yellow.
 QPixmap piece_pixmap(int form, int kind, bool selected, double scale, qreal dpr) {
-  const std::string name = std::string(form == FORM_BLACK ? "B_" : "W_") + PIECE_KIND_NAMES[kind] + (selected ? "_2" : "_1");
+  const std::string name =
+      std::string(form == FORM_BLACK ? "B_" : "W_") + PIECE_KIND_NAMES[kind] + (selected ? "_2" : "_1");
   const int side = static_cast<int>(std::lround(PIECE_PX * scale * dpr));
   QImage image = render_picture_at(name, QSize(side, side));
   if (selected && !image.isNull()) {

@@ -9,12 +9,12 @@
 #include <cmath>
 
 #include "qt/canvas.h"
+#include "qt/installers.h"
+#include "qt/main_window.h"
 #include "records/pgn.h"
 #include "records/record_panel.h"
 #include "records/record_storage.h"
 #include "shell/app.h"
-#include "qt/installers.h"
-#include "qt/main_window.h"
 
 namespace zarvo {
 namespace {
@@ -128,7 +128,8 @@ QStringList QtRecordPanel::drive_roots() {
       add(fi.absoluteFilePath());
       // /media/<user>/<volume> and /run/media/<user>/<volume>
       if (fi.fileName() == qEnvironmentVariable("USER") || base == QStringLiteral("/run/media")) {
-        for (const QFileInfo& sub : QDir(fi.absoluteFilePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        for (const QFileInfo& sub :
+             QDir(fi.absoluteFilePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
           add(sub.absoluteFilePath());
       }
     }

@@ -2,8 +2,6 @@
 // list, a file list of "*.棋譜", four captioned text fields and RETURN.
 #pragma once
 
-#include <functional>
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +10,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "records/record_panel_seam.h"

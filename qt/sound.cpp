@@ -17,9 +17,7 @@ class LibrarySound final : public SoundLibrary {
   }
 
   // The library keeps 32-bit handles; the window handle is not used by it.
-  int32_t dsInitialize(intptr_t window) override {
-    return load() ? initialize_(static_cast<int32_t>(window)) : 0;
-  }
+  int32_t dsInitialize(intptr_t window) override { return load() ? initialize_(static_cast<int32_t>(window)) : 0; }
   void dsTerminate(int32_t device) override {
     if (terminate_) terminate_(device);
   }

@@ -2,8 +2,7 @@
 
 namespace zarvo {
 
-void record_move(MoveRecord& record, const Board& board, int n, int from_x, int from_y, int to_x,
-                 int to_y, int piece) {
+void record_move(MoveRecord& record, const Board& board, int n, int from_x, int from_y, int to_x, int to_y, int piece) {
   if (n < 0 || n > RECORD_LAST) return;
   record.record_board[n] = board;
   record.record_from_x[n] = from_x;
@@ -13,9 +12,7 @@ void record_move(MoveRecord& record, const Board& board, int n, int from_x, int 
   record.record_piece[n] = piece;
 }
 
-int record_piece_at(const MoveRecord& record, int n) {
-  return n >= 0 && n <= RECORD_LAST ? record.record_piece[n] : 0;
-}
+int record_piece_at(const MoveRecord& record, int n) { return n >= 0 && n <= RECORD_LAST ? record.record_piece[n] : 0; }
 
 int record_has_room(int move_number) { return move_number >= 0 && move_number < RECORD_LAST ? 1 : 0; }
 

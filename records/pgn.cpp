@@ -333,8 +333,8 @@ Board start_board(const RecordFile& file) {
   if (board_after(e0, m) == e1.board) return e0;
   Board s = e1.board;
   const int before = e0[m.fx][m.fy];
-  const bool promoted = abs_code(before) == PAWN && sign(before) == sign(m.placed) &&
-                        promotion_due(m.fx, m.fy, m.tx, m.ty, before) == 1;
+  const bool promoted =
+      abs_code(before) == PAWN && sign(before) == sign(m.placed) && promotion_due(m.fx, m.fy, m.tx, m.ty, before) == 1;
   s[m.fx][m.fy] = promoted ? before : m.placed;
   const int taken = e0[m.tx][m.ty];
   s[m.tx][m.ty] = taken != EMPTY && sign(taken) != sign(m.placed) ? taken : EMPTY;
@@ -444,9 +444,9 @@ std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading*
   std::string out;
   out += tag("Event", or_unknown(file.title));
   out += tag("Site", "?");
-  out += tag("Date", date.year > 0 ? std::to_string(date.year) + "." + two_digits(date.month) + "." +
-                                         two_digits(date.day)
-                                   : "????.??.??");
+  out +=
+      tag("Date", date.year > 0 ? std::to_string(date.year) + "." + two_digits(date.month) + "." + two_digits(date.day)
+                                : "????.??.??");
   out += tag("Round", "-");
   out += tag("White", or_unknown(white));
   out += tag("Black", or_unknown(black));
@@ -617,7 +617,8 @@ bool parse_san(std::string_view t, San& s) {
   if (t.size() >= 2 && std::string_view("QRBNqrbn").find(t.back()) != std::string_view::npos &&
       (t[t.size() - 2] == '=' || (t[t.size() - 2] >= '1' && t[t.size() - 2] <= '8' && std::isupper(t.back())))) {
     s.promotion = static_cast<int>(std::string_view("PNBRQK").find(
-                      static_cast<char>(std::toupper(static_cast<unsigned char>(t.back()))))) + 1;
+                      static_cast<char>(std::toupper(static_cast<unsigned char>(t.back()))))) +
+                  1;
     t.remove_suffix(t[t.size() - 2] == '=' ? 2 : 1);
   }
   if (t.size() < 2) return false;
@@ -688,7 +689,8 @@ class Reader {
         if (!skip_variation()) return fail_line("の変化手順が閉じていません");
       } else if (c == '$') {
         ++p_;
-        if (p_ >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p_]))) return fail_line("が正しくありません");
+        if (p_ >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p_])))
+          return fail_line("が正しくありません");
         while (p_ < t_.size() && std::isdigit(static_cast<unsigned char>(t_[p_]))) ++p_;
       } else if (c == '.' || c == '!' || c == '?') {
         ++p_;
@@ -718,8 +720,8 @@ class Reader {
 
  private:
   static bool symbol_char(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '+' || c == '#' || c == '=' ||
-           c == ':' || c == '-' || c == '/';
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '+' || c == '#' || c == '=' || c == ':' ||
+           c == '-' || c == '/';
   }
 
   void skip_blanks() {

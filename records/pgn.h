@@ -29,7 +29,7 @@ struct ChessReading {
   std::vector<std::string> sans;  // moves 1 .. moves, with "+" or "#"
   std::string result = "*";       // from the last position: mate, stalemate or "*"
   int left_out = 0;
-  std::string problem;            // why the first left-out move was left out (Japanese)
+  std::string problem;  // why the first left-out move was left out (Japanese)
 };
 ChessReading read_as_chess(const RecordFile& file);
 

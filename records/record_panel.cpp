@@ -6,8 +6,8 @@
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
 #include "records/record_storage.h"
-#include "shell/file_io.h"
 #include "shell/app.h"
+#include "shell/file_io.h"
 #include "shell/sound.h"
 #include "shell/startup.h"
 
@@ -19,7 +19,6 @@ constexpr double TITLE_LEFT = 800, TITLE_TOP = 6350;
 constexpr double UPPER_NAME_LEFT = 3700, UPPER_NAME_TOP = 100;
 constexpr double LOWER_NAME_LEFT = 3700, LOWER_NAME_TOP = 6350;
 constexpr double HEADER_FONT_SIZE = 12;
-
 
 void print_header(App& app, const std::string& text, double left, double top) {
   // A line the file does not have, or an empty one, prints nothing.
@@ -145,9 +144,9 @@ void Command1_Click(App& app) {
   panel.refresh_files();
   app.platform.dialogs->message_box("棋譜を書き込みました", "  ", Buttons::Ok);
   if (reading.left_out > 0) {
-    app.platform.dialogs->message_box(reading.problem + "。以降の" + std::to_string(reading.left_out) +
-                                          "手はPGNに含めていません",
-                                      "棋譜保存", Buttons::Ok);
+    app.platform.dialogs->message_box(
+        reading.problem + "。以降の" + std::to_string(reading.left_out) + "手はPGNに含めていません", "棋譜保存",
+        Buttons::Ok);
   }
 }
 

@@ -15,7 +15,8 @@ std::string join_path(const std::string& folder, std::string_view name) {
 std::string file_name_problem(std::string_view name) {
   for (const char ch : name) {
     const unsigned char c = static_cast<unsigned char>(ch);
-    if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F) return "ﾌｧｲﾙ名に使えない文字（/ \\ や制御文字）が含まれています";
+    if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F)
+      return "ﾌｧｲﾙ名に使えない文字（/ \\ や制御文字）が含まれています";
   }
   // Such a file would be hidden: never listed, so never loaded again.
   if (!name.empty() && name.front() == '.') return "「.」で始まるﾌｧｲﾙ名は隠しﾌｧｲﾙになるため使えません";

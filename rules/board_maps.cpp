@@ -147,37 +147,28 @@ void scan_board(const Board& board, BoardMaps& m, KingSquares& kings) {
           }
           break;
         case W_KNIGHT:
-        case B_KNIGHT:
-          scan_knight(board, m, k, x, y);
-          break;
+        case B_KNIGHT: scan_knight(board, m, k, x, y); break;
         case W_BISHOP:
-        case B_BISHOP:
-          scan_bishop_rays(board, m, k, x, y);
-          break;
+        case B_BISHOP: scan_bishop_rays(board, m, k, x, y); break;
         case W_ROOK:
-        case B_ROOK:
-          scan_rook_rays(board, m, k, x, y);
-          break;
+        case B_ROOK: scan_rook_rays(board, m, k, x, y); break;
         case W_QUEEN:
         case B_QUEEN:
           scan_rook_rays(board, m, k, x, y);
           scan_bishop_rays(board, m, k, x, y);
           break;
         case W_KING:
-        case B_KING:
-          scan_king(board, m, kings, k, x, y);
-          break;
-        default:
-          break;  // empty, or a code no piece has
+        case B_KING: scan_king(board, m, kings, k, x, y); break;
+        default: break;  // empty, or a code no piece has
       }
     }
   }
   // A king found by the walk is where the king squares say; a missing king
   // keeps its old square, which then names no king at all.
-  assert(!on_board(kings.lower_king_x, kings.lower_king_y) ||
-         board[kings.lower_king_x][kings.lower_king_y] == W_KING || !has_piece(board, W_KING));
-  assert(!on_board(kings.upper_king_x, kings.upper_king_y) ||
-         board[kings.upper_king_x][kings.upper_king_y] == B_KING || !has_piece(board, B_KING));
+  assert(!on_board(kings.lower_king_x, kings.lower_king_y) || board[kings.lower_king_x][kings.lower_king_y] == W_KING ||
+         !has_piece(board, W_KING));
+  assert(!on_board(kings.upper_king_x, kings.upper_king_y) || board[kings.upper_king_x][kings.upper_king_y] == B_KING ||
+         !has_piece(board, B_KING));
 }
 
 }  // namespace zarvo

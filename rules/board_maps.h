@@ -5,7 +5,7 @@
 
 namespace zarvo {
 
-constexpr int NO_DEFENDER = 999;     // reset value of the defender and upper attacker maps
+constexpr int NO_DEFENDER = 999;  // reset value of the defender and upper attacker maps
 constexpr int NO_LOWER_ATTACKER = -999;
 
 // Marks of the check maps: the square of a checking piece, and a square between
@@ -24,11 +24,11 @@ struct BoardMaps {
   SquareMap<int> lower_attacker{};      // cheapest W attacker of a B piece
   SquareMap<int> lower_attacker_x{};
   SquareMap<int> lower_attacker_y{};
-  SquareMap<int> upper_attacker{};      // cheapest B pawn or slider attacking a W piece
-  SquareMap<int> upper_attacker_x{};    // never reset
-  SquareMap<int> upper_attacker_y{};    // never reset
-  SquareMap<int> lower_check_map{};     // CHECKER on W checkers of B_KING, CHECK_LINE between slider and king
-  SquareMap<int> upper_check_map{};     // the same for B pieces checking W_KING
+  SquareMap<int> upper_attacker{};    // cheapest B pawn or slider attacking a W piece
+  SquareMap<int> upper_attacker_x{};  // never reset
+  SquareMap<int> upper_attacker_y{};  // never reset
+  SquareMap<int> lower_check_map{};   // CHECKER on W checkers of B_KING, CHECK_LINE between slider and king
+  SquareMap<int> upper_check_map{};   // the same for B pieces checking W_KING
 };
 
 // Rebuilds every map from the board and stores the squares of both kings (a

@@ -24,7 +24,11 @@ void swap_kings_and_queens(Board& board) {
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {
       const int k = board[x][y];
-      Seen* s = k == B_KING ? &b_king : k == W_KING ? &w_king : k == B_QUEEN ? &b_queen : k == W_QUEEN ? &w_queen : nullptr;
+      Seen* s = k == B_KING    ? &b_king
+                : k == W_KING  ? &w_king
+                : k == B_QUEEN ? &b_queen
+                : k == W_QUEEN ? &w_queen
+                               : nullptr;
       if (s) *s = {x, y, true};
     }
   }

@@ -28,9 +28,7 @@ struct PawnWay {
   int enemy_start_row;
 };
 
-PawnWay pawn_way(int code) {
-  return code == B_PAWN ? PawnWay{1, 2, 5, W_PAWN, 7} : PawnWay{-1, 7, 4, B_PAWN, 2};
-}
+PawnWay pawn_way(int code) { return code == B_PAWN ? PawnWay{1, 2, 5, W_PAWN, 7} : PawnWay{-1, 7, 4, B_PAWN, 2}; }
 
 int pawn_move(const App& app, int fx, int fy, int tx, int ty, int code) {
   assert(on_board(fx, fy) && on_board(tx, ty));
@@ -113,26 +111,18 @@ int check_piece_move(App& app, int fx, int fy, int tx, int ty, int code) {
   const int dy = abs_code(ty - fy);
   switch (code) {
     case B_PAWN:
-    case W_PAWN:
-      return pawn_move(app, fx, fy, tx, ty, code);
+    case W_PAWN: return pawn_move(app, fx, fy, tx, ty, code);
     case B_KNIGHT:
-    case W_KNIGHT:
-      return (dx == 1 && dy == 2) || (dx == 2 && dy == 1) ? 1 : 0;
+    case W_KNIGHT: return (dx == 1 && dy == 2) || (dx == 2 && dy == 1) ? 1 : 0;
     case B_BISHOP:
-    case W_BISHOP:
-      return diagonal_path_clear(app, fx, fy, tx, ty);
+    case W_BISHOP: return diagonal_path_clear(app, fx, fy, tx, ty);
     case B_ROOK:
-    case W_ROOK:
-      return rook_path_clear(app, fx, fy, tx, ty);
+    case W_ROOK: return rook_path_clear(app, fx, fy, tx, ty);
     case B_QUEEN:
-    case W_QUEEN:
-      return rook_path_clear(app, fx, fy, tx, ty) || diagonal_path_clear(app, fx, fy, tx, ty) ? 1 : 0;
-    case B_KING:
-      return king_move(app, fx, fy, tx, ty, 1, B_ROOK);
-    case W_KING:
-      return king_move(app, fx, fy, tx, ty, 8, W_ROOK);
-    default:
-      return 0;  // empty, or a code no piece has
+    case W_QUEEN: return rook_path_clear(app, fx, fy, tx, ty) || diagonal_path_clear(app, fx, fy, tx, ty) ? 1 : 0;
+    case B_KING: return king_move(app, fx, fy, tx, ty, 1, B_ROOK);
+    case W_KING: return king_move(app, fx, fy, tx, ty, 8, W_ROOK);
+    default: return 0;  // empty, or a code no piece has
   }
 }
 

@@ -18,7 +18,7 @@ enum class FileError {
   too_big,        // larger than the caller's limit
   no_space,       // the disk or the quota is full
   name_too_long,
-  failed,         // any other failure of the system
+  failed,  // any other failure of the system
 };
 
 // Reads the regular file at path whole into bytes. Nothing is read from a

@@ -1,6 +1,5 @@
-#include "shell/platform.h"
-
 #include "records/record_panel_seam.h"
+#include "shell/platform.h"
 #include "shell/promotion_windows.h"
 #include "shell/version_window.h"
 

@@ -9,9 +9,9 @@
 namespace zarvo {
 
 struct Options {
-  int current_background = 0;  // tile kind 3..7 once the settings are read
-  int guidance_colour = 15;    // white while guidance is on, the grid green while off
-  std::optional<WindowSize> window_size;  // the size the player gave the window; none: the start size
+  int current_background = 0;                // tile kind 3..7 once the settings are read
+  int guidance_colour = 15;                  // white while guidance is on, the grid green while off
+  std::optional<WindowSize> window_size;     // the size the player gave the window; none: the start size
   bool settings_save_failure_shown = false;  // the player is told once per run
 };
 

@@ -6,7 +6,7 @@
 namespace zarvo {
 
 const BackgroundItem BACKGROUNDS[5] = {
-    {"MIDORI", "緑", TILE_MIDORI}, {"TAKE", "竹", TILE_TAKE},       {"TATAMI", "畳", TILE_TATAMI},
+    {"MIDORI", "緑", TILE_MIDORI}, {"TAKE", "竹", TILE_TAKE},     {"TATAMI", "畳", TILE_TATAMI},
     {"UCHU", "宇宙", TILE_UCHU},   {"RENGA", "煉瓦", TILE_RENGA},
 };
 

@@ -103,8 +103,6 @@ std::string utf8_to_cp932(std::string_view utf8, bool* ok) {
   return out;
 }
 
-std::string cp932_to_utf8(std::string_view cp932, bool* ok) {
-  return convert(cp932, to_utf8(), "\xEF\xBF\xBD", 1, ok);
-}
+std::string cp932_to_utf8(std::string_view cp932, bool* ok) { return convert(cp932, to_utf8(), "\xEF\xBF\xBD", 1, ok); }
 
 }  // namespace zarvo

@@ -109,7 +109,8 @@ TEST(BoardMaps, PawnsOnTheirLastRowReachNothing) {
 }
 
 TEST(BoardMaps, MapsThatAreNeverResetKeepStaleValues) {
-  Board b = board_from({"k.......", "........", "..b.....", "...n....", "........", "........", "........", ".......K"});
+  Board b =
+      board_from({"k.......", "........", "..b.....", "...n....", "........", "........", "........", ".......K"});
   BoardMaps m;
   KingSquares k;
   scan_board(b, m, k);

@@ -62,8 +62,10 @@ TEST(Analyse, ReportsEveryCandidateAndTheLevel) {
   const fs::path game = positions / "selfplay_3_3.棋譜";
   const ToolRun r = analyse({"--level", "1", game.string(), "0"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out.rfind("{\"level\":1,\"candidates\":[{\"from\":[1,2],\"to\":[1,3],\"piece\":1,\"placed\":1,\"captured\":0,", 0),
-            0u);
+  EXPECT_EQ(
+      r.out.rfind("{\"level\":1,\"candidates\":[{\"from\":[1,2],\"to\":[1,3],\"piece\":1,\"placed\":1,\"captured\":0,",
+                  0),
+      0u);
   // Eight pawns with two steps each, two knights with two each.
   size_t count = 0;
   for (size_t at = r.out.find("{\"from\":"); at != std::string::npos; at = r.out.find("{\"from\":", at + 1)) ++count;

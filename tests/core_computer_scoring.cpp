@@ -36,7 +36,8 @@ double level_terms(const Rows& rows, int level, int x1, int y1, int x2, int y2) 
 TEST(Search, OfEqualScoresTheFirstCandidateTriedIsPlayed) {
   // A lone king in the corner, far from everything: its three steps score alike.
   test::TestApp t;
-  set_computer_game(t.app, {"k.......", "........", "........", "........", "........", "........", "........", ".......K"}, 1);
+  set_computer_game(
+      t.app, {"k.......", "........", "........", "........", "........", "........", "........", ".......K"}, 1);
   const test::SearchLog log = run_search(t.app);
   ASSERT_EQ(log.candidates.size(), 3u);
   EXPECT_EQ(log.candidates[0].score, log.candidates[1].score);
@@ -76,7 +77,8 @@ TEST(Search, TheBestIsTheFirstCandidateWithTheHighestScore) {
 
 TEST(Search, CandidatesComeInBoardOrderWithTheirPieces) {
   test::TestApp t;
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
   const test::SearchLog log = run_search(t.app);
   // The pawn (column 1) is tried before the king (column 5), and it is tried as a queen.
   ASSERT_FALSE(log.candidates.empty());
@@ -93,7 +95,8 @@ TEST(Search, CandidatesComeInBoardOrderWithTheirPieces) {
 TEST(Search, TakingTheKingEndsTheSearchAtOnce) {
   test::TestApp t;
   // The rook on (4, 1) can take the W king; the knight on (7, 3) comes later in the loop.
-  set_computer_game(t.app, {"k..r....", "........", "......n.", "........", "........", "........", "........", "...K...."});
+  set_computer_game(t.app,
+                    {"k..r....", "........", "......n.", "........", "........", "........", "........", "...K...."});
   const test::SearchLog log = run_search(t.app);
   ASSERT_FALSE(log.candidates.empty());
   const Candidate& last = log.candidates.back();
@@ -110,7 +113,8 @@ TEST(Search, TakingTheKingEndsTheSearchAtOnce) {
 TEST(Search, MovesThatLeaveTheKingAttackedScoreMinus9998) {
   test::TestApp t;
   // The B rook on (5, 2) shields its king from the W rook.
-  set_computer_game(t.app, {"....k...", "....r...", "........", "........", "........", "........", "........", "R...R..K"});
+  set_computer_game(t.app,
+                    {"....k...", "....r...", "........", "........", "........", "........", "........", "R...R..K"});
   const test::SearchLog log = run_search(t.app);
   const Candidate* away = find_candidate(log, 5, 2, 1, 2);
   ASSERT_NE(away, nullptr);
@@ -145,7 +149,8 @@ TEST(ScoreMove, MateByAnotherPieceScores9998) {
   const Rows rows = {"....k...", "........", "........", ".......q", "........", "........", "PP......", "K......."};
   EXPECT_EQ(score_at_level(rows, 3, 8, 4, 8, 8), 9998);
   // A check the W bishop can answer by capture is no mate.
-  const Rows answered = {"....k...", "........", "........", ".......q", "........", "........", "PP....B.", "K......."};
+  const Rows answered = {"....k...", "........", "........", ".......q",
+                         "........", "........", "PP....B.", "K......."};
   EXPECT_LT(score_at_level(answered, 3, 8, 4, 8, 8), 9998);
 }
 
@@ -154,7 +159,8 @@ TEST(ScoreMove, AKnightCheckWithoutFlightSquaresScores9998EvenWhenTheKnightCanBe
   EXPECT_EQ(score_at_level(rows, 1, 5, 6, 3, 7), 9998);
   // With the knight on (3, 7): the W bishop on (2, 8) can take it, so it is no mate.
   test::TestApp t;
-  set_computer_game(t.app, {".......k", "........", "........", "........", "........", "........", "PPn.....", "KB......"});
+  set_computer_game(t.app,
+                    {".......k", "........", "........", "........", "........", "........", "PPn.....", "KB......"});
   EXPECT_EQ(lower_king_mated(t.app), 0);
   EXPECT_EQ(count_safe_moves(t.app, 1, 8, W_KING), 0);
 }
@@ -200,7 +206,8 @@ TEST(ScoreMove, PieceTermsComeOnlyAtLevelThree) {
 TEST(BoardFunctions, FlightSquaresCountOnlyEmptyUnattackedSquares) {
   test::TestApp t;
   // Next to the W king: a B knight it could take, a square the B rook covers, and free squares.
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "r.......", "...n....", "....K..."});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "r.......", "...n....", "....K..."});
   // (4, 7) holds the knight, the knight covers (6, 8), the rook only row 6:
   // (4, 8), (5, 7) and (6, 7) are left.
   EXPECT_EQ(count_flight_squares(t.app), 3);
@@ -208,7 +215,8 @@ TEST(BoardFunctions, FlightSquaresCountOnlyEmptyUnattackedSquares) {
 
 TEST(BoardFunctions, CountSafeMovesUsesTheOtherArmysAttacks) {
   test::TestApp t;
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", "........", "r...K..."});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", "........", "r...K..."});
   // The W king on (5, 8) may step to five squares; the rook covers row 8.
   EXPECT_EQ(count_safe_moves(t.app, 5, 8, W_KING), 3);
   EXPECT_EQ(count_safe_moves(t.app, 1, 8, B_ROOK), 3 + 7);  // row up to the king, and the whole column
@@ -217,7 +225,8 @@ TEST(BoardFunctions, CountSafeMovesUsesTheOtherArmysAttacks) {
 
 TEST(BoardFunctions, CrowdingCountsBishopsRooksQueensAndKings) {
   test::TestApp t;
-  set_computer_game(t.app, {"rnbqkbnr", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "RNBQKBNR"});
+  set_computer_game(t.app,
+                    {"rnbqkbnr", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "RNBQKBNR"});
   EXPECT_EQ(crowding_penalty(t.app, 4, 2), -3);  // bishop, queen, king; the pawns and knights do not count
   EXPECT_EQ(crowding_penalty(t.app, 1, 1), 0);
   EXPECT_EQ(crowding_penalty(t.app, 4, 7), 0);  // W pieces do not count
@@ -225,28 +234,34 @@ TEST(BoardFunctions, CrowdingCountsBishopsRooksQueensAndKings) {
 
 TEST(BoardFunctions, LowerKingAttackedAsksTheMoveRules) {
   test::TestApp t;
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", "........", "r...K..."});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", "........", "r...K..."});
   EXPECT_EQ(lower_king_attacked(t.app), 1);
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", "........", "r.N.K..."});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", "........", "r.N.K..."});
   EXPECT_EQ(lower_king_attacked(t.app), 0);
 }
 
 TEST(BoardFunctions, MateTestTriesStepsCapturesAndBlocks) {
   test::TestApp t;
   // Back rank: no step, no capture, no block.
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", "PP......", "K......q"});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", "PP......", "K......q"});
   const Board before = t.app.game.board;
   EXPECT_EQ(lower_king_mated(t.app), 1);
   EXPECT_EQ(t.app.game.board, before);
   // A W rook that can step between.
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "...R....", "PP......", "K......q"});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "...R....", "PP......", "K......q"});
   EXPECT_EQ(lower_king_mated(t.app), 0);
   EXPECT_EQ(t.app.game.board[4][6], W_ROOK);
   // A king that can step out of the check.
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", ".P......", "K......q"});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", ".P......", "K......q"});
   EXPECT_EQ(lower_king_mated(t.app), 0);
   // Not in check at all.
-  set_computer_game(t.app, {"....k...", "........", "........", "........", "........", "........", "PP.....q", "K......."});
+  set_computer_game(t.app,
+                    {"....k...", "........", "........", "........", "........", "........", "PP.....q", "K......."});
   EXPECT_EQ(lower_king_mated(t.app), 0);
 }
 
@@ -317,7 +332,8 @@ TEST_F(Evaluation, FileAttackLooksForTheRookAndQueenBelow) {
 
 TEST(PieceTerms, TheQueenHasNone) {
   test::TestApp t;
-  set_computer_game(t.app, {"k.......", "........", "........", "...q....", "........", "........", "........", ".......K"});
+  set_computer_game(t.app,
+                    {"k.......", "........", "........", "...q....", "........", "........", "........", ".......K"});
   EXPECT_EQ(add_piece_terms(t.app, 7.5, EMPTY, B_QUEEN, 4, 3, 4, 4), 7.5);
 }
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <sstream>
 
-#include "game/computer_turn.h"
-#include "game/levels.h"
 #include "display/display_state.h"
 #include "display/texts.h"
+#include "game/computer_turn.h"
+#include "game/levels.h"
 #include "tests/support/computer_fakes.h"
 
 namespace zarvo {
@@ -39,7 +39,8 @@ class ComputerTurn : public ::testing::Test {
 };
 
 TEST_F(ComputerTurn, PlaysRecordsAndShowsItsMove) {
-  set_computer_game(app, {"rnbqkbnr", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "RNBQKBNR"});
+  set_computer_game(app,
+                    {"rnbqkbnr", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "RNBQKBNR"});
   com_ban(app);
   const Candidate c = app.com.best;
   ASSERT_EQ(app.com.best_found, 1);
@@ -74,18 +75,21 @@ TEST_F(ComputerTurn, PlaysRecordsAndShowsItsMove) {
 }
 
 TEST_F(ComputerTurn, TheCaptionShowsBeforeThePause) {
-  set_computer_game(app, {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
+  set_computer_game(app,
+                    {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
   com_ban(app);
   // The first refresh comes after the two caption prints.
   const auto& calls = t.canvas.calls;
   const auto refresh = std::find(calls.begin(), calls.end(), "refresh");
   ASSERT_NE(refresh, calls.end());
-  const auto thinking = std::find_if(calls.begin(), calls.end(), [](const std::string& s) { return s.rfind("print 思考中", 0) == 0; });
+  const auto thinking =
+      std::find_if(calls.begin(), calls.end(), [](const std::string& s) { return s.rfind("print 思考中", 0) == 0; });
   EXPECT_LT(thinking - calls.begin(), refresh - calls.begin());
 }
 
 TEST_F(ComputerTurn, BlinksTheMovingPieceTwiceOnItsOrigin) {
-  set_computer_game(app, {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
+  set_computer_game(app,
+                    {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
   com_ban(app);
   // The lone king leaves (1, 1); its origin shows empty, king, empty, king,
   // and is emptied by the move itself.
@@ -102,7 +106,8 @@ TEST_F(ComputerTurn, BlinksTheMovingPieceTwiceOnItsOrigin) {
 
 TEST_F(ComputerTurn, AnnouncesCheck) {
   // The rook can give check on row 8 but not mate: the king steps up.
-  set_computer_game(app, {"....k..r", "........", "........", "........", "........", "........", "........", "...K...."}, 1);
+  set_computer_game(
+      app, {"....k..r", "........", "........", "........", "........", "........", "........", "...K...."}, 1);
   com_ban(app);
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text, "   ** チェック **");
@@ -113,7 +118,8 @@ TEST_F(ComputerTurn, AnnouncesCheck) {
 }
 
 TEST_F(ComputerTurn, AnnouncesMateAndTheGameGoesOn) {
-  set_computer_game(app, {"....k...", "........", "........", ".......q", "........", "........", "PP......", "K......."});
+  set_computer_game(app,
+                    {"....k...", "........", "........", ".......q", "........", "........", "PP......", "K......."});
   com_ban(app);
   // Two squares mate; (4, 8) is met before (8, 8).
   EXPECT_EQ(app.game.board[4][8], B_QUEEN);
@@ -125,7 +131,8 @@ TEST_F(ComputerTurn, AnnouncesMateAndTheGameGoesOn) {
 }
 
 TEST_F(ComputerTurn, TakingTheKingWinsTheGame) {
-  set_computer_game(app, {"k..r....", "........", "........", "........", "........", "........", "........", "...K...."});
+  set_computer_game(app,
+                    {"k..r....", "........", "........", "........", "........", "........", "........", "...K...."});
   t.dialogs.script = {Answer::Yes};
   com_ban(app);
   EXPECT_EQ(t.dialogs.texts(), (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀの勝ちです", "続けますか？"}));
@@ -138,7 +145,8 @@ TEST_F(ComputerTurn, TakingTheKingWinsTheGame) {
 }
 
 TEST_F(ComputerTurn, PromotesThroughTheChooserToAQueen) {
-  set_computer_game(app, {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
+  set_computer_game(app,
+                    {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
   com_ban(app);
   ASSERT_EQ(app.com.best.moving, B_PAWN);
   EXPECT_EQ(app.game.board[1][8], B_QUEEN);
@@ -149,7 +157,8 @@ TEST_F(ComputerTurn, PromotesThroughTheChooserToAQueen) {
 }
 
 TEST_F(ComputerTurn, EnPassantRemovesThePawnPassedOver) {
-  set_computer_game(app, {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
+  set_computer_game(app,
+                    {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
   app.game.move_number = 1;
   app.record.record_from_x[1] = 5;
   app.record.record_from_y[1] = 7;
@@ -169,7 +178,8 @@ TEST_F(ComputerTurn, EnPassantRemovesThePawnPassedOver) {
 
 TEST_F(ComputerTurn, WithoutAnyMoveTheGameEndsDrawn) {
   // Every upper piece is walled in by its own army.
-  set_computer_game(app, {"kp......", "pp......", "pp......", "pp......", "pp......", "pp......", "pp......", "pp.....K"});
+  set_computer_game(app,
+                    {"kp......", "pp......", "pp......", "pp......", "pp......", "pp......", "pp......", "pp.....K"});
   t.dialogs.script = {Answer::Yes};
   const Board before = app.game.board;
   com_ban(app);
@@ -182,7 +192,8 @@ TEST_F(ComputerTurn, WithoutAnyMoveTheGameEndsDrawn) {
 }
 
 TEST_F(ComputerTurn, AFullRecordRefusesTheMove) {
-  set_computer_game(app, {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
+  set_computer_game(app,
+                    {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
   app.game.move_number = 500;
   app.game.turn = SECOND;
   const Board before = app.game.board;
@@ -209,15 +220,25 @@ TEST_F(ComputerTurn, TheSameStateGivesTheSameMove) {
 // The whole turn as the player sees and hears it, one event after another.
 TEST_F(ComputerTurn, ACheckingMoveRunsTheTurnInItsOrder) {
   test::Journal journal(t);
-  set_computer_game(app, {"....k..r", "........", "........", "........", "........", "........", "........", "...K...."}, 1);
+  set_computer_game(
+      app, {"....k..r", "........", "........", "........", "........", "........", "........", "...K...."}, 1);
   com_ban(app);
-  const std::vector<std::string> blink_off = {"picture KARA_MASU1 8,1", "square 8,1", "square 8,1", "refresh", "wait 0.2"};
+  const std::vector<std::string> blink_off = {"picture KARA_MASU1 8,1", "square 8,1", "square 8,1", "refresh",
+                                              "wait 0.2"};
   const std::vector<std::string> blink_on = {"picture B_ROOK_1 8,1", "square 8,1", "square 8,1", "refresh", "wait 0.2"};
-  std::vector<std::string> expected = {
-      // "思考中" over the four caption cells and the two board squares they overlap.
-      "picture HAIKEI_TATAMI -1,2", "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3",
-      "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2", "square 1,2", "picture KARA_MASU2 1,3", "square 1,3",
-      "print 思考中 -0.5,2.5 colour 0 size 12", "print 思考中 -0.6,2.4 colour 15 size 12", "refresh", "wait 0.3"};
+  std::vector<std::string> expected = {// "思考中" over the four caption cells and the two board squares they overlap.
+                                       "picture HAIKEI_TATAMI -1,2",
+                                       "picture HAIKEI_TATAMI 0,2",
+                                       "picture HAIKEI_TATAMI -1,3",
+                                       "picture HAIKEI_TATAMI 0,3",
+                                       "picture KARA_MASU1 1,2",
+                                       "square 1,2",
+                                       "picture KARA_MASU2 1,3",
+                                       "square 1,3",
+                                       "print 思考中 -0.5,2.5 colour 0 size 12",
+                                       "print 思考中 -0.6,2.4 colour 15 size 12",
+                                       "refresh",
+                                       "wait 0.3"};
   for (int i = 0; i < 2; ++i) {
     expected.insert(expected.end(), blink_off.begin(), blink_off.end());
     expected.insert(expected.end(), blink_on.begin(), blink_on.end());
@@ -227,13 +248,13 @@ TEST_F(ComputerTurn, ACheckingMoveRunsTheTurnInItsOrder) {
       "picture KARA_MASU1 8,1", "square 8,1", "picture B_ROOK_2 8,8", "square 8,8", "wait 0.5", "dsPlay 3",
       // The move number, then the check, then the caption and the white frame.
       "picture HAIKEI_TATAMI 10,4", "picture HAIKEI_TATAMI 11,4", "picture KARA_MASU2 8,4", "square 8,4",
-      "print  1  10.3,4.4 colour 0 size 12", "print  1  10.2,4.3 colour 15 size 12", "print 手目 11.1,4.4 colour 0 size 10",
-      "print 手目 11,4.3 colour 15 size 10", "message    ** チェック ** | ", "picture HAIKEI_TATAMI -1,2",
-      "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3", "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2",
-      "square 1,2", "picture KARA_MASU2 1,3", "square 1,3", "print ｈ -0.4,2.7 colour 0 size 14",
-      "print ｈ -0.5,2.6 colour 15 size 14", "print １ -0.1,2.8 colour 0 size 12", "print １ -0.2,2.7 colour 15 size 12",
-      "print ルーク -0.6,3.2 colour 0 size 12", "print ルーク -0.7,3.1 colour 15 size 12", "refresh", "wait 0.3",
-      "frame 8,8 colour 15"};
+      "print  1  10.3,4.4 colour 0 size 12", "print  1  10.2,4.3 colour 15 size 12",
+      "print 手目 11.1,4.4 colour 0 size 10", "print 手目 11,4.3 colour 15 size 10", "message    ** チェック ** | ",
+      "picture HAIKEI_TATAMI -1,2", "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3",
+      "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2", "square 1,2", "picture KARA_MASU2 1,3", "square 1,3",
+      "print ｈ -0.4,2.7 colour 0 size 14", "print ｈ -0.5,2.6 colour 15 size 14", "print １ -0.1,2.8 colour 0 size 12",
+      "print １ -0.2,2.7 colour 15 size 12", "print ルーク -0.6,3.2 colour 0 size 12",
+      "print ルーク -0.7,3.1 colour 15 size 12", "refresh", "wait 0.3", "frame 8,8 colour 15"};
   expected.insert(expected.end(), rest.begin(), rest.end());
   EXPECT_EQ(journal.events, expected);
   EXPECT_EQ(app.game.turn, app.game.lower_player);
@@ -241,7 +262,8 @@ TEST_F(ComputerTurn, ACheckingMoveRunsTheTurnInItsOrder) {
 
 TEST_F(ComputerTurn, EnPassantIsAnnouncedAfterTheBlinkingAndBeforeTheMove) {
   test::Journal journal(t);
-  set_computer_game(app, {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
+  set_computer_game(app,
+                    {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
   app.game.move_number = 1;
   app.record.record_from_y[1] = 7;
   app.record.record_to_x[1] = 5;
@@ -252,7 +274,8 @@ TEST_F(ComputerTurn, EnPassantIsAnnouncedAfterTheBlinkingAndBeforeTheMove) {
   const auto message = std::find(e.begin(), e.end(), "message アンパッサンします！ | アンパッサン");
   ASSERT_NE(message, e.end());
   // The last blink shows the pawn again; then the pawn passed over goes, then the move is drawn.
-  EXPECT_EQ(std::vector<std::string>(message - 3, message), (std::vector<std::string>{"square 4,5", "refresh", "wait 0.2"}));
+  EXPECT_EQ(std::vector<std::string>(message - 3, message),
+            (std::vector<std::string>{"square 4,5", "refresh", "wait 0.2"}));
   EXPECT_EQ(std::vector<std::string>(message + 1, message + 10),
             (std::vector<std::string>{"picture KARA_MASU2 5,5", "square 5,5", "picture KARA_MASU1 4,5", "square 4,5",
                                       "picture B_PORN_1 5,6", "square 5,6", "wait 0.5", "dsPlay 3",
@@ -369,9 +392,8 @@ TEST_F(Strength, GradesAreRefusedOutsideTheInitialPosition) {
     const char* reason;
   };
   // Record mode is asked first, then the moves made, then the flip.
-  const Case cases[] = {{1, 3, 1, "棋譜ﾓｰﾄﾞではできません"},
-                        {0, 1, 1, "対局途中ではできません"},
-                        {0, 0, 1, "反転後ではできません"}};
+  const Case cases[] = {
+      {1, 3, 1, "棋譜ﾓｰﾄﾞではできません"}, {0, 1, 1, "対局途中ではできません"}, {0, 0, 1, "反転後ではできません"}};
   for (const Case& c : cases) {
     t.dialogs.messages.clear();
     t.sound.calls.clear();

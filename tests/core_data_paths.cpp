@@ -1,7 +1,6 @@
 // Where the game finds its data and settings: in a build folder, installed,
 // and started from somewhere else entirely.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,9 +12,9 @@
 #include "shell/app.h"
 #include "shell/data_paths.h"
 #include "shell/help_version.h"
-#include "shell/version_window.h"
 #include "shell/startup.h"
 #include "shell/text_encoding.h"
+#include "shell/version_window.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
 

@@ -26,10 +26,12 @@ int count(const Calls& calls, const std::string& prefix) {
 
 // The picture painted at a square by the calls, or "" when none was.
 std::string picture_at(const Calls& calls, int x, int y) {
-  const std::string where = " " + std::to_string(GRID_LEFT + SQUARE_W * x) + " " + std::to_string(GRID_TOP + SQUARE_H * y);
+  const std::string where =
+      " " + std::to_string(GRID_LEFT + SQUARE_W * x) + " " + std::to_string(GRID_TOP + SQUARE_H * y);
   std::string found;
   for (const auto& c : calls)
-    if (c.rfind("picture ", 0) == 0 && c.size() > where.size() && c.compare(c.size() - where.size(), where.size(), where) == 0)
+    if (c.rfind("picture ", 0) == 0 && c.size() > where.size() &&
+        c.compare(c.size() - where.size(), where.size(), where) == 0)
       found = c.substr(8, c.size() - 8 - where.size());
   return found;
 }
@@ -48,9 +50,9 @@ TEST(PictureNames, IdsFollowCodeAndShadeAndOnlyKnownIdsHavePictures) {
     int code, shade, id;
     const char* name;
   } rows[] = {
-      {B_PAWN, 0, 10, "B_PORN_1"},   {B_PAWN, 1, 11, "B_PORN_2"},   {B_KNIGHT, 0, 20, "B_KNIG_1"},
-      {B_BISHOP, 1, 31, "B_BISH_2"}, {B_ROOK, 0, 40, "B_ROOK_1"},   {B_QUEEN, 1, 51, "B_QEEN_2"},
-      {B_KING, 1, 61, "B_KING_2"},   {W_PAWN, 0, -10, "W_PORN_1"},  {W_KNIGHT, 1, -21, "W_KNIG_2"},
+      {B_PAWN, 0, 10, "B_PORN_1"},    {B_PAWN, 1, 11, "B_PORN_2"},  {B_KNIGHT, 0, 20, "B_KNIG_1"},
+      {B_BISHOP, 1, 31, "B_BISH_2"},  {B_ROOK, 0, 40, "B_ROOK_1"},  {B_QUEEN, 1, 51, "B_QEEN_2"},
+      {B_KING, 1, 61, "B_KING_2"},    {W_PAWN, 0, -10, "W_PORN_1"}, {W_KNIGHT, 1, -21, "W_KNIG_2"},
       {W_BISHOP, 0, -30, "W_BISH_1"}, {W_ROOK, 1, -41, "W_ROOK_2"}, {W_QUEEN, 0, -50, "W_QEEN_1"},
       {W_KING, 1, -61, "W_KING_2"},
   };
@@ -58,8 +60,7 @@ TEST(PictureNames, IdsFollowCodeAndShadeAndOnlyKnownIdsHavePictures) {
     EXPECT_EQ(picture_id(r.code, r.shade), r.id) << r.name;
     EXPECT_EQ(piece_picture_name(r.id), r.name);
   }
-  for (int id : {0, 1, 9, 12, 19, 70, 100, 610, -12, -70, -100})
-    EXPECT_EQ(piece_picture_name(id), "") << id;
+  for (int id : {0, 1, 9, 12, 19, 70, 100, 610, -12, -70, -100}) EXPECT_EQ(piece_picture_name(id), "") << id;
   EXPECT_EQ(tile_picture_name(0), "KARA_MASU1");
   EXPECT_EQ(tile_picture_name(2), "ZARVOCHESS");
   EXPECT_EQ(tile_picture_name(7), "HAIKEI_RENGA");
@@ -369,8 +370,8 @@ TEST_F(DisplayTest, CaptionForAnUpperQueenIsDrawnAtTheLeftAnchor) {
     const char* text;
     double X, Y, size;
     int colour;
-  } want[] = {{"ｄ", -0.4, 2.7, 14, QB_BLACK},     {"ｄ", -0.5, 2.6, 14, QB_BRIGHT_WHITE},
-              {"４", -0.1, 2.8, 12, QB_BLACK},     {"４", -0.2, 2.7, 12, QB_BRIGHT_WHITE},
+  } want[] = {{"ｄ", -0.4, 2.7, 14, QB_BLACK},       {"ｄ", -0.5, 2.6, 14, QB_BRIGHT_WHITE},
+              {"４", -0.1, 2.8, 12, QB_BLACK},       {"４", -0.2, 2.7, 12, QB_BRIGHT_WHITE},
               {"クィーン", -0.6, 3.2, 12, QB_BLACK}, {"クィーン", -0.7, 3.1, 12, QB_BRIGHT_WHITE}};
   const auto& texts = t.canvas.texts;
   ASSERT_EQ(texts.size(), 6u);

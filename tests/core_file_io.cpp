@@ -99,8 +99,8 @@ TEST(ReplaceFile, RefusesWhatItMustNotReplaceAndKeepsTheOldFile) {
     FileError error;
   };
   const Row rows[] = {
-      {"protected", FileError::read_only}, {"closed", FileError::read_only},  {"link", FileError::read_only},
-      {"dir", FileError::not_a_file},      {"fifo", FileError::not_a_file},   {"loop", FileError::failed},
+      {"protected", FileError::read_only}, {"closed", FileError::read_only}, {"link", FileError::read_only},
+      {"dir", FileError::not_a_file},      {"fifo", FileError::not_a_file},  {"loop", FileError::failed},
       {"gone/file", FileError::not_found},
   };
   for (const Row& r : rows) EXPECT_EQ(replace_file(folder.file(r.name), "new"), r.error) << r.name;

@@ -56,7 +56,8 @@ TEST_F(GameEnd, UpperKingMatedUnlessSomethingEndsTheCheck) {
   set_position(app, {"......k.", ".....ppp", "........", "........", "........", "........", "........", "R...K..."});
   EXPECT_EQ(upper_king_mated(app), 0);
   // The board is as it was.
-  const Board b = test::board_from({"R.....k.", "..n..ppp", "........", "........", "........", "........", "........", "....K..."});
+  const Board b = test::board_from(
+      {"R.....k.", "..n..ppp", "........", "........", "........", "........", "........", "....K..."});
   set_position(app, {"R.....k.", "..n..ppp", "........", "........", "........", "........", "........", "....K..."});
   upper_king_mated(app);
   EXPECT_EQ(app.game.board, b);

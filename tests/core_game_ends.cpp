@@ -10,9 +10,9 @@
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "display/texts.h"
-#include "game/game_modes.h"
 #include "game/flip.h"
 #include "game/game_end.h"
+#include "game/game_modes.h"
 #include "rules/mate_tests.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
@@ -110,16 +110,28 @@ TEST(WholeGames, MatesAndStalematesCheckedByHand) {
   const Case cases[] = {
       {"back-rank mate", {"R.....k.", ".....ppp", e, e, e, e, e, "....K..."}, true, 0, 1, 1},
       {"a block uncovering the queen, the other knight blocks",
-       {"k......R", "np......", ".....n..", e, "Q.......", e, e, "....K..."}, true, 1, 1, 0},
+       {"k......R", "np......", ".....n..", e, "Q.......", e, e, "....K..."},
+       true,
+       1,
+       1,
+       0},
       {"a pinned knight cannot block", {"k......R", "pn......", e, "...B....", e, e, e, "....K..."}, true, 0, 1, 1},
       {"smothered mate", {"......rk", ".....Npp", e, e, e, e, e, "....K..."}, true, 0, 1, 1},
       {"king takes the checker", {"k.......", "Q.......", e, e, e, e, e, "....K..."}, true, 1, 1, 0},
       {"stalemate", {"k.......", "..Q.....", e, e, e, e, e, "....K..."}, true, 0, 0, 0},
       {"boxed in, the pawn can move", {"k.......", "..Q.....", e, "...p....", e, e, e, "....K..."}, true, 1, 0, 0},
-      {"fool's mate", {"rnb.kbnr", "pppp.ppp", e, "....p...", "......Pq", ".....P..", "PPPPP..P", "RNBQKBNR"}, false,
-       0, 1, 1},
+      {"fool's mate",
+       {"rnb.kbnr", "pppp.ppp", e, "....p...", "......Pq", ".....P..", "PPPPP..P", "RNBQKBNR"},
+       false,
+       0,
+       1,
+       1},
       {"the lower army's block uncovering the queen",
-       {"....k...", e, e, "q.......", e, ".....N..", "NP......", "K......r"}, false, 1, 1, 0},
+       {"....k...", e, e, "q.......", e, ".....N..", "NP......", "K......r"},
+       false,
+       1,
+       1,
+       0},
       {"lower stalemate", {"....k...", e, e, e, e, e, ".....q..", ".......K"}, false, 0, 0, 0},
   };
   for (const Case& c : cases) {
@@ -169,7 +181,8 @@ TEST(WholeGames, TheFlipKeepsTheMoveOrder) {
 TEST(WholeGames, LabelsFollowTheSideShownBelow) {
   test::TestApp t;
   App& app = t.app;
-  const std::string labels[2] = {"ａ 8 ｂ 7 ｃ 6 ｄ 5 ｅ 4 ｆ 3 ｇ 2 ｈ 1 ", "ｈ 1 ｇ 2 ｆ 3 ｅ 4 ｄ 5 ｃ 6 ｂ 7 ａ 8 "};
+  const std::string labels[2] = {"ａ 8 ｂ 7 ｃ 6 ｄ 5 ｅ 4 ｆ 3 ｇ 2 ｈ 1 ",
+                                 "ｈ 1 ｇ 2 ｆ 3 ｅ 4 ｄ 5 ｃ 6 ｂ 7 ａ 8 "};
   for (int swapped : {0, 1}) {
     app.game.colors_swapped = swapped;
     t.canvas.clear();

@@ -67,13 +67,15 @@ TEST(GameState, SwapKingsAndQueensTwiceRestores) {
 }
 
 TEST(GameState, SwapWithoutAQueenLeavesThatKing) {
-  Board b = test::board_from({"....k...", "........", "........", "........", "........", "........", "........", "...QK..."});
+  Board b = test::board_from(
+      {"....k...", "........", "........", "........", "........", "........", "........", "...QK..."});
   swap_kings_and_queens(b);
   EXPECT_EQ(b[5][1], B_KING);
   EXPECT_EQ(b[4][8], W_KING);
   EXPECT_EQ(b[5][8], W_QUEEN);
   // A queen without its king stays a queen.
-  Board c = test::board_from({"...q....", "........", "........", "........", "........", "........", "........", "....K..."});
+  Board c = test::board_from(
+      {"...q....", "........", "........", "........", "........", "........", "........", "....K..."});
   swap_kings_and_queens(c);
   EXPECT_EQ(c[4][1], B_QUEEN);
   EXPECT_EQ(c[0][0], 0);

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "game/levels.h"
 #include "game/game_modes.h"
+#include "game/levels.h"
 #include "records/pgn.h"
 #include "records/record_panel.h"
 #include "rules/move_rules.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
-#include "tests/support/play_fakes.h"
 #include "tests/support/options_fakes.h"
+#include "tests/support/play_fakes.h"
 #include "tests/support/record_fakes.h"
 
 namespace zarvo {
@@ -59,8 +59,7 @@ TEST(Pgn, MovesAreWrittenInStandardAlgebraicNotation) {
       {"under-promotion without the equals sign", "3r3k/4P3/8/8/8/8/8/4K3 w - - 0 1", "exd8N", "1. exd8=N *"},
       {"castling both ways", "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "0-0 O-O-O", "1. O-O O-O-O *"},
       {"en passant is a pawn capture", "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "exd6 e.p.", "1. exd6 *"},
-      {"en passant takes a checking pawn", "4k3/3p4/8/4P3/4K3/8/8/7R w - - 0 1", "Rh2 d5 exd6",
-       "1. Rh2 d5+ 2. exd6 *"},
+      {"en passant takes a checking pawn", "4k3/3p4/8/4P3/4K3/8/8/7R w - - 0 1", "Rh2 d5 exd6", "1. Rh2 d5+ 2. exd6 *"},
       {"check and mate suffixes are the writer's own", "", "f3 e5 g4 Qh4", "1. f3 e5 2. g4 Qh4# 0-1"},
       {"stalemate ends drawn", "7k/8/6Q1/8/8/8/8/4K3 w - - 0 1", "Qf7", "1. Qf7 1/2-1/2"},
       {"comments, variations, NAGs and move numbers are skipped", "",

@@ -192,7 +192,7 @@ TEST_F(Play, PawnButtonKeepsAPawnAndColoursDecideTheWindow) {
 
 TEST_F(Play, AChooserClosedWithoutAChoiceMakesNoMoveAndKeepsTheLastChoice) {
   two_human_position({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
-  app.play.promotion_choice = W_KNIGHT;  // left by an earlier promotion
+  app.play.promotion_choice = W_KNIGHT;          // left by an earlier promotion
   move_by_clicks(app, 1, 2, 1, 1, MOUSE_RIGHT);  // no button is pressed
   EXPECT_EQ(app.game.board[1][2], W_PAWN);
   EXPECT_EQ(app.game.board[1][1], EMPTY);

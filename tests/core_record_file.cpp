@@ -73,7 +73,6 @@ std::vector<std::string> read_lines(std::string_view bytes) {
   return lines;
 }
 
-
 TEST(RecordFileWriting, StandardEntryZeroIsByteExact) {
   EXPECT_EQ(encode_record_entry(standard_entry()), standard_line());
   EXPECT_EQ(standard_line().size(), 133u);
@@ -178,10 +177,23 @@ TEST(RecordFileReading, NumericFields) {
     const char* field;
     int value;
   };
-  const Row rows[] = {{" 5", 5},   {"-5", -5}, {"5", 5},   {"0", 0},   {"  ", 0},  {"", 0},   {"-", 0},
-                      {"- 5", 0},  {"+5", 0},  {"x5", 0},  {" -3", -3}, {"12", 12},
+  const Row rows[] = {{" 5", 5},
+                      {"-5", -5},
+                      {"5", 5},
+                      {"0", 0},
+                      {"  ", 0},
+                      {"", 0},
+                      {"-", 0},
+                      {"- 5", 0},
+                      {"+5", 0},
+                      {"x5", 0},
+                      {" -3", -3},
+                      {"12", 12},
                       // The digits are read up to the first other character.
-                      {"5x", 5},   {"5 ", 5},  {"-2x", -2}, {"3-", 3}};
+                      {"5x", 5},
+                      {"5 ", 5},
+                      {"-2x", -2},
+                      {"3-", 3}};
   for (const Row& r : rows) EXPECT_EQ(read_record_number(r.field), r.value) << '"' << r.field << '"';
 }
 
@@ -218,8 +230,8 @@ TEST(RecordFileReading, WrittenFilesLoadWithAnyLineEndsAndBlankPaddedNumbers) {
   }
   // Hand edits: a two-column piece field with a blank on either side, a code with a leading zero.
   const std::string e2 = encode_record_entry(two_move_file().entries[2]);
-  const std::string padded = HEADER + standard_line() + "\r\n" + e2 + " \r\n" +
-                             e2.substr(0, 128) + "4244 1\r\n" + "05" + e2.substr(2) + "\r\n";
+  const std::string padded = HEADER + standard_line() + "\r\n" + e2 + " \r\n" + e2.substr(0, 128) + "4244 1\r\n" +
+                             "05" + e2.substr(2) + "\r\n";
   for (const std::string& bytes : {image, lf, cr, image.substr(0, image.size() - 2), padded}) {
     std::string message;
     const auto f = parse(bytes, &message);
@@ -246,9 +258,13 @@ TEST(RecordFileReading, HeaderOnlyAndShorterFilesHaveNoEntries) {
 }
 
 TEST(RecordFileReading, UndecodableHeaderBytesAreShownAsReplacements) {
-  const auto f = parse(std::string("ab\xFF" "c\x81\r\n\x82\xA0\r\n\x81") + "\r\n" + standard_line());
+  const auto f = parse(std::string("ab\xFF"
+                                   "c\x81\r\n\x82\xA0\r\n\x81") +
+                       "\r\n" + standard_line());
   ASSERT_TRUE(f.has_value());
-  EXPECT_EQ(f->title, "ab\xEF\xBF\xBD" "c\xEF\xBF\xBD");
+  EXPECT_EQ(f->title,
+            "ab\xEF\xBF\xBD"
+            "c\xEF\xBF\xBD");
   EXPECT_EQ(f->upper_name, "あ");
   EXPECT_EQ(f->lower_name, "\xEF\xBF\xBD");
   EXPECT_EQ(f->entries.size(), 1u);
@@ -282,7 +298,8 @@ TEST(RecordFileReading, RefusesWhatIsNotARecord) {
       {"bigger than any record", std::string(RECORD_FILE_MAX_BYTES + 1, '\n'), "棋譜ﾌｧｲﾙではありません"},
       {"10,000 lines", HEADER + eleven_thousand_lines, "手数が多すぎるため読み込めません（最大500手）"},
       {"502 entries", max_plus_one, "手数が多すぎるため読み込めません（最大500手）"},
-      {"cut in the middle of a line", HEADER + line + "\r\n" + line.substr(0, 70), "棋譜ﾌｧｲﾙの 5 行目の長さが正しくありません"},
+      {"cut in the middle of a line", HEADER + line + "\r\n" + line.substr(0, 70),
+       "棋譜ﾌｧｲﾙの 5 行目の長さが正しくありません"},
       {"one column too many", HEADER + line + "00\r\n" + line, "棋譜ﾌｧｲﾙの 4 行目の長さが正しくありません"},
       {"a blank line between entries", HEADER + line + "\r\n\r\n" + line, "棋譜ﾌｧｲﾙの 5 行目が空行です"},
       {"a blank line at the end", HEADER + line + "\r\n\r\n", "棋譜ﾌｧｲﾙの 5 行目が空行です"},

@@ -97,7 +97,7 @@ TEST_F(Navigation, RestoreEntryRepaintsOnlyTheSquaresThatDiffer) {
     int from, to;
     size_t squares;
   };
-  const Step steps[] = {{"capture taken back", 3, 2, 2},   {"en passant taken back", 5, 4, 3},
+  const Step steps[] = {{"capture taken back", 3, 2, 2},    {"en passant taken back", 5, 4, 3},
                         {"castling taken back", 11, 10, 4}, {"promotion taken back", 15, 14, 2},
                         {"promotion replayed", 14, 15, 2},  {"whole game back", 15, 0, 0}};
   for (const Step& s : steps) {

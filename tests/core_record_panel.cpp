@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -202,9 +202,8 @@ TEST_F(Panel, SavingWritesHeaderAndEntriesUpToTheShownMove) {
 }
 
 TEST_F(Panel, SavingAfterSteppingBackLeavesTheLaterMovesOut) {
-  const int moves[10][5] = {{5, 7, 5, 5, -1}, {5, 2, 5, 4, 1}, {7, 8, 6, 6, -2}, {2, 1, 3, 3, 2},
-                            {6, 8, 3, 5, -3}, {1, 2, 1, 3, 1}, {3, 5, 1, 4, -3}, {2, 2, 2, 4, 1},
-                            {1, 4, 2, 3, -3}, {3, 2, 2, 3, 1}};
+  const int moves[10][5] = {{5, 7, 5, 5, -1}, {5, 2, 5, 4, 1},  {7, 8, 6, 6, -2}, {2, 1, 3, 3, 2},  {6, 8, 3, 5, -3},
+                            {1, 2, 1, 3, 1},  {3, 5, 1, 4, -3}, {2, 2, 2, 4, 1},  {1, 4, 2, 3, -3}, {3, 2, 2, 3, 1}};
   for (const auto& m : moves) move(m[0], m[1], m[2], m[3], m[4]);
   for (int i = 0; i < 7; ++i) REPLAY_Click(app);
   ASSERT_EQ(app.game.move_number, 3);
@@ -242,7 +241,8 @@ TEST_F(Panel, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind) {
   Command1_Click(app);
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, old_handler);
-  EXPECT_EQ(t.dialogs.texts(), (std::vector<std::string>{"上書きしますか？", "ﾃﾞｨｽｸの空きが足りないため書き込めません"}));
+  EXPECT_EQ(t.dialogs.texts(),
+            (std::vector<std::string>{"上書きしますか？", "ﾃﾞｨｽｸの空きが足りないため書き込めません"}));
   EXPECT_EQ(count_sound("dsPlay 11"), 1);
   EXPECT_TRUE(panel.fields_shown);
   EXPECT_EQ(test::read_bytes(folder.file("keep" + KIFU)), old_bytes);
@@ -271,8 +271,11 @@ TEST_F(Panel, SavingOverAnExistingFileAsksFirst) {
   const Row rows[] = {
       {"No keeps the old file and the panel", Answer::No, 0644, {"上書きしますか？"}, false},
       {"Yes replaces it", Answer::Yes, 0644, {"上書きしますか？", "棋譜を書き込みました"}, true},
-      {"a write-protected file stays", Answer::Yes, 0444,
-       {"上書きしますか？", "読み取り専用のﾌｧｲﾙには上書きできません"}, false},
+      {"a write-protected file stays",
+       Answer::Yes,
+       0444,
+       {"上書きしますか？", "読み取り専用のﾌｧｲﾙには上書きできません"},
+       false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.why);

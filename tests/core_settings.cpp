@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-
 #include <filesystem>
 
 #include "display/display_state.h"
@@ -132,12 +130,12 @@ TEST_F(Settings, AFileWithOnlyMusicOffStillTicksAndPaintsTheDefaultBackground) {
 
 TEST_F(Settings, UnknownKeysAndValuesAreSkippedWithoutRewritingTheFile) {
   const std::string text =
-      "背景画=青\r\n"        // not one of the five
-      "bgm=ON\r\n"           // keys are case-sensitive
+      "背景画=青\r\n"  // not one of the five
+      "bgm=ON\r\n"     // keys are case-sensitive
       "色=赤\r\n"
-      "BGM=ON=1\r\n"         // the value is everything after the first "="
+      "BGM=ON=1\r\n"  // the value is everything after the first "="
       "背景画=竹\r\n"
-      " 移動指導=ON\r\n";    // a blank before the key makes another key
+      " 移動指導=ON\r\n";  // a blank before the key makes another key
   write_ini(text);
   load_settings(app);
   EXPECT_EQ(checked_backgrounds(), "TAKE");  // a later unknown value does not undo a known one

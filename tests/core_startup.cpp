@@ -1,6 +1,5 @@
 // Start-up, the ways the program ends, the sound calls around them and the waits.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -166,9 +165,10 @@ TEST_F(StartUp, DamagedSoundFilesAreReportedAndSkipped) {
   truncated.resize(200);
   test::write_bytes("駒打音.wav", truncated);
   Form_Load(t.app);
-  EXPECT_EQ(t.dialogs.texts(), (std::vector<std::string>{"サウンドファイル「その他.wav」が空です。",
-                                                          "サウンドファイル「禁止.wav」は正しいWAVファイルではありません。",
-                                                          "サウンドファイル「駒打音.wav」は正しいWAVファイルではありません。"}));
+  EXPECT_EQ(t.dialogs.texts(),
+            (std::vector<std::string>{"サウンドファイル「その他.wav」が空です。",
+                                      "サウンドファイル「禁止.wav」は正しいWAVファイルではありません。",
+                                      "サウンドファイル「駒打音.wav」は正しいWAVファイルではありません。"}));
   for (const test::Message& m : t.dialogs.messages) {
     EXPECT_EQ(m.title, "Zarvoチェス.dll");
     EXPECT_EQ(m.icon, Icon::Exclamation);

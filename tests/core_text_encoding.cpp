@@ -20,9 +20,14 @@ TEST(TextEncoding, RoundTripsJapaneseThroughShiftJis) {
 TEST(TextEncoding, BadBytesAreReplacedNotFatal) {
   bool ok = true;
   // 0x81 alone at the end, and 0xFF, are not Shift-JIS.
-  const std::string s = cp932_to_utf8(std::string("ab\xFF" "c\x81", 5), &ok);
+  const std::string s = cp932_to_utf8(std::string("ab\xFF"
+                                                  "c\x81",
+                                                  5),
+                                      &ok);
   EXPECT_FALSE(ok);
-  EXPECT_EQ(s, "ab\xEF\xBF\xBD" "c\xEF\xBF\xBD");
+  EXPECT_EQ(s,
+            "ab\xEF\xBF\xBD"
+            "c\xEF\xBF\xBD");
   ok = true;
   EXPECT_EQ(utf8_to_cp932("a😀b", &ok), "a?b");
   EXPECT_FALSE(ok);

@@ -67,7 +67,8 @@ TEST(BoardScale, AClickAtOneAndAHalfTimesLandsOnTheSquareDrawnThere) {
       // The first and last device pixel of the square as drawn, and its middle.
       const int left = s.to_device(grid_left(x)), right = s.to_device(grid_left(x + 1)) - 1;
       const int top = s.to_device(grid_top(y)), bottom = s.to_device(grid_top(y + 1)) - 1;
-      for (const auto& [px, py] : {std::pair{left, top}, std::pair{right, bottom}, std::pair{(left + right) / 2, (top + bottom) / 2}}) {
+      for (const auto& [px, py] :
+           {std::pair{left, top}, std::pair{right, bottom}, std::pair{(left + right) / 2, (top + bottom) / 2}}) {
         const double tx = s.to_twips(px), ty = s.to_twips(py);
         EXPECT_EQ(static_cast<int>((tx - GRID_LEFT) / SQUARE_W), x) << px << "," << py;
         EXPECT_EQ(static_cast<int>((ty - GRID_TOP) / SQUARE_H), y) << px << "," << py;

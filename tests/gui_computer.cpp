@@ -60,7 +60,8 @@ TEST_F(WindowComputer, SecondMoveLetsTheComputerOpenWithKingsAndQueensExchanged)
 }
 
 TEST_F(WindowComputer, TheComputerPromotesThroughTheChooser) {
-  app.game.board = test::board_from({"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
+  app.game.board = test::board_from(
+      {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
   scan_board(app.game.board, app.maps, app.game.kings);
   w.trigger("SENTE");
   move(5, 8, 6, 8);

@@ -144,7 +144,8 @@ TEST_F(Display, LabelsAreYellowWithBlackShadowsAboveAndRightOfTheBoard) {
 }
 
 TEST_F(Display, TheWindowFontIsAJapaneseMincho) {
-  if (!QFontDatabase::families().contains(QStringLiteral("IPAPMincho"))) GTEST_SKIP() << "fonts-ipafont-mincho is not installed";
+  if (!QFontDatabase::families().contains(QStringLiteral("IPAPMincho")))
+    GTEST_SKIP() << "fonts-ipafont-mincho is not installed";
   EXPECT_EQ(window_font_family(), QStringLiteral("IPAPMincho"));
 }
 

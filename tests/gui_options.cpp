@@ -178,7 +178,8 @@ TEST(VersionWindow, TheRecordBrowserIsPutAwayBeforeFormFourShows) {
     ASSERT_TRUE(list->isVisible()) << name;
   }
   with_form4(t, [&](Form4& form) {
-    for (const char* name : lists) EXPECT_FALSE(view->findChild<QWidget*>(QString::fromUtf8(name))->isVisible()) << name;
+    for (const char* name : lists)
+      EXPECT_FALSE(view->findChild<QWidget*>(QString::fromUtf8(name))->isVisible()) << name;
     form.command2()->click();
   });
 }

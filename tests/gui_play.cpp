@@ -50,7 +50,8 @@ TEST_F(WindowPlay, TwoClicksMoveAPieceWithFramesAndCaption) {
 TEST_F(WindowPlay, RightClickPromotesThroughTheChooserWindow) {
   w.trigger("START");
   App& app = w.app();
-  app.game.board = test::board_from({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
+  app.game.board = test::board_from(
+      {"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
   scan_board(app.game.board, app.maps, app.game.kings);
   click(1, 2);
   press_chooser_button_when_shown("W_QEEN");
@@ -62,7 +63,8 @@ TEST_F(WindowPlay, RightClickPromotesThroughTheChooserWindow) {
 TEST_F(WindowPlay, ChooserWindowsOfferNoCloseControlAndIgnoreEscape) {
   w.trigger("START");
   App& app = w.app();
-  app.game.board = test::board_from({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
+  app.game.board = test::board_from(
+      {"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
   scan_board(app.game.board, app.maps, app.game.kings);
   click(1, 2);
   QTimer::singleShot(0, [] {

@@ -5,12 +5,12 @@
 #include <QDir>
 #include <QMouseEvent>
 
-#include "qt/record_panel.h"
 #include "qt/main_window.h"
+#include "qt/record_panel.h"
 #include "tests/support/fakes.h"
-#include "tests/support/window_fixture.h"
 #include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"
+#include "tests/support/window_fixture.h"
 
 namespace zarvo {
 namespace {
@@ -18,7 +18,6 @@ namespace {
 const std::string KIFU = ".棋譜";
 
 struct Session : test::WindowSession {
-
   QtRecordPanel& panel() { return static_cast<QtRecordPanelOnDemand*>(w.app().platform.panel)->panel(); }
   void click_square(int x, int y) { click(x, y); }
   // A real click on a row of a list.
@@ -62,10 +61,10 @@ TEST(RecordPanelWindow, ControlsSitAtTheirPlacesAndStartHidden) {
     const char* name;
     QRect rect;
   };
-  const Row rows[] = {{"Drive1", {16, 24, 169, 20}},   {"Dir1", {16, 40, 169, 114}},   {"File1", {16, 152, 169, 62}},
-                      {"Label1_3", {8, 160, 57, 17}},  {"Label1_2", {8, 176, 57, 17}}, {"Label1_1", {8, 192, 57, 17}},
-                      {"Label1_0", {8, 208, 57, 17}},  {"Text2", {64, 160, 153, 18}},  {"Text3", {64, 176, 153, 18}},
-                      {"Text4", {64, 192, 153, 18}},   {"Text1", {64, 208, 153, 18}},  {"Command1", {224, 200, 57, 25}}};
+  const Row rows[] = {{"Drive1", {16, 24, 169, 20}},  {"Dir1", {16, 40, 169, 114}},   {"File1", {16, 152, 169, 62}},
+                      {"Label1_3", {8, 160, 57, 17}}, {"Label1_2", {8, 176, 57, 17}}, {"Label1_1", {8, 192, 57, 17}},
+                      {"Label1_0", {8, 208, 57, 17}}, {"Text2", {64, 160, 153, 18}},  {"Text3", {64, 176, 153, 18}},
+                      {"Text4", {64, 192, 153, 18}},  {"Text1", {64, 208, 153, 18}},  {"Command1", {224, 200, 57, 25}}};
   for (const Row& r : rows) {
     QWidget* c = view->findChild<QWidget*>(QString::fromUtf8(r.name));
     ASSERT_NE(c, nullptr) << r.name;

@@ -12,8 +12,8 @@
 
 #include "display/marks.h"
 #include "game/promotion.h"
-#include "qt/record_panel.h"
 #include "qt/main_window.h"
+#include "qt/record_panel.h"
 #include "shell/text_encoding.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"

@@ -55,10 +55,12 @@ TEST(WindowWaits, TheComputersChooserIsPaintedDuringItsPause) {
   clock.queen->installEventFilter(&clock);
 
   App& app = w.app();
-  app.game.board = test::board_from({"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
+  app.game.board = test::board_from(
+      {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
   w.trigger("SENTE");
   for (int x : {5, 6}) {  // the king steps; the computer promotes its pawn
-    const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL, (grid_top(8) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
+    const QPointF pos((grid_left(x) + SQUARE_W / 2.0) / TWIPS_PER_PIXEL,
+                      (grid_top(8) + SQUARE_H / 2.0) / TWIPS_PER_PIXEL);
     QMouseEvent press(QEvent::MouseButtonPress, pos, w.board_view()->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(w.board_view(), &press);

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "rules/move_rules.h"
 #include "qt/main_window.h"
+#include "rules/move_rules.h"
 #include "tests/support/fakes.h"
 #include "tests/support/window_fixture.h"
 
@@ -31,8 +31,7 @@ HumanMove choose_human_move(App& app) {
         for (int ty = 1; ty <= 8; ++ty) {
           if (check_piece_move(app, fx, fy, tx, ty, piece) != 1) continue;
           // After the computer announced mate any move is taken, and the king falls.
-          if (app.game.mate_announced == 0 && move_keeps_king_safe(app, fx, fy, tx, ty, app.game.turn) != 1)
-            continue;
+          if (app.game.mate_announced == 0 && move_keeps_king_safe(app, fx, fy, tx, ty, app.game.turn) != 1) continue;
           const int value = abs_code(app.game.board[tx][ty]);
           if (value > best.value) best = {fx, fy, tx, ty, value};
         }

@@ -63,8 +63,9 @@ TEST(Window, EscapeEndsTheProgramAfterFreeingTheSounds) {
 
 // A whole little wave file of silence.
 std::string tiny_wav() {
-  const unsigned char header[44] = {'R', 'I', 'F', 'F', 40, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-                                    0x44, 0xac, 0, 0, 0x88, 0x58, 1, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 4, 0, 0, 0};
+  const unsigned char header[44] = {'R', 'I', 'F', 'F', 40, 0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',
+                                    ' ', 16,  0,   0,   0,  1, 0,   1,   0,   0x44, 0xac, 0,   0,   0x88, 0x58,
+                                    1,   0,   2,   0,   16, 0, 'd', 'a', 't', 'a',  4,    0,   0,   0};
   return std::string(reinterpret_cast<const char*>(header), sizeof header) + std::string(4, '\0');
 }
 

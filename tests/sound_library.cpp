@@ -2,7 +2,6 @@
 // raw file (signed 16-bit stereo at 44.1 kHz, as the library opens the device),
 // which the tests read back to tell sound from silence.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <unistd.h>
 
@@ -350,7 +349,8 @@ std::vector<uint8_t> layout_wav(uint16_t format_tag, uint16_t bits, uint16_t cha
       } else if (bits == 16) {
         put16(v, static_cast<uint16_t>(static_cast<int16_t>(std::lround(32767 * y))));
       } else {
-        for (int k = 0; k < 3; ++k) v.push_back(static_cast<uint8_t>(static_cast<int32_t>(std::lround(8388607 * y)) >> (8 * k)));
+        for (int k = 0; k < 3; ++k)
+          v.push_back(static_cast<uint8_t>(static_cast<int32_t>(std::lround(8388607 * y)) >> (8 * k)));
       }
     }
   }
@@ -399,7 +399,8 @@ TEST_F(DiskOutput, ANewMusicTakesTheOldOnesPlace) {
 
 TEST(SoundDevice, ClosedDeviceRefusesEverythingQuietly) {
   setenv("SDL_AUDIODRIVER", "disk", 1);
-  const std::string file = (std::filesystem::temp_directory_path() / ("zarvo_sound_closed_" + std::to_string(getpid()) + ".raw")).string();
+  const std::string file =
+      (std::filesystem::temp_directory_path() / ("zarvo_sound_closed_" + std::to_string(getpid()) + ".raw")).string();
   setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
   const int32_t device = dsInitialize(0);
   ASSERT_NE(device, 0);

@@ -4,10 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
-pending=tools/format-pending.txt
-if [ -f "$pending" ]; then
-  mapfile -t files < <(printf '%s\n' "${files[@]}" | grep -vxF -f "$pending" || true)
-fi
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"
   exit 0

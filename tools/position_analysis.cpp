@@ -53,9 +53,9 @@ std::string number(double v) {
 std::string square(int x, int y) { return "[" + std::to_string(x) + "," + std::to_string(y) + "]"; }
 
 std::string candidate_json(const Candidate& c) {
-  return "{\"from\":" + square(c.x1, c.y1) + ",\"to\":" + square(c.x2, c.y2) + ",\"piece\":" + std::to_string(c.moving) +
-         ",\"placed\":" + std::to_string(c.placed) + ",\"captured\":" + std::to_string(c.captured) +
-         ",\"score\":" + number(c.score) + "}";
+  return "{\"from\":" + square(c.x1, c.y1) + ",\"to\":" + square(c.x2, c.y2) +
+         ",\"piece\":" + std::to_string(c.moving) + ",\"placed\":" + std::to_string(c.placed) +
+         ",\"captured\":" + std::to_string(c.captured) + ",\"score\":" + number(c.score) + "}";
 }
 
 // 8 rows (y = 1..8) of 8 values (x = 1..8).
@@ -107,8 +107,8 @@ std::string moves_json(App& app, const Snapshot& start) {
           if (move_keeps_king_safe(app, x, y, a, b, owner) == 1) safe += (safe.empty() ? "" : ",") + square(a, b);
         }
       }
-      out += (first_piece ? "" : ",") + std::string("{\"from\":") + square(x, y) + ",\"piece\":" + std::to_string(piece) +
-             ",\"to\":[" + to + "],\"safe\":[" + safe + "]}";
+      out += (first_piece ? "" : ",") + std::string("{\"from\":") + square(x, y) +
+             ",\"piece\":" + std::to_string(piece) + ",\"to\":[" + to + "],\"safe\":[" + safe + "]}";
       first_piece = false;
     }
   }
@@ -231,9 +231,8 @@ bool analyse_record(std::string_view file_bytes, const AnalyseOptions& options, 
   const Snapshot start(app);
 
   std::string candidates;
-  const int found = search_computer_move(app, [&](const Candidate& c) {
-    candidates += (candidates.empty() ? "" : ",") + candidate_json(c);
-  });
+  const int found = search_computer_move(
+      app, [&](const Candidate& c) { candidates += (candidates.empty() ? "" : ",") + candidate_json(c); });
   json = "{\"level\":" + std::to_string(options.level) + ",\"candidates\":[" + candidates +
          "],\"best\":" + (found ? candidate_json(app.com.best) : std::string("null"));
   if (options.maps) json += state_json(app, start);

@@ -103,6 +103,7 @@ int fen(const std::string& path, const std::string* entry_text) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
-  if ((args.size() == 2 || args.size() == 3) && args[0] == "fen") return fen(args[1], args.size() == 3 ? &args[2] : nullptr);
+  if ((args.size() == 2 || args.size() == 3) && args[0] == "fen")
+    return fen(args[1], args.size() == 3 ? &args[2] : nullptr);
   return usage();
 }

@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
       double x = 0, y = 0;
       char button[16] = "left";
       std::sscanf(step.c_str() + 6, "%lf,%lf,%15s", &x, &y, button);
-      zarvo::Form_MouseDown(window.app(), std::string(button) == "right" ? zarvo::MOUSE_RIGHT : zarvo::MOUSE_LEFT, 0, x, y);
+      zarvo::Form_MouseDown(window.app(), std::string(button) == "right" ? zarvo::MOUSE_RIGHT : zarvo::MOUSE_LEFT, 0, x,
+                            y);
     } else if (!window.trigger(step)) {
       std::fprintf(stderr, "unknown step: %s\n", step.c_str());
       return 2;

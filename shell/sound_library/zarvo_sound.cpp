@@ -115,10 +115,8 @@ bool readable(SDL_AudioFormat format) {
     case AUDIO_S32LSB:
     case AUDIO_S32MSB:
     case AUDIO_F32LSB:
-    case AUDIO_F32MSB:
-      return true;
-    default:
-      return false;
+    case AUDIO_F32MSB: return true;
+    default: return false;
   }
 }
 
@@ -128,8 +126,7 @@ float sample_at(const Buffer& b, Uint32 frame, int channel) {
   const Uint8* p = b.samples + (size_t{frame} * b.channels + channel) * bytes;
   const bool big = SDL_AUDIO_ISBIGENDIAN(b.format);
   switch (bytes) {
-    case 1:
-      return SDL_AUDIO_ISSIGNED(b.format) ? static_cast<Sint8>(p[0]) / 128.0f : (p[0] - 128) / 128.0f;
+    case 1: return SDL_AUDIO_ISSIGNED(b.format) ? static_cast<Sint8>(p[0]) / 128.0f : (p[0] - 128) / 128.0f;
     case 2: {
       const auto v = static_cast<Sint16>(big ? p[0] << 8 | p[1] : p[1] << 8 | p[0]);
       return v / 32768.0f;
@@ -164,7 +161,8 @@ bool mix_voice(Voice& v, float* out, int frames) {
     Uint32 next = at + 1;
     if (next >= b.frames) next = v.looping ? 0 : at;
     const float l = sample_at(b, at, 0) * (1 - t) + sample_at(b, next, 0) * t;
-    const float r = right_channel == 0 ? l : sample_at(b, at, right_channel) * (1 - t) + sample_at(b, next, right_channel) * t;
+    const float r =
+        right_channel == 0 ? l : sample_at(b, at, right_channel) * (1 - t) + sample_at(b, next, right_channel) * t;
     out[2 * i] += l * left_gain;
     out[2 * i + 1] += r * right_gain;
     v.position += v.step;
@@ -226,8 +224,8 @@ void play(int32_t id, bool looping) {
   Locked lock;
   if (b->music) {
     // One music at a time; asking again for the tune that loops lets it go on.
-    const auto same = std::find_if(d.voices.begin(), d.voices.end(),
-                                   [&](const Voice& v) { return v.id == id && v.looping; });
+    const auto same =
+        std::find_if(d.voices.begin(), d.voices.end(), [&](const Voice& v) { return v.id == id && v.looping; });
     if (looping && same != d.voices.end()) return;
     std::erase_if(d.voices, [](const Voice& v) { return v.buffer->music; });
   }

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "display/display_state.h"
-
 #include "computer/search.h"
+#include "display/display_state.h"
 #include "records/move_record.h"
 
 namespace zarvo::test {
