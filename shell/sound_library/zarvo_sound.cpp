@@ -241,12 +241,13 @@ void play(int32_t id, bool looping) {
 int32_t create(const Uint8* image, uint32_t length, int32_t flags) {
   SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(length));
   if (!rw) return 0;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav_format{};
   Uint8* samples = nullptr;
   Uint32 bytes = 0;
-  if (!SDL_LoadWAV_RW(rw, 1, &spec, &samples, &bytes)) return 0;
-  const int frame_bytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-  if (!readable(spec.format) || spec.channels < 1 || spec.freq <= 0 || spec.freq > FREQUENCY_MAX) {
+  if (!SDL_LoadWAV_RW(rw, 1, &wav_format, &samples, &bytes)) return 0;
+  const int frame_bytes = SDL_AUDIO_BITSIZE(wav_format.format) / 8 * wav_format.channels;
+  if (!readable(wav_format.format) || wav_format.channels < 1 || wav_format.freq <= 0 ||
+      wav_format.freq > FREQUENCY_MAX) {
     SDL_FreeWAV(samples);
     return 0;
   }
@@ -255,9 +256,9 @@ int32_t create(const Uint8* image, uint32_t length, int32_t flags) {
   try {
     Buffer& b = d.buffers[id];
     b.music = flags == ZARVO_DSB_MUSIC;
-    b.format = spec.format;
-    b.channels = spec.channels;
-    b.source_rate = spec.freq;
+    b.format = wav_format.format;
+    b.channels = wav_format.channels;
+    b.source_rate = wav_format.freq;
     b.samples = samples;
     b.frames = bytes / static_cast<Uint32>(frame_bytes);
     return id;
