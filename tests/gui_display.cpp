@@ -13,16 +13,17 @@
 #include "qt/main_window.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
+#include "tests/support/screen_colours.h"
 
 namespace zarvo {
 namespace {
 
-const QColor TEAL(69, 155, 155);
-const QColor RED_BROWN(186, 107, 100);
-const QColor GRID_GREEN(0, 128, 0);
-const QColor LIGHT_RED(255, 0, 0);
-const QColor YELLOW(255, 255, 0);
-const QColor BLACK(0, 0, 0);
+using test::BLACK;
+using test::GRID_GREEN;
+using test::LIGHT_RED;
+using test::RED_BROWN;
+using test::TEAL;
+using test::YELLOW;
 
 class Display : public ::testing::Test {
  protected:

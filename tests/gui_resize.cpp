@@ -17,15 +17,16 @@
 #include "shell/text_encoding.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
+#include "tests/support/screen_colours.h"
 
 namespace zarvo {
 namespace {
 
-const QColor TEAL(69, 155, 155);
-const QColor RED_BROWN(186, 107, 100);
-const QColor GRID_GREEN(0, 128, 0);
-const QColor LIGHT_RED(255, 0, 0);
-const QColor WHITE(255, 255, 255);
+using test::GRID_GREEN;
+using test::LIGHT_RED;
+using test::RED_BROWN;
+using test::TEAL;
+using test::WHITE;
 
 class Resized : public ::testing::Test {
  protected:
