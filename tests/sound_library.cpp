@@ -316,25 +316,46 @@ TEST_F(DiskOutput, VolumePanAndFrequencyShapeWhatIsHeard) {
   dsStop(id);
 }
 
-// A 441 Hz tone at about 12000 / 32768 of full scale, in a chosen sample layout; with two
-// channels only the left one carries it.
-std::vector<uint8_t> layout_wav(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate) {
-  const uint32_t frames = rate / 2;
-  const uint16_t block = static_cast<uint16_t>(bits / 8 * channels);
-  std::vector<uint8_t> v;
+using Bytes = std::vector<uint8_t>;
+
+// A RIFF chunk; `claimed` stands in for the true size in its header.
+Bytes chunk(const char* tag, const Bytes& body, uint32_t claimed = UINT32_MAX) {
+  Bytes v;
+  put_tag(v, tag);
+  put32(v, claimed == UINT32_MAX ? static_cast<uint32_t>(body.size()) : claimed);
+  v.insert(v.end(), body.begin(), body.end());
+  if (body.size() % 2 == 1) v.push_back(0);
+  return v;
+}
+
+Bytes riff(std::initializer_list<Bytes> chunks) {
+  Bytes v;
   put_tag(v, "RIFF");
-  put32(v, 36 + frames * block);
+  put32(v, 0);
   put_tag(v, "WAVE");
-  put_tag(v, "fmt ");
-  put32(v, 16);
+  for (const Bytes& c : chunks) v.insert(v.end(), c.begin(), c.end());
+  const auto size = static_cast<uint32_t>(v.size() - 8);
+  for (int i = 0; i < 4; ++i) v[4 + i] = static_cast<uint8_t>(size >> (8 * i));
+  return v;
+}
+
+Bytes fmt_body(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate) {
+  const auto block = static_cast<uint16_t>(bits / 8 * channels);
+  Bytes v;
   put16(v, format_tag);
   put16(v, channels);
   put32(v, rate);
   put32(v, rate * block);
   put16(v, block);
   put16(v, bits);
-  put_tag(v, "data");
-  put32(v, frames * block);
+  return v;
+}
+
+// A 441 Hz tone at about 12000 / 32768 of full scale, in a chosen sample layout; with two
+// channels only the left one carries it.
+Bytes tone_samples(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate, double seconds) {
+  const auto frames = static_cast<uint32_t>(seconds * rate);
+  Bytes v;
   for (uint32_t i = 0; i < frames; ++i) {
     const double x = 12000.0 / 32768.0 * std::sin(2 * M_PI * 441 * i / rate);
     for (uint16_t c = 0; c < channels; ++c) {
@@ -349,12 +370,17 @@ std::vector<uint8_t> layout_wav(uint16_t format_tag, uint16_t bits, uint16_t cha
       } else if (bits == 16) {
         put16(v, static_cast<uint16_t>(static_cast<int16_t>(std::lround(32767 * y))));
       } else {
-        for (int k = 0; k < 3; ++k)
-          v.push_back(static_cast<uint8_t>(static_cast<int32_t>(std::lround(8388607 * y)) >> (8 * k)));
+        const auto s = static_cast<int64_t>(std::lround(2147483647.0 * y));
+        for (int k = 32 - bits; k < 32; k += 8) v.push_back(static_cast<uint8_t>(s >> k));
       }
     }
   }
   return v;
+}
+
+Bytes layout_wav(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate, double seconds = 0.5) {
+  return riff({chunk("fmt ", fmt_body(format_tag, bits, channels, rate)),
+               chunk("data", tone_samples(format_tag, bits, channels, rate, seconds))});
 }
 
 TEST_F(DiskOutput, EverySampleLayoutPlaysAtItsPitchAndLevel) {
