@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -59,6 +60,11 @@ std::vector<uint8_t> tone_wav(double seconds, double hz, int amplitude = 12000, 
     put16(v, static_cast<uint16_t>(s));
   }
   return v;
+}
+
+void write_file(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 using Clock = std::chrono::steady_clock;
@@ -130,6 +136,24 @@ class DiskOutput : public ::testing::Test {
     for (size_t i = 2; i < s.size(); i += 2)
       if (s[i - 2] < 0 && s[i] >= 0) ++crossings;
     return crossings / (s.size() / 2.0 / RATE);
+  }
+
+  // A music looped from its start: `seconds` of output from its first sound on.
+  std::vector<int16_t> heard_from_start(int32_t id, double seconds) const {
+    size_t from = output_bytes();
+    dsPlayLooping(id);
+    for (const auto deadline = Clock::now() + std::chrono::seconds(10); Clock::now() < deadline;) {
+      const std::vector<int16_t> s = samples_from(from);
+      const auto sound = std::find_if(s.begin(), s.end(), [](int16_t x) { return x != 0; });
+      if (sound != s.end()) {
+        from += static_cast<size_t>(sound - s.begin()) / 2 * FRAME_BYTES;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::vector<int16_t> heard = next(from, seconds);
+    dsStop(id);
+    return heard;
   }
 
   // Creates a buffer from a copy that is wiped and freed right after the call,
@@ -266,10 +290,7 @@ TEST_F(DiskOutput, OnlyCompleteWaveImagesBecomeBuffers) {
 TEST_F(DiskOutput, NamedWaveFilesLoadAndTruncatedOnesAreRefused) {
   const std::filesystem::path file = path_.string() + ".wav";
   const std::vector<uint8_t> wav = tone_wav(2.0, 441);
-  {
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(wav.data()), static_cast<std::streamsize>(wav.size()));
-  }
+  write_file(file, wav);
   const int32_t id = dsCreateResDSB(device_, file.c_str(), ZARVO_DSB_EFFECT);
   ASSERT_NE(id, 0);
   dsPlay(id);
@@ -351,6 +372,19 @@ Bytes fmt_body(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate) 
   return v;
 }
 
+// The same format in the WAVE_FORMAT_EXTENSIBLE form.
+Bytes extensible(const Bytes& plain) {
+  Bytes v = plain;
+  v[0] = 0xFE;
+  v[1] = 0xFF;
+  put16(v, 22);
+  put16(v, static_cast<uint16_t>(plain[14] | plain[15] << 8));  // every bit valid
+  put32(v, 0);                                                  // no speaker mask
+  v.insert(v.end(), plain.begin(), plain.begin() + 2);          // the sub-format GUID opens with the plain tag
+  for (uint8_t b : {0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71}) v.push_back(b);
+  return v;
+}
+
 // A 441 Hz tone at about 12000 / 32768 of full scale, in a chosen sample layout; with two
 // channels only the left one carries it.
 Bytes tone_samples(uint16_t format_tag, uint16_t bits, uint16_t channels, int rate, double seconds) {
@@ -406,6 +440,94 @@ TEST_F(DiskOutput, EverySampleLayoutPlaysAtItsPitchAndLevel) {
     }
     dsFree(id);
   }
+}
+
+// How many of this process's file descriptors are open on `file`.
+int open_on(const std::filesystem::path& file) {
+  int n = 0;
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code ec;
+    if (std::filesystem::read_symlink(fd.path(), ec) == file) ++n;
+  }
+  return n;
+}
+
+// A music named by its file is read from it as it plays, and sounds sample for sample
+// as the same image given in memory, across several loops. Files the stream reader does
+// not take go the way every sound went before, and are refused where that refused them.
+TEST_F(DiskOutput, MusicFromAFileSoundsAsFromMemoryOrIsRefusedAlike) {
+  const Bytes mono16 = fmt_body(1, 16, 1, 22050), float_stereo = fmt_body(3, 32, 2, 48000);
+  const Bytes tone = tone_samples(1, 16, 1, 22050, 0.12), float_tone = tone_samples(3, 32, 2, 48000, 0.12);
+  const Bytes good = riff({chunk("fmt ", mono16), chunk("data", tone)});
+  struct Row {
+    const char* name;
+    Bytes image;
+    bool plays, streamed;
+  };
+  const Row rows[] = {
+      {"16-bit mono, as the game's tune", good, true, true},
+      // Larger than the read window: it is read again several times a loop.
+      {"float stereo", riff({chunk("fmt ", float_stereo), chunk("data", float_tone)}), true, true},
+      {"extensible 32-bit stereo",
+       riff({chunk("fmt ", extensible(fmt_body(1, 32, 2, 44100))), chunk("data", tone_samples(1, 32, 2, 44100, 0.1))}),
+       true, true},
+      {"8-bit stereo", layout_wav(1, 8, 2, 32000, 0.1), true, true},
+      {"odd-sized chunk before the data", riff({chunk("fmt ", mono16), chunk("note", {1, 2, 3}), chunk("data", tone)}),
+       true, true},
+      {"data chunk longer than the file",
+       riff({chunk("fmt ", mono16), chunk("data", tone, static_cast<uint32_t>(tone.size() + 999))}), true, true},
+      {"mu-law, read whole", riff({chunk("fmt ", fmt_body(7, 8, 1, 22050)), chunk("data", tone)}), true, false},
+      {"fmt after data", riff({chunk("data", tone), chunk("fmt ", mono16)}), false, false},
+      {"no fmt", riff({chunk("data", tone)}), false, false},
+      {"zero channels", riff({chunk("fmt ", fmt_body(1, 16, 0, 22050)), chunk("data", tone)}), false, false},
+      {"unknown format tag", riff({chunk("fmt ", fmt_body(99, 16, 1, 22050)), chunk("data", tone)}), false, false},
+      {"truncated header", Bytes(good.begin(), good.begin() + 30), false, false},
+      {"RIFF size beyond the file", Bytes(good.begin(), good.end() - 100), false, false},
+  };
+  const std::filesystem::path file = path_.string() + ".wav";
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    write_file(file, r.image);
+    const int32_t streamed = dsCreateResDSB(device_, file.c_str(), ZARVO_DSB_MUSIC);
+    EXPECT_EQ(streamed != 0, r.plays);
+    EXPECT_EQ(open_on(file), r.streamed ? 1 : 0);
+    if (!r.plays) continue;
+    const int32_t held = create(r.image, ZARVO_DSB_MUSIC);
+    ASSERT_NE(held, 0);
+    // 0.3 s: two loops and more.
+    const std::vector<int16_t> from_file = heard_from_start(streamed, 0.3);
+    listen(0);
+    const std::vector<int16_t> from_memory = heard_from_start(held, 0.3);
+    EXPECT_GT(peak(from_file), 1000);
+    const auto differ = std::mismatch(from_file.begin(), from_file.end(), from_memory.begin(), from_memory.end());
+    EXPECT_TRUE(differ.first == from_file.end() && differ.second == from_memory.end())
+        << "first difference at sample " << differ.first - from_file.begin();
+    dsFree(streamed);
+    dsFree(held);
+    EXPECT_EQ(open_on(file), 0) << "dsFree closes the file";
+    listen(0);
+  }
+  std::filesystem::remove(file);
+}
+
+// The music keeps playing from a file that changes under it: where the file ends too
+// early there is silence, and once it holds the sound again the music is heard again.
+TEST_F(DiskOutput, StreamedMusicIsSilentWhileItsFileCannotBeRead) {
+  const std::filesystem::path file = path_.string() + ".wav";
+  const Bytes wav = layout_wav(3, 32, 2, 48000, 0.3);
+  write_file(file, wav);
+  const int32_t id = dsCreateResDSB(device_, file.c_str(), ZARVO_DSB_MUSIC);
+  ASSERT_NE(id, 0);
+  dsPlayLooping(id);
+  EXPECT_GT(peak(listen(0.2)), 8000);
+  std::filesystem::resize_file(file, 100);
+  listen(0.1);
+  EXPECT_EQ(peak(listen(0.3)), 0);
+  write_file(file, wav);
+  EXPECT_GT(peak(listen(0.3)), 8000);
+  dsTerminate(device_);
+  EXPECT_EQ(open_on(file), 0) << "dsTerminate closes the file";
+  std::filesystem::remove(file);
 }
 
 TEST_F(DiskOutput, ANewMusicTakesTheOldOnesPlace) {
