@@ -127,6 +127,10 @@ MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app
   app_->paths = paths;
   setWindowTitle(QStringLiteral("Zarvo チェス"));
   if (!dynamic_cast<StartUpStyle*>(QApplication::style())) QApplication::setStyle(new StartUpStyle);
+  // The menu bar belongs to the board (its ▲ and ▼ are the game's own buttons),
+  // so it is never handed to a desktop-wide menu, and the session bus is not
+  // asked for one before the first frame.
+  QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   // Menus, boxes and panel in the board's font: its one file has every glyph
   // they show, so no second font file is loaded to fill in the Japanese.
   QFont font = QApplication::font();
