@@ -1,6 +1,6 @@
-// Drawing the whole window on the Qt canvas (the drawing reaches the buffer
-// when the buffer is looked at) at the start size and at larger
+// Drawing the whole window on the Qt canvas at the start size and at larger
 // board scales: the game's full redraw, and the repaint a resize asks for.
+// The drawing reaches the canvas's buffer when the buffer is looked at.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
