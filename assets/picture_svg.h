@@ -1,6 +1,8 @@
 // The SVG half of the picture library: the pictures' SVG files as Qt
-// resources, and their renders.  The picture library builds on it; everything
-// else includes assets/picture_library.h.
+// resources, and their renders.  The picture library builds on it, and so
+// does the build tool that renders the compiled-in pixels
+// (tools/prerender_pictures.cpp); everything else includes
+// assets/picture_library.h.
 #pragma once
 
 #include <QImage>
