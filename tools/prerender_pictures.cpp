@@ -9,7 +9,7 @@
 // very code that renders the pictures at run time, so the compiled-in pixels
 // are the ones an SVG render would give.
 
-#include <QByteArray>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
@@ -62,6 +62,12 @@ int main(int argc, char** argv) {
   }
   // The logo and the version picture hold text, which needs the font database.
   QGuiApplication app(argc, argv);
+  // Their text is set in this font, which the package depends on; without it
+  // here the compiled-in pictures would show whatever font stood in for it.
+  if (!QFontDatabase::hasFamily(QStringLiteral("IPAPMincho"))) {
+    std::fprintf(stderr, "%s: warning: the font IPAPMincho is missing; the logo and version picture get another\n",
+                 argv[0]);
+  }
 
   std::string out =
       "// Written by tools/prerender_pictures.cpp from assets/pictures/*.svg while\n"
