@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "qt/main_window.h"
 #include "shell/data_paths.h"
@@ -7,9 +6,8 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Zarvo チェス"));
-  // The installed menu entry and icon; a build folder has neither and shows none.
+  // The installed menu entry; the window takes its icon once it is on screen.
   application.setDesktopFileName(QStringLiteral("zarvo-chess"));
-  application.setWindowIcon(QIcon::fromTheme(QStringLiteral("zarvo-chess")));
   // Found from the program's own folder, so a start from the desktop menu
   // (in the home folder) finds the installed sounds and help page.
   zarvo::MainWindow window(
