@@ -37,6 +37,17 @@ QRect inner_twips(double x1, double y1, double x2, double y2) {
 constexpr double FRAME_SLACK = 75;
 constexpr double TEXT_SLACK = 45;
 
+// The same pixels read as opaque, so that drawing them is a plain copy: a
+// premultiplied pixel with full alpha is already an RGB32 pixel. The source
+// is kept alive with the view and nothing is copied.
+QImage opaque_view(const QImage& source) {
+  if (source.format() != QImage::Format_ARGB32_Premultiplied) return source.convertToFormat(QImage::Format_RGB32);
+  auto* kept = new QImage(source);
+  return QImage(
+      kept->constBits(), kept->width(), kept->height(), kept->bytesPerLine(), QImage::Format_RGB32,
+      [](void* image) { delete static_cast<QImage*>(image); }, kept);
+}
+
 bool hidden_by(const QRegion& covered, const QRect& reach) {
   return reach.isEmpty() || QRegion(reach).subtracted(covered).isEmpty();
 }
@@ -132,10 +143,8 @@ const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) const {
     r.image = render_picture_at(name, pixels);
   }
   // Whether a picture hides what is under it must not depend on the scale.
-  const QImage start = load_picture(name, 1.0);
-  r.opaque = !start.isNull() && start.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32) ==
-                                    start.convertToFormat(QImage::Format_ARGB32);
-  if (r.opaque && !r.image.isNull()) r.image = r.image.convertToFormat(QImage::Format_RGB32);
+  r.opaque = picture_is_opaque(name);
+  if (r.opaque && !r.image.isNull()) r.image = opaque_view(r.image);
   return rendered_.emplace(name, std::move(r)).first->second;
 }
 
@@ -222,7 +231,7 @@ void QtCanvas::paint_picture(std::string_view name, double left, double top) {
   s.b = top;
   s.c = left + size.width() * double(TWIPS_PER_PIXEL);
   s.d = top + size.height() * double(TWIPS_PER_PIXEL);
-  s.opaque = rendered(s.name).opaque;
+  s.opaque = picture_is_opaque(name);
   s.reach = outer_twips(s.a, s.b, s.c, s.d);
   s.cover = inner_twips(s.a, s.b, s.c, s.d);
   add(std::move(s));
