@@ -37,6 +37,17 @@ QRect inner_twips(double x1, double y1, double x2, double y2) {
 constexpr double FRAME_SLACK = 75;
 constexpr double TEXT_SLACK = 45;
 
+// The same pixels read as opaque, so that drawing them is a plain copy: a
+// premultiplied pixel with full alpha is already an RGB32 pixel. The source
+// is kept alive with the view and nothing is copied.
+QImage opaque_view(const QImage& source) {
+  if (source.format() != QImage::Format_ARGB32_Premultiplied) return source.convertToFormat(QImage::Format_RGB32);
+  auto* kept = new QImage(source);
+  return QImage(
+      kept->constBits(), kept->width(), kept->height(), kept->bytesPerLine(), QImage::Format_RGB32,
+      [](void* image) { delete static_cast<QImage*>(image); }, kept);
+}
+
 bool hidden_by(const QRegion& covered, const QRect& reach) {
   return reach.isEmpty() || QRegion(reach).subtracted(covered).isEmpty();
 }
@@ -77,16 +88,13 @@ QString window_font_family() {
 int QtCanvas::px(double twips) { return static_cast<int>(std::floor(twips / TWIPS_PER_PIXEL + 0.5)); }
 
 QtCanvas::QtCanvas(qreal dpr)
-    : image_(QSize(static_cast<int>(std::ceil(CLIENT_W / double(TWIPS_PER_PIXEL) * dpr)),
-                   static_cast<int>(std::ceil(CLIENT_H / double(TWIPS_PER_PIXEL) * dpr))),
-             QImage::Format_RGB32),
-      scale_{1.0, dpr} {
-  image_.setDevicePixelRatio(dpr);
-  image_.fill(Qt::black);
-}
+    : size_(static_cast<int>(std::ceil(CLIENT_W / double(TWIPS_PER_PIXEL) * dpr)),
+            static_cast<int>(std::ceil(CLIENT_H / double(TWIPS_PER_PIXEL) * dpr))),
+      scale_{1.0, dpr} {}
 
 QFont QtCanvas::font_at(bool bold, double points, double device_per_twip) const {
   QFont font(window_font_family());
+  font.setHintingPreference(WINDOW_FONT_HINTING);
   font.setBold(bold);
   // A point is 20 twips.
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20.0 * device_per_twip))));
@@ -96,16 +104,29 @@ QFont QtCanvas::font_at(bool bold, double points, double device_per_twip) const 
 void QtCanvas::set_geometry(QSize logical_size, const BoardScale& scale) {
   const QSize device(std::max(1, static_cast<int>(std::ceil(logical_size.width() * scale.dpr))),
                      std::max(1, static_cast<int>(std::ceil(logical_size.height() * scale.dpr))));
-  if (scale == scale_ && device == image_.size()) return;
+  if (scale == scale_ && device == size_) return;
   if (!(scale.scale == scale_.scale && scale.dpr == scale_.dpr)) rendered_.clear();
   scale_ = scale;
-  image_ = QImage(device, QImage::Format_RGB32);
-  image_.fill(Qt::black);
-  DevicePainter painter(image_);
-  for (const Step& step : steps_) paint(*painter, step);
+  size_ = device;
+  // Everything is painted again at the new size when the buffer is next shown.
+  image_ = QImage();
+  painted_ = 0;
 }
 
-const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) {
+void QtCanvas::paint_pending() const {
+  if (image_.size() != size_) {
+    image_ = QImage(size_, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale_.dpr);
+    painted_ = 0;
+    // Before the first fill the window is black.
+    if (steps_.empty() || steps_.front().kind != Step::Fill) image_.fill(Qt::black);
+  }
+  if (painted_ == steps_.size()) return;
+  DevicePainter painter(image_);
+  for (; painted_ < steps_.size(); ++painted_) paint(*painter, steps_[painted_]);
+}
+
+const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) const {
   auto it = rendered_.find(name);
   if (it != rendered_.end()) return it->second;
   Rendered r;
@@ -122,14 +143,12 @@ const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) {
     r.image = render_picture_at(name, pixels);
   }
   // Whether a picture hides what is under it must not depend on the scale.
-  const QImage start = load_picture(name, 1.0);
-  r.opaque = !start.isNull() && start.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32) ==
-                                    start.convertToFormat(QImage::Format_ARGB32);
-  if (r.opaque && !r.image.isNull()) r.image = r.image.convertToFormat(QImage::Format_RGB32);
+  r.opaque = picture_is_opaque(name);
+  if (r.opaque && !r.image.isNull()) r.image = opaque_view(r.image);
   return rendered_.emplace(name, std::move(r)).first->second;
 }
 
-void QtCanvas::paint(QPainter& p, const Step& s) {
+void QtCanvas::paint(QPainter& p, const Step& s) const {
   switch (s.kind) {
     case Step::Fill: p.fillRect(QRect(QPoint(0, 0), image_.size()), palette_colour(s.colour)); break;
     case Step::Picture: {
@@ -169,13 +188,12 @@ void QtCanvas::paint(QPainter& p, const Step& s) {
 }
 
 void QtCanvas::add(Step step) {
-  {
-    DevicePainter painter(image_);
-    paint(*painter, step);
-  }
   steps_.push_back(std::move(step));
   if (steps_.size() >= forget_at_) {
+    // What is already in the buffer must stay there; the list only gets shorter.
+    paint_pending();
     forget_hidden_steps();
+    painted_ = steps_.size();
     forget_at_ = std::max<size_t>(1024, 2 * steps_.size());
   }
 }
@@ -213,7 +231,7 @@ void QtCanvas::paint_picture(std::string_view name, double left, double top) {
   s.b = top;
   s.c = left + size.width() * double(TWIPS_PER_PIXEL);
   s.d = top + size.height() * double(TWIPS_PER_PIXEL);
-  s.opaque = rendered(s.name).opaque;
+  s.opaque = picture_is_opaque(name);
   s.reach = outer_twips(s.a, s.b, s.c, s.d);
   s.cover = inner_twips(s.a, s.b, s.c, s.d);
   add(std::move(s));
@@ -235,6 +253,7 @@ void QtCanvas::draw_box(double x1, double y1, double x2, double y2, int qb_colou
 void QtCanvas::fill_background(int qb_colour) {
   // Nothing painted before can show through.
   steps_.clear();
+  painted_ = 0;
   Step s;
   s.kind = Step::Fill;
   s.colour = qb_colour;

@@ -1,5 +1,7 @@
 // The persistent canvas of the main window: a back buffer in twips of the
-// client area, painted only by the game's drawing procedures.
+// client area, painted only by the game's drawing procedures. The drawing is
+// kept as a list of steps and reaches the buffer when the buffer is next
+// looked at, so a picture is painted once, at the size it is shown.
 #pragma once
 
 #include <QFont>
@@ -29,7 +31,11 @@ class QtCanvas final : public Canvas {
   void print(std::string_view text) override;
   void refresh() override;
 
-  const QImage& image() const { return image_; }
+  // The buffer with everything drawn so far.
+  const QImage& image() const {
+    paint_pending();
+    return image_;
+  }
   // The widget that shows the canvas; refresh() repaints it at once.
   void set_view(QWidget* view) { view_ = view; }
 
@@ -65,12 +71,15 @@ class QtCanvas final : public Canvas {
   };
 
   void add(Step step);
-  void paint(QPainter& painter, const Step& step);
+  void paint_pending() const;
+  void paint(QPainter& painter, const Step& step) const;
   void forget_hidden_steps();
-  const Rendered& rendered(const std::string& name);
+  const Rendered& rendered(const std::string& name) const;
   QFont font_at(bool bold, double points, double device_per_twip) const;
 
-  QImage image_;
+  QSize size_;                  // of the buffer, in device pixels
+  mutable QImage image_;        // made when first painted
+  mutable size_t painted_ = 0;  // steps already in the buffer
   BoardScale scale_;
   QWidget* view_ = nullptr;
   bool bold_ = false;
@@ -80,10 +89,13 @@ class QtCanvas final : public Canvas {
   double text_top_ = 0;
   std::vector<Step> steps_;
   size_t forget_at_ = 1024;
-  std::unordered_map<std::string, Rendered> rendered_;  // at the current scale
+  mutable std::unordered_map<std::string, Rendered> rendered_;  // at the current scale
 };
 
 // The family of the window font: IPAPMincho, or another Japanese serif font.
 QString window_font_family();
+// Unhinted, the glyphs look the same at the sizes the window uses, and the
+// font's large hinting tables (most of what is read of IPAPMincho) stay unread.
+constexpr QFont::HintingPreference WINDOW_FONT_HINTING = QFont::PreferNoHinting;
 
 }  // namespace zarvo

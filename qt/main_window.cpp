@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -29,6 +31,49 @@ constexpr int WINDOW_H = 8000;
 // Long enough for the loop to wait once and for the window system to show the
 // frame before the audio work starts; short beside anything a player does.
 constexpr int AFTER_FIRST_FRAME_MS = 250;
+
+// The menu bar makes the icon of its overflow button as it is made, and the
+// style reads it from image files, which loads every image format plugin
+// before the first frame. The icon is made when the button is first drawn.
+class IconOnFirstUse final : public QIconEngine {
+ public:
+  IconOnFirstUse(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return icon().availableSizes(mode, state);
+  }
+  QIconEngine* clone() const override { return new IconOnFirstUse(style_, which_); }
+
+ private:
+  const QIcon& icon() {
+    if (!made_) {
+      made_ = true;
+      icon_ = style_->standardIcon(which_);
+    }
+    return icon_;
+  }
+  const QStyle* style_;
+  QStyle::StandardPixmap which_;
+  bool made_ = false;
+  QIcon icon_;
+};
+
+class StartUpStyle final : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+      return QIcon(new IconOnFirstUse(baseStyle(), which));
+    return QProxyStyle::standardIcon(which, option, widget);
+  }
+};
 
 class QtLifecycle final : public Lifecycle {
  public:
@@ -81,10 +126,16 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app_(std::make_unique<App>()) {
   app_->paths = paths;
   setWindowTitle(QStringLiteral("Zarvo チェス"));
+  if (!dynamic_cast<StartUpStyle*>(QApplication::style())) QApplication::setStyle(new StartUpStyle);
+  // The menu bar belongs to the board (its ▲ and ▼ are the game's own buttons),
+  // so it is never handed to a desktop-wide menu, and the session bus is not
+  // asked for one before the first frame.
+  QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   // Menus, boxes and panel in the board's font: its one file has every glyph
   // they show, so no second font file is loaded to fill in the Japanese.
   QFont font = QApplication::font();
   font.setFamily(window_font_family());
+  font.setHintingPreference(WINDOW_FONT_HINTING);
   QApplication::setFont(font);
   // The platform theme may give these their own font.
   for (const char* kind : {"QMenuBar", "QMenu", "QMessageBox"}) QApplication::setFont(font, kind);
@@ -191,6 +242,8 @@ void MainWindow::build_menus() {
 void MainWindow::finish_start_up() {
   if (started_) return;
   started_ = true;
+  // The installed icon; a build folder has none, and the window manager's own is shown.
+  if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zarvo-chess")));
   open_sounds(*app_);
   if (view_) view_->update();
 }

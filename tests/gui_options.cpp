@@ -103,15 +103,14 @@ TEST(OptionMenu, GuidanceOffWipesFramesOnScreenAndMusicStopsAndStarts) {
 
   // A guidance frame in white around c5, as a picked-up piece leaves it.
   mark_square(app, QB_BRIGHT_WHITE, 3, 4);
-  const QImage& image = t.w.canvas().image();
-  const qreal dpr = image.devicePixelRatio();
+  const qreal dpr = t.w.canvas().image().devicePixelRatio();
   const QPoint edge(static_cast<int>(QtCanvas::px(grid_left(3.5)) * dpr),
                     static_cast<int>(QtCanvas::px(grid_top(4)) * dpr));
-  ASSERT_EQ(image.pixelColor(edge), QColor(255, 255, 255));
+  ASSERT_EQ(t.w.canvas().image().pixelColor(edge), QColor(255, 255, 255));
   t.click("SIDOU");
   EXPECT_FALSE(t.checked("SIDOU"));
   EXPECT_EQ(app.game.guidance_on, 0);
-  EXPECT_EQ(image.pixelColor(edge), QColor(0, 128, 0));
+  EXPECT_EQ(t.w.canvas().image().pixelColor(edge), QColor(0, 128, 0));
 
   ASSERT_TRUE(t.checked("BGM"));
   t.sound.calls.clear();

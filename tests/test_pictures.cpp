@@ -1,5 +1,5 @@
-// Checks on the game's pictures as rendered by zarvo::load_picture(), and on
-// the sound and help files shipped beside the game.
+// Checks on the game's pictures as zarvo::load_picture() gives them, compiled
+// in or rendered, and on the sound and help files shipped beside the game.
 
 #include <gtest/gtest.h>
 
@@ -159,6 +159,7 @@ TEST_F(Pictures, UnknownNamesAndBadRatiosGiveNothing) {
   for (const char* name : {"", "B_PORN_3", "b_porn_1", "B_PORN_1.svg", "KARA_MASU", "HAIKEI"}) {
     EXPECT_TRUE(zarvo::load_picture(name).isNull()) << name;
     EXPECT_EQ(zarvo::picture_size(name), QSize(0, 0)) << name;
+    EXPECT_FALSE(zarvo::picture_is_opaque(name)) << name;
   }
   EXPECT_TRUE(zarvo::load_picture("B_PORN_1", 0.0).isNull());
   EXPECT_TRUE(zarvo::load_picture("B_PORN_1", -2.0).isNull());
@@ -197,6 +198,73 @@ TEST_F(Pictures, RendersAreCachedPerRatio) {
   EXPECT_NE(a.cacheKey(), c.cacheKey());
   EXPECT_EQ(c.size(), QSize(68, 68));  // 67.5 rounds to whole pixels
   EXPECT_EQ(zarvo::load_picture("W_KING_2", 1.5).cacheKey(), c.cacheKey());
+}
+
+// ---------------------------------------------------------------------------
+// Pixels compiled in at ratio 1
+// ---------------------------------------------------------------------------
+
+namespace {
+
+int differing_pixels(const QImage& a, const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      n += a.pixel(x, y) != b.pixel(x, y);
+    }
+  }
+  return n;
+}
+
+bool every_alpha_255(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(image.pixel(x, y)) != 255) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST_F(Pictures, CompiledInPixelsEqualAFreshRenderOfTheSvg) {
+  // Fails when the generated table no longer matches the SVG files or the
+  // renderer, whatever the reason.
+  for (const std::string& name : zarvo::picture_names()) {
+    SCOPED_TRACE(name);
+    const QImage compiled = zarvo::load_picture(name, 1.0);
+    const QImage rendered = zarvo::render_picture_at(name, zarvo::picture_size(name));
+    ASSERT_EQ(compiled.format(), QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(compiled.size(), rendered.size());
+    ASSERT_EQ(rendered.format(), compiled.format());
+    EXPECT_EQ(differing_pixels(compiled, rendered), 0);
+    EXPECT_EQ(zarvo::picture_is_opaque(name), every_alpha_255(rendered));
+  }
+  // The canvas draws these without blending, so they must cover their squares.
+  std::vector<std::string> covering = board_square_names();
+  covering.insert(covering.end(), kTiles.begin(), kTiles.end());
+  for (const std::string& name : covering) {
+    EXPECT_TRUE(zarvo::picture_is_opaque(name)) << name;
+  }
+}
+
+TEST_F(Pictures, LoadsAtRatioOneShareTheCompiledInPixels) {
+  for (const std::string& name : zarvo::picture_names()) {
+    SCOPED_TRACE(name);
+    const QImage a = zarvo::load_picture(name);
+    const QImage b = zarvo::load_picture(name, 1.0);
+    EXPECT_EQ(a.constBits(), b.constBits());
+    EXPECT_EQ(a.cacheKey(), b.cacheKey());
+
+    // Painting on a loaded picture works on a copy of it.
+    QImage painted = zarvo::load_picture(name);
+    painted.fill(Qt::magenta);
+    EXPECT_NE(painted.constBits(), a.constBits());
+    EXPECT_EQ(zarvo::load_picture(name).constBits(), a.constBits());
+    EXPECT_EQ(differing_pixels(zarvo::load_picture(name), zarvo::render_picture_at(name, a.size())), 0);
+  }
 }
 
 // ---------------------------------------------------------------------------
