@@ -123,7 +123,16 @@ void QtCanvas::paint_pending() const {
   }
   if (painted_ == steps_.size()) return;
   DevicePainter painter(image_);
-  for (; painted_ < steps_.size(); ++painted_) paint(*painter, steps_[painted_]);
+  for (; painted_ < steps_.size(); ++painted_) paint(*painter, steps_[painted_], size_);
+}
+
+bool QtCanvas::paint_without_buffer(QPainter& painter) const {
+  if (!image_.isNull() || scale_.dpr != 1.0 || painter.device()->devicePixelRatio() != 1.0) return false;
+  painter.save();
+  painter.setClipRect(QRect(QPoint(0, 0), size_), Qt::IntersectClip);
+  for (const Step& step : steps_) paint(painter, step, size_);
+  painter.restore();
+  return true;
 }
 
 const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) const {
@@ -148,13 +157,13 @@ const QtCanvas::Rendered& QtCanvas::rendered(const std::string& name) const {
   return rendered_.emplace(name, std::move(r)).first->second;
 }
 
-void QtCanvas::paint(QPainter& p, const Step& s) const {
+void QtCanvas::paint(QPainter& p, const Step& s, QSize area) const {
   switch (s.kind) {
-    case Step::Fill: p.fillRect(QRect(QPoint(0, 0), image_.size()), palette_colour(s.colour)); break;
+    case Step::Fill: p.fillRect(QRect(QPoint(0, 0), area), palette_colour(s.colour)); break;
     case Step::Picture: {
       const int x0 = scale_.to_device(s.a), y0 = scale_.to_device(s.b);
       const int x1 = scale_.to_device(s.c), y1 = scale_.to_device(s.d);
-      if (x0 >= image_.width() || y0 >= image_.height() || x1 <= 0 || y1 <= 0) break;
+      if (x0 >= area.width() || y0 >= area.height() || x1 <= 0 || y1 <= 0) break;
       const QImage& picture = rendered(s.name).image;
       if (picture.isNull()) break;
       p.drawImage(QPoint(x0, y0), picture,

@@ -39,6 +39,15 @@ class QtCanvas final : public Canvas {
   // The widget that shows the canvas; refresh() repaints it at once.
   void set_view(QWidget* view) { view_ = view; }
 
+  // Paints everything drawn so far straight onto `painter`, a device of pixel
+  // ratio 1 with its origin at the canvas's, as long as the buffer has not
+  // been made: the window's first frame need not wait for a megabyte of fresh
+  // memory. False, painting nothing, once there is a buffer or at another ratio.
+  bool paint_without_buffer(QPainter& painter) const;
+  // The buffer's size in device pixels, made or not.
+  QSize device_size() const { return size_; }
+  bool has_buffer() const { return !image_.isNull(); }
+
   // Twips to logical pixels at the start size (15 twips a pixel).
   static int px(double twips);
 
@@ -72,7 +81,7 @@ class QtCanvas final : public Canvas {
 
   void add(Step step);
   void paint_pending() const;
-  void paint(QPainter& painter, const Step& step) const;
+  void paint(QPainter& painter, const Step& step, QSize area) const;
   void forget_hidden_steps();
   const Rendered& rendered(const std::string& name) const;
   QFont font_at(bool bold, double points, double device_per_twip) const;

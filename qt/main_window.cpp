@@ -97,6 +97,12 @@ void BoardView::paintEvent(QPaintEvent* event) {
   // Moved to a screen with another pixel ratio: draw sharp for that one.
   if (resized_ && devicePixelRatioF() != canvas_.scale().dpr) resized_();
   QPainter p(this);
+  if (after_first_frame_ && canvas_.paint_without_buffer(p)) {
+    for (const QRect& outside : QRegion(event->rect()).subtracted(QRect(QPoint(0, 0), canvas_.device_size())))
+      p.fillRect(outside, QColor(0, 128, 0));
+    QTimer::singleShot(AFTER_FIRST_FRAME_MS, this, std::exchange(after_first_frame_, nullptr));
+    return;
+  }
   const QImage& image = canvas_.image();
   const qreal dpr = image.devicePixelRatio();
   const QRect r = event->rect();

@@ -98,6 +98,22 @@ TEST(Window, TheSoundsOpenAfterTheFirstFrame) {
   EXPECT_EQ(sound.calls.size(), expected.size());
 }
 
+// The first frame is painted before the canvas has a buffer, the later ones
+// from the buffer: the player sees no change between them.
+TEST(Window, TheFirstFrameLooksLikeTheOnesAfterIt) {
+  test::ScratchDir dir;
+  test::RecordingSound sound;
+  test::ThrowingLifecycle lifecycle;
+  MainWindow w({nullptr, nullptr, nullptr, &sound, &lifecycle});
+  w.board_view()->resize(w.canvas().device_size() + QSize(20, 10));  // a margin beside the canvas too
+  ASSERT_FALSE(w.canvas().has_buffer());
+  const QImage first = w.board_view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(w.canvas().has_buffer()) << "the first frame made the buffer";
+  const QImage later = w.board_view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_TRUE(w.canvas().has_buffer());
+  EXPECT_EQ(first, later);
+}
+
 // A command given before the first frame finds its sounds loaded.
 TEST(Window, ACommandBeforeTheFirstFrameOpensTheSoundsFirst) {
   test::ScratchDir dir;
