@@ -6,6 +6,7 @@
 
 #include "shell/app.h"
 #include "shell/file_io.h"
+#include "shell/sound_library/zarvo_sound.h"
 
 namespace zarvo {
 namespace {
@@ -36,10 +37,11 @@ void start_sound(App& app, intptr_t window) {
 
 int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
   if (app.sounds.sound_device == 0) return 0;
+  const std::string path = data_file(app.paths, file_name);
   std::string bytes;
   FileError error = FileError::none;
   try {
-    error = read_whole_file(data_file(app.paths, file_name), WAV_MAX_BYTES, bytes);
+    error = read_whole_file(path, WAV_MAX_BYTES, bytes);
   } catch (const std::bad_alloc&) {
     show_warning(app, "サウンドファイル「" + file_name + "」を読むメモリが足りません。");
     return 0;
@@ -62,7 +64,13 @@ int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
     show_warning(app, "サウンドファイル「" + file_name + "」は正しいWAVファイルではありません。");
     return 0;
   }
-  // The library copies what it needs: the bytes go when this returns.
+  // The music is long: the library plays it from the file, which was just found
+  // sound, rather than keep it in memory. Failing that, and for the effects, the
+  // library copies what it needs from the bytes, which go when this returns.
+  if (flags == ZARVO_DSB_MUSIC) {
+    const int32_t id = app.platform.sound->dsCreateResDSB(app.sounds.sound_device, path.c_str(), flags);
+    if (id != 0) return id;
+  }
   return app.platform.sound->dsCreateDSB(app.sounds.sound_device, bytes.data(), flags);
 }
 
