@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-  libsdl2-dev libfontconfig-dev
+  libsdl2-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho
   clang libclang-rt-dev llvm clang-format
