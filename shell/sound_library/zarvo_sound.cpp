@@ -173,6 +173,20 @@ float sample_at(SDL_AudioFormat format, const Uint8* frame, int channel) {
   }
 }
 
+// Reads exactly `n` bytes at `offset`; false at the end of the file or on an error.
+bool read_at(int fd, void* to, size_t n, off_t offset) {
+  auto* p = static_cast<Uint8*>(to);
+  for (size_t got = 0; got < n;) {
+    const ssize_t r = pread(fd, p + got, n - got, offset + static_cast<off_t>(got));
+    if (r > 0) {
+      got += static_cast<size_t>(r);
+    } else if (r == 0 || errno != EINTR) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Reads the frames from `first` on into the window, as many as it holds. Runs in
 // the audio thread: no allocation, and a failed or short read only leaves the
 // window empty.
@@ -182,14 +196,7 @@ bool read_window(Buffer& b, Uint32 first) {
   const size_t want = count * size;
   const off_t from = b.data_start + static_cast<off_t>(first) * static_cast<off_t>(size);
   b.window_frames = 0;
-  for (size_t got = 0; got < want;) {
-    const ssize_t n = pread(b.fd, b.window.data() + got, want - got, from + static_cast<off_t>(got));
-    if (n > 0) {
-      got += static_cast<size_t>(n);
-    } else if (n == 0 || errno != EINTR) {
-      return false;  // the file ended early or cannot be read
-    }
-  }
+  if (!read_at(b.fd, b.window.data(), want, from)) return false;  // the file ended early or cannot be read
   b.window_first = first;
   b.window_frames = count;
   return true;
@@ -352,20 +359,6 @@ void release(Buffer& b) {
   b.samples = nullptr;
   if (b.fd >= 0) close(b.fd);
   b.fd = -1;
-}
-
-// Reads exactly `n` bytes at `offset`; false at the end of the file or on an error.
-bool read_at(int fd, void* to, size_t n, off_t offset) {
-  auto* p = static_cast<Uint8*>(to);
-  for (size_t got = 0; got < n;) {
-    const ssize_t r = pread(fd, p + got, n - got, offset + static_cast<off_t>(got));
-    if (r > 0) {
-      got += static_cast<size_t>(r);
-    } else if (r == 0 || errno != EINTR) {
-      return false;
-    }
-  }
-  return true;
 }
 
 // Where the samples of a streamable wave file lie, and how to read them.
