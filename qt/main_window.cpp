@@ -68,6 +68,8 @@ class IconOnFirstUse final : public QIconEngine {
 
 class StartUpStyle final : public QProxyStyle {
  public:
+  // Over a new instance of the style the program was given (-style, the desktop's choice).
+  explicit StartUpStyle(const QString& base) : QProxyStyle(base) {}
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
     if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
       return QIcon(new IconOnFirstUse(baseStyle(), which));
@@ -132,7 +134,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app_(std::make_unique<App>()) {
   app_->paths = paths;
   setWindowTitle(QStringLiteral("Zarvo チェス"));
-  if (!dynamic_cast<StartUpStyle*>(QApplication::style())) QApplication::setStyle(new StartUpStyle);
+  if (!dynamic_cast<StartUpStyle*>(QApplication::style()))
+    QApplication::setStyle(new StartUpStyle(QApplication::style()->name()));
   // The menu bar belongs to the board (its ▲ and ▼ are the game's own buttons),
   // so it is never handed to a desktop-wide menu, and the session bus is not
   // asked for one before the first frame.
