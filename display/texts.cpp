@@ -8,8 +8,24 @@ namespace zarvo {
 namespace {
 
 const char* const kanji_numerals[9] = {"", "一", "二", "三", "四", "五", "六", "七", "八"};
-const char* const file_letters[9] = {"", "ａ", "ｂ", "ｃ", "ｄ", "ｅ", "ｆ", "ｇ", "ｈ"};
-const char* const row_digits[9] = {"", "１", "２", "３", "４", "５", "６", "７", "８"};
+const char* const file_letters[9] = {"",
+                                     QT_TRANSLATE_NOOP("Board", "ａ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｂ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｃ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｄ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｅ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｆ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｇ"),
+                                     QT_TRANSLATE_NOOP("Board", "ｈ")};
+const char* const row_digits[9] = {"",
+                                   QT_TRANSLATE_NOOP("Board", "１"),
+                                   QT_TRANSLATE_NOOP("Board", "２"),
+                                   QT_TRANSLATE_NOOP("Board", "３"),
+                                   QT_TRANSLATE_NOOP("Board", "４"),
+                                   QT_TRANSLATE_NOOP("Board", "５"),
+                                   QT_TRANSLATE_NOOP("Board", "６"),
+                                   QT_TRANSLATE_NOOP("Board", "７"),
+                                   QT_TRANSLATE_NOOP("Board", "８")};
 
 // Size, then colour, then position: the order the window's text state is set in.
 void set_text_state(App& app, double X, double Y, int colour, double size) {
@@ -57,7 +73,13 @@ void print_shadowed(App& app, double X, double Y, std::string_view text, int col
 }
 
 std::string piece_name(int code) {
-  static const char* const names[7] = {"", "ポーン", "ナイト", "ビショップ", "ルーク", "クィーン", "キング"};
+  static const char* const names[7] = {"",
+                                       QT_TRANSLATE_NOOP("Board", "ポーン"),
+                                       QT_TRANSLATE_NOOP("Board", "ナイト"),
+                                       QT_TRANSLATE_NOOP("Board", "ビショップ"),
+                                       QT_TRANSLATE_NOOP("Board", "ルーク"),
+                                       QT_TRANSLATE_NOOP("Board", "クィーン"),
+                                       QT_TRANSLATE_NOOP("Board", "キング")};
   const int k = code < 0 ? -code : code;
   return k >= 1 && k <= 6 ? names[k] : "";
 }
@@ -98,17 +120,27 @@ void show_move_number(App& app, int n, int /*colour*/) {
   draw_square(app, app.game.board[8][4], 8, 4);
   // Wider numbers start further left so that the last digit stays in place.
   const double x = n < 10 ? 10.3 : n < 100 ? 10.2 : 10.1;
+  // A language that puts the number after its word gets the counter as one text.
+  if (const std::string counter = translate("Board", "%1 手目"); counter != "%1 手目") {
+    print_shadowed(app, 10.1, 4.3, fill(counter, {std::to_string(n)}), QB_BRIGHT_WHITE, 10);
+    return;
+  }
   print_shadowed(app, x - 0.1, 4.3, number_text(n), QB_BRIGHT_WHITE, 12);
   print_label_shadowed(app, 10.8, 4.1, LABEL_MOVES, QB_BRIGHT_WHITE, 10);
 }
 
 std::string label_text(int n) {
-  static const char* const grades[15] = {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段",
-                                         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級",
-                                         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-                                         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"};
+  static const char* const grades[15] = {
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"), QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"),
+      QT_TRANSLATE_NOOP("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級")};
   if (n >= -7 && n <= 7) return grades[n + 7];
-  if (n == LABEL_MOVES) return "手目";
+  if (n == LABEL_MOVES) return QT_TRANSLATE_NOOP("Board", "手目");
   return {};
 }
 
@@ -127,7 +159,7 @@ void print_label_shadowed(App& app, double X, double Y, int n, int colour, doubl
 }
 
 void show_level(App& app, int n) {
-  print_shadowed(app, -0.7, 0.6, "LEVEL", QB_BRIGHT_WHITE, 10);
+  print_shadowed(app, -0.7, 0.6, QT_TRANSLATE_NOOP("Board", "LEVEL"), QB_BRIGHT_WHITE, 10);
   print_shadowed(app, 0.3, 0.5, number_text(n), QB_BRIGHT_WHITE, 12);
 }
 

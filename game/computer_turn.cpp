@@ -17,12 +17,12 @@
 namespace zarvo {
 namespace {
 
-// "思考中" in white over a dark shadow, left of the board where the caption of
+// QT_TRANSLATE_NOOP("Board", "思考中") in white over a dark shadow, left of the board where the caption of
 // the computer's move will appear.
 void show_thinking_caption(App& app) {
   clear_caption_area(app, UPPER_CAPTION_X, UPPER_CAPTION_Y);
   redraw_squares_under_upper_caption(app);
-  print_shadowed(app, -0.6, 2.4, "思考中", QB_BRIGHT_WHITE, 12);
+  print_shadowed(app, -0.6, 2.4, QT_TRANSLATE_NOOP("Board", "思考中"), QB_BRIGHT_WHITE, 12);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ void com_ban(App& app) {
   // An upper army without a legal move has been mated or stalemated.
   if (end_game_without_moves(app, g.upper_player, "あなた") == 1) return;
   if (record_has_room(g.move_number) == 0) {
-    refuse(app, RECORD_FULL_MESSAGE, "棋譜");
+    refuse(app, RECORD_FULL_MESSAGE, QT_TRANSLATE_NOOP("Message", "棋譜"));
     g.turn = g.lower_player;
     return;
   }
@@ -45,7 +45,8 @@ void com_ban(App& app) {
 
   // Nothing of the upper army can move: the game ends drawn, as a stalemate.
   if (search_candidates(app) == 0) {
-    dialogs.message_box("ステールメイト", "判定", Buttons::Ok);
+    dialogs.message_box(QT_TRANSLATE_NOOP("Message", "ステールメイト"), QT_TRANSLATE_NOOP("Message", "判定"),
+                        Buttons::Ok);
     announce_result(app, "引分");
     return;
   }
@@ -55,7 +56,8 @@ void com_ban(App& app) {
   if (c.placed != c.moving) {
     choose_promotion(app, c.placed);
   } else if (is_en_passant(app, c.x1, c.y1, c.x2, c.y2, c.placed) == 1) {
-    dialogs.message_box("アンパッサンします！", "アンパッサン", Buttons::Ok);
+    dialogs.message_box(QT_TRANSLATE_NOOP("Message", "アンパッサンします！"),
+                        QT_TRANSLATE_NOOP("Message", "アンパッサン"), Buttons::Ok);
     // The W pawn passed over stands one row above the destination.
     g.board[c.x2][c.y2 - 1] = EMPTY;
     draw_square(app, EMPTY, c.x2, c.y2 - 1);
@@ -77,10 +79,11 @@ void com_ban(App& app) {
   }
   if (app.maps.upper_attack_count[g.kings.lower_king_x][g.kings.lower_king_y] > 0) {
     if (lower_king_mated(app) == 1) {
-      dialogs.message_box("よし！!", "チェックメイト ?", Buttons::Ok);
+      dialogs.message_box(QT_TRANSLATE_NOOP("Message", "よし！!"), QT_TRANSLATE_NOOP("Message", "チェックメイト ?"),
+                          Buttons::Ok);
       g.mate_announced = 1;
     } else {
-      dialogs.message_box("   ** チェック **", "", Buttons::Ok);
+      dialogs.message_box(QT_TRANSLATE_NOOP("Message", "   ** チェック **"), "", Buttons::Ok);
     }
   }
 

@@ -11,7 +11,7 @@ namespace zarvo {
 void REVERSE_Click(App& app) {
   GameState& g = app.game;
   if (g.record_mode == 1) {
-    refuse(app, "棋譜ﾓｰﾄﾞではできません", "反転");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "棋譜ﾓｰﾄﾞではできません"), QT_TRANSLATE_NOOP("Message", "反転"));
     return;
   }
   g.board_reversed = 1;

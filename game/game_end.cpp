@@ -9,15 +9,24 @@
 #include "shell/startup.h"
 
 namespace zarvo {
+namespace {
+
+// The results as whole sentences, so that a translation words each its own way.
+[[maybe_unused]] constexpr const char* RESULT_TEXTS[] = {
+    QT_TRANSLATE_NOOP("Message", "あなたの勝ちです"), QT_TRANSLATE_NOOP("Message", "ｺﾝﾋﾟｭｰﾀの勝ちです"),
+    QT_TRANSLATE_NOOP("Message", "先手の勝ちです"), QT_TRANSLATE_NOOP("Message", "後手の勝ちです")};
+
+}  // namespace
 
 void announce_result(App& app, std::string_view label) {
   Dialogs& d = *app.platform.dialogs;
   if (label == "引分") {
-    d.message_box("引き分けです", "終了", Buttons::Ok);
+    d.message_box(QT_TRANSLATE_NOOP("Message", "引き分けです"), QT_TRANSLATE_NOOP("Message", "終了"), Buttons::Ok);
   } else {
-    d.message_box(std::string(label) + "の勝ちです", "終了", Buttons::Ok);
+    d.message_box(std::string(label) + "の勝ちです", QT_TRANSLATE_NOOP("Message", "終了"), Buttons::Ok);
   }
-  if (d.message_box("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+  if (d.message_box(QT_TRANSLATE_NOOP("Message", "続けますか？"), QT_TRANSLATE_NOOP("Message", "再ゲーム"),
+                    Buttons::YesNo) == Answer::Yes) {
     reset_game(app);
     return;
   }
@@ -26,13 +35,16 @@ void announce_result(App& app, std::string_view label) {
 }
 
 void announce_stalemate(App& app) {
-  app.platform.dialogs->message_box("ステールメイト", "判定", Buttons::Ok);
+  app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "ステールメイト"),
+                                    QT_TRANSLATE_NOOP("Message", "判定"), Buttons::Ok);
   announce_result(app, "引分");
 }
 
 namespace {
 
-void announce_check(App& app) { app.platform.dialogs->message_box("   ** チェック **", "", Buttons::Ok); }
+void announce_check(App& app) {
+  app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "   ** チェック **"), "", Buttons::Ok);
+}
 
 }  // namespace
 

@@ -39,7 +39,7 @@ void start_against_computer(App& app, int lower, int colours) {
 
 void SENTE_Click(App& app) {
   start_against_computer(app, FIRST, 0);
-  app.platform.dialogs->message_box("あなたの番です", " ", Buttons::Ok);
+  app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "あなたの番です"), " ", Buttons::Ok);
 }
 
 void GOTE_Click(App& app) {
@@ -57,7 +57,7 @@ void START_Click(App& app) {
   g.game_kind = KIND_TWO_HUMANS;
   show_colours(app, 0);
   draw_board(app);
-  app.platform.dialogs->message_box("先手の番です", " ", Buttons::Ok);
+  app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "先手の番です"), " ", Buttons::Ok);
 }
 
 void continue_after_flip(App& app) {

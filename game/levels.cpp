@@ -107,13 +107,14 @@ void LEBEL_DOWN_Click(App& app) {
 }
 
 void handicap_refusal(App& app, int n) {
-  const char* reason = n == 1   ? "棋譜ﾓｰﾄﾞではできません"
-                       : n == 2 ? "対局途中ではできません"
-                       : n == 3 ? "反転後ではできません"
+  const char* reason = n == 1   ? QT_TRANSLATE_NOOP("Message", "棋譜ﾓｰﾄﾞではできません")
+                       : n == 2 ? QT_TRANSLATE_NOOP("Message", "対局途中ではできません")
+                       : n == 3 ? QT_TRANSLATE_NOOP("Message", "反転後ではできません")
                                 : nullptr;
   if (!reason) return;
-  app.platform.dialogs->message_box(std::string(reason) + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定",
-                                    Buttons::Ok);
+  app.platform.dialogs->message_box(
+      translate("Message", reason) + "\r\r" + translate("Message", "局面→最初にして下さい"),
+      QT_TRANSLATE_NOOP("Message", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), Buttons::Ok);
 }
 
 }  // namespace zarvo

@@ -26,14 +26,16 @@ void click_without_game(App& app) {
   GameState& g = app.game;
   Dialogs& d = *app.platform.dialogs;
   if (g.record_mode == 1) {
-    if (d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) play_forbidden(app);
+    if (d.message_box(QT_TRANSLATE_NOOP("Message", "棋譜を '進 'で進めて下さい"), QT_TRANSLATE_NOOP("Message", "棋譜"),
+                      Buttons::YesNo) == Answer::No)
+      play_forbidden(app);
     return;
   }
   if (g.move_number == 0) {
-    refuse(app, "「対局」で始めて下さい", "開始");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "「対局」で始めて下さい"), QT_TRANSLATE_NOOP("Message", "開始"));
     return;
   }
-  d.message_box("OKですか？", "再開", Buttons::Ok);
+  d.message_box(QT_TRANSLATE_NOOP("Message", "OKですか？"), QT_TRANSLATE_NOOP("Message", "再開"), Buttons::Ok);
   // Who made the next move when the game was played decides who moves now.
   // Entries past the end of the record are left over from earlier games.
   const int next = g.move_number + 1;
@@ -77,7 +79,7 @@ bool choose_human_promotion(App& app) {
   if (choice == W_KING || choice == B_KING) {
     // The pawn stays picked as a pawn: keeping the king code would let the next
     // click move the pawn like a king and put a second king on the board.
-    refuse(app, "キングには成れません", "エラー");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "キングには成れません"), QT_TRANSLATE_NOOP("Message", "エラー"));
     return false;
   }
   p.picked_piece = negate ? -choice : choice;
@@ -102,15 +104,15 @@ void second_click(App& app, int button, int x, int y) {
     return;
   }
   if (promotion_not_due(x, y, p.picked_piece) == 0 && button == MOUSE_LEFT) {
-    refuse(app, "マウスの右をクリックして下さい", "成り");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "マウスの右をクリックして下さい"), QT_TRANSLATE_NOOP("Message", "成り"));
     return;
   }
   if (move_keeps_king_safe(app, p.pick_x, p.pick_y, x, y, g.turn) == 0 && g.mate_announced == 0) {
-    refuse(app, "自殺できません", "チェックです");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "自殺できません"), QT_TRANSLATE_NOOP("Message", "チェックです"));
     return;
   }
   if (record_has_room(g.move_number) == 0) {
-    refuse(app, RECORD_FULL_MESSAGE, "棋譜");
+    refuse(app, RECORD_FULL_MESSAGE, QT_TRANSLATE_NOOP("Message", "棋譜"));
     return;
   }
   if (button == MOUSE_RIGHT && promotion_due(p.pick_x, p.pick_y, x, y, p.picked_piece) == 1) {
@@ -125,7 +127,9 @@ void second_click(App& app, int button, int x, int y) {
   if (is_en_passant(app, p.pick_x, p.pick_y, x, y, p.picked_piece) == 1) {
     // Declined, the capture is no move at all: a pawn may not step diagonally
     // onto an empty square. The pick is dropped and the same player moves again.
-    if (app.platform.dialogs->message_box("取りますか？", "アンパッサン", Buttons::YesNo) != Answer::Yes) return;
+    if (app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "取りますか？"),
+                                          QT_TRANSLATE_NOOP("Message", "アンパッサン"), Buttons::YesNo) != Answer::Yes)
+      return;
     const int victim_y = g.turn == g.lower_player ? y + 1 : g.turn == g.upper_player ? y - 1 : 0;
     if (on_board(x, victim_y)) {
       g.board[x][victim_y] = EMPTY;

@@ -12,7 +12,7 @@
 namespace zarvo {
 namespace {
 
-void refuse_step(App& app, std::string_view title) { refuse(app, "できません", title); }
+void refuse_step(App& app, std::string_view title) { refuse(app, QT_TRANSLATE_NOOP("Message", "できません"), title); }
 
 }  // namespace
 
@@ -36,9 +36,10 @@ void AFTER_Click(App& app) {
   close_record_panel(app);
   if (g.move_number >= g.record_length || g.move_number >= RECORD_LAST) {
     if (g.record_mode == 1) {
-      app.platform.dialogs->message_box("終わり", "進む", Buttons::Ok);
+      app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "終わり"), QT_TRANSLATE_NOOP("Message", "進む"),
+                                        Buttons::Ok);
     } else {
-      refuse_step(app, "進む");
+      refuse_step(app, QT_TRANSLATE_NOOP("Message", "進む"));
     }
     return;
   }
@@ -66,7 +67,7 @@ void REPLAY_Click(App& app) {
   close_record_panel(app);
   clear_marks(app);
   if (g.move_number < 1) {
-    refuse_step(app, "戻る");
+    refuse_step(app, QT_TRANSLATE_NOOP("Message", "戻る"));
     return;
   }
   g.move_number -= 1;

@@ -11,6 +11,7 @@
 
 #include "assets/picture_library.h"
 #include "display/display_state.h"
+#include "qt/translation.h"
 
 namespace zarvo {
 namespace {
@@ -285,7 +286,7 @@ void QtCanvas::print(std::string_view text) {
   // measured with the font at the start size.
   const QFontMetricsF start(font_at(bold_, points_, 1.0 / TWIPS_PER_PIXEL));
   const double line = start.height() * TWIPS_PER_PIXEL;
-  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString s = tr_text("Board", text);
   if (!s.isEmpty()) {
     Step step;
     step.kind = Step::Text;

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "qt/main_window.h"
+#include "qt/translation.h"
 #include "shell/data_paths.h"
 
 int main(int argc, char* argv[]) {
@@ -11,7 +12,8 @@ int main(int argc, char* argv[]) {
   // Found from the program's own folder, so a start from the desktop menu
   // (in the home folder) finds the installed sounds and help page.
   zarvo::MainWindow window(
-      {}, zarvo::locate_data_paths(QCoreApplication::applicationDirPath().toStdString(), zarvo::current_environment()));
+      {.language = zarvo::system_language()},
+      zarvo::locate_data_paths(QCoreApplication::applicationDirPath().toStdString(), zarvo::current_environment()));
   window.show();
   return application.exec();
 }

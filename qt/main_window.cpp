@@ -133,7 +133,11 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app_(std::make_unique<App>()) {
   app_->paths = paths;
-  setWindowTitle(QStringLiteral("Zarvo チェス"));
+  // Before anything shows a text; a language named in the settings follows when they are read.
+  translator_ = std::make_unique<QtTranslator>();
+  translator_->use_language(o.language);
+  app_->options.shown_language = o.language;
+  setWindowTitle(QCoreApplication::translate("Window", "Zarvo チェス"));
   if (!dynamic_cast<StartUpStyle*>(QApplication::style()))
     QApplication::setStyle(new StartUpStyle(QApplication::style()->name()));
   // The menu bar belongs to the board (its ▲ and ▼ are the game's own buttons),
@@ -219,7 +223,7 @@ void MainWindow::build_menus() {
   QHash<QString, QMenu*> menus;
   for (const MenuItem& item : menu_items()) {
     const QString name = QString::fromUtf8(item.name);
-    const QString caption = QString::fromUtf8(item.caption);
+    const QString caption = QCoreApplication::translate("Menu", item.caption);
     const QString parent = QString::fromUtf8(item.parent);
     QMenu* holder = menus.value(parent, nullptr);
     const bool has_children = [&] {
@@ -246,6 +250,15 @@ void MainWindow::build_menus() {
       trigger(name.toStdString());
     });
   }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    setWindowTitle(QCoreApplication::translate("Window", "Zarvo チェス"));
+    for (const MenuItem& item : menu_items())
+      if (QAction* a = widgets_.action(item.name)) a->setText(QCoreApplication::translate("Menu", item.caption));
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::finish_start_up() {

@@ -9,6 +9,7 @@
 
 #include "qt/canvas.h"
 #include "qt/platform.h"
+#include "qt/translation.h"
 #include "shell/app.h"
 #include "shell/window_size.h"
 
@@ -21,6 +22,9 @@ struct PlatformOverrides {
   Browser* browser = nullptr;
   SoundLibrary* sound = nullptr;
   Lifecycle* lifecycle = nullptr;
+  // The language while the settings file names none: the program's own
+  // unless the program passes the system's.
+  Language language = Language::Japanese;
 };
 
 class BoardView;
@@ -56,6 +60,7 @@ class MainWindow final : public QMainWindow {
 
  private:
   void build_menus();
+  void changeEvent(QEvent* event) override;
   // The board view's size at the window's start size: the layout the scale is 1 for.
   QSize base_view_size() const;
   void fit_board_to_view();
@@ -66,6 +71,7 @@ class MainWindow final : public QMainWindow {
   std::optional<WindowSize> saved_size_;
   WindowSize placed_size_{};
 
+  std::unique_ptr<QtTranslator> translator_;
   std::unique_ptr<App> app_;
   std::unique_ptr<QtCanvas> canvas_;
   QtWidgets widgets_;

@@ -8,6 +8,8 @@
 #include <QTime>
 #include <QUrl>
 
+#include "qt/translation.h"
+
 namespace zarvo {
 namespace {
 
@@ -18,14 +20,14 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 Answer QtDialogs::message_box(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
   if (view_) view_->update();
   QMessageBox box(parent_);
-  box.setWindowTitle(qs(title));
-  box.setText(qs(text).replace(QChar('\r'), QChar('\n')));
+  box.setWindowTitle(tr_text("Message", title));
+  box.setText(tr_text("Message", text).replace(QChar('\r'), QChar('\n')));
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   QPushButton* yes = nullptr;
   QPushButton* no = nullptr;
   if (buttons == Buttons::YesNo) {
-    yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    yes = box.addButton(QCoreApplication::translate("Message", "はい"), QMessageBox::YesRole);
+    no = box.addButton(QCoreApplication::translate("Message", "いいえ"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
   } else {

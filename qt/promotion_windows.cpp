@@ -1,6 +1,7 @@
 // The two promotion chooser windows: a column of piece pictures to click, each
 // with a second picture that slides out when the piece is chosen.
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,7 +51,7 @@ class ChooserDialog final : public QDialog {
   ChooserDialog(App& app, int form, QWidget* parent) : QDialog(parent), app_(app), form_(form) {
     // No close control: a choice is the only way out, so promotion_choice is never stale.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QString::fromUtf8(form == FORM_BLACK ? " 黒" : "  白"));
+    setWindowTitle(title());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 128, 0));
     setPalette(pal);
@@ -95,6 +96,11 @@ class ChooserDialog final : public QDialog {
     }
   }
 
+  QString title() const {
+    return form_ == FORM_BLACK ? QCoreApplication::translate("Promotion", " 黒")
+                               : QCoreApplication::translate("Promotion", "  白");
+  }
+
   static QString button_name(int kind) {
     static const char* const names[7] = {"", "PORN", "NIGT", "BISYO", "ROOK", "QEEN", "KING"};
     return QString::fromUtf8(names[kind]);
@@ -117,6 +123,10 @@ class ChooserDialog final : public QDialog {
   QToolButton* button(int kind) const { return buttons_[kind]; }
 
  protected:
+  void changeEvent(QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange) setWindowTitle(title());
+    QDialog::changeEvent(event);
+  }
   void closeEvent(QCloseEvent* event) override { event->ignore(); }
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Escape) return;  // Escape would close without a choice

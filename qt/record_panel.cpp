@@ -1,5 +1,6 @@
 #include "qt/record_panel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,10 +40,10 @@ struct Caption {
   const char* field_name;
 };
 constexpr std::array<Caption, 4> CAPTIONS = {{
-    {"ﾌｧｲﾙ名 ：", 3120, PanelText::FileName, "Text1"},
-    {"後    手 ：", 2880, PanelText::SecondPlayer, "Text4"},
-    {"先    手 ：", 2640, PanelText::FirstPlayer, "Text3"},
-    {"対 局 名：", 2400, PanelText::Title, "Text2"},
+    {QT_TRANSLATE_NOOP("RecordPanel", "ﾌｧｲﾙ名 ："), 3120, PanelText::FileName, "Text1"},
+    {QT_TRANSLATE_NOOP("RecordPanel", "後    手 ："), 2880, PanelText::SecondPlayer, "Text4"},
+    {QT_TRANSLATE_NOOP("RecordPanel", "先    手 ："), 2640, PanelText::FirstPlayer, "Text3"},
+    {QT_TRANSLATE_NOOP("RecordPanel", "対 局 名："), 2400, PanelText::Title, "Text2"},
 }};
 
 constexpr int FOLDER_PATH_ROLE = Qt::UserRole;
@@ -62,7 +63,8 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
   file1_->setObjectName(QStringLiteral("File1"));
   for (int i = 0; i < 4; ++i) {
     const Caption& c = CAPTIONS[i];
-    QLabel* label = new QLabel(QString::fromUtf8(c.text), view);
+    QLabel* label = new QLabel(QCoreApplication::translate("RecordPanel", c.text), view);
+    label->installEventFilter(this);
     label->setObjectName(QStringLiteral("Label1_%1").arg(i));
     label->setAutoFillBackground(true);
     labels_[static_cast<size_t>(i)] = label;
@@ -92,6 +94,15 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
 
   set_lists_visible(false, false, false);
   set_fields_visible(false);
+}
+
+// The captions follow the window's language.
+bool QtRecordPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    for (size_t i = 0; i < labels_.size(); ++i)
+      if (watched == labels_[i]) labels_[i]->setText(QCoreApplication::translate("RecordPanel", CAPTIONS[i].text));
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void QtRecordPanel::apply_scale(double scale) {
@@ -205,7 +216,8 @@ void QtRecordPanel::folder_activated(QListWidgetItem* item) {
   const QString path = item->data(FOLDER_PATH_ROLE).toString();
   if (path == dir_path_) return;
   if (!set_folder(native(path))) {
-    app_.platform.dialogs->message_box("ﾌｫﾙﾀﾞを開けません", "ｴﾗｰ", Buttons::Ok);
+    app_.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "ﾌｫﾙﾀﾞを開けません"),
+                                       QT_TRANSLATE_NOOP("Message", "ｴﾗｰ"), Buttons::Ok);
     return;
   }
   Dir1_Change(app_);

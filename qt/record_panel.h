@@ -41,6 +41,7 @@ class QtRecordPanel final : public QObject, public RecordPanel {
 
   // Places and sizes the controls for the board's scale (1 at the start size).
   void apply_scale(double scale);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   QComboBox* drive_list() const { return drive1_; }
   QListWidget* folder_list() const { return dir1_; }

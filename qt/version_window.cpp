@@ -1,5 +1,6 @@
 #include "qt/version_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -16,13 +17,13 @@ namespace zarvo {
 
 Form4::Form4(App& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName(QStringLiteral("Form4"));
-  setWindowTitle(QStringLiteral("バージョン情報"));
+  setWindowTitle(QCoreApplication::translate("Version", "バージョン情報"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
   picture_ = new QLabel(this);
   picture_->setObjectName(QStringLiteral("Picture1"));
 
-  command1_ = new QPushButton(QStringLiteral("ホームページ"), this);
+  command1_ = new QPushButton(QCoreApplication::translate("Version", "ホームページ"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setAutoDefault(false);
   command2_ = new QPushButton(QStringLiteral("O K"), this);

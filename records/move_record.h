@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/game_state.h"
+#include "shell/translation.h"
 
 namespace zarvo {
 
@@ -13,7 +14,7 @@ constexpr int RECORD_ENTRIES = RECORD_LAST + 1;
 
 // The answer to a move that no longer fits into the record.
 inline constexpr std::string_view RECORD_FULL_MESSAGE =
-    "これ以上の手は棋譜に記録できません（最大500手）。\r\r局面→最初にして下さい";
+    QT_TRANSLATE_NOOP("Message", "これ以上の手は棋譜に記録できません（最大500手）。\r\r局面→最初にして下さい");
 
 struct MoveRecord {
   std::array<Board, RECORD_ENTRIES> record_board{};

@@ -362,7 +362,7 @@ bool is_pgn_name(std::string_view name) {
 ChessReading read_as_chess(const RecordFile& file) {
   ChessReading out;
   if (file.entries.empty()) {
-    out.problem = "局面がありません";
+    out.problem = QT_TRANSLATE_NOOP("Message", "局面がありません");
     return out;
   }
   const int moves = static_cast<int>(file.entries.size()) - 1;
@@ -373,7 +373,7 @@ ChessReading read_as_chess(const RecordFile& file) {
   r.set_previous_double_step(file.entries[0]);
   if (!position_playable(r)) {
     out.left_out = moves;
-    out.problem = "最初の局面がチェスの局面ではありません";
+    out.problem = QT_TRANSLATE_NOOP("Message", "最初の局面がチェスの局面ではありません");
     return out;
   }
   out.fens.push_back(r.fen());
@@ -484,9 +484,9 @@ std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading*
 
 namespace {
 
-const char* const NOT_PGN = "PGNﾌｧｲﾙではありません";
-const char* const TOO_MANY = "手数が多すぎるため読み込めません（最大500手）";
-const char* const BAD_FEN = "FENの局面が正しくありません";
+const char* const NOT_PGN = QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙではありません");
+const char* const TOO_MANY = QT_TRANSLATE_NOOP("Message", "手数が多すぎるため読み込めません（最大500手）");
+const char* const BAD_FEN = QT_TRANSLATE_NOOP("Message", "FENの局面が正しくありません");
 
 // Text from a file that may not be UTF-8: bytes that do not decode are read as Latin-1.
 std::string as_utf8(std::string_view s) {
@@ -560,7 +560,7 @@ std::unique_ptr<Replay> replay_from_fen(std::string_view fen, std::string& error
   if (fields[1] != "w" && fields[1] != "b") return nullptr;
   if (fields[1] == "b") {
     // The window shows the first mover of a record in white.
-    error_message = "黒番から始まる局面は読み込めません";
+    error_message = QT_TRANSLATE_NOOP("Message", "黒番から始まる局面は読み込めません");
     return nullptr;
   }
   Rights rights{};
@@ -679,18 +679,20 @@ class Reader {
       } else if (c == '[') {
         // The tags of the next game end the first one.
         if (moves_started_) break;
-        if (!read_tag()) return fail_line("のタグが正しくありません");
+        if (!read_tag()) return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目のタグが正しくありません"));
         seen_anything = true;
       } else if (c == '{') {
-        if (!skip_comment()) return fail_line("のコメントが閉じていません");
+        if (!skip_comment())
+          return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目のコメントが閉じていません"));
       } else if (c == ';') {
         skip_line();
       } else if (c == '(') {
-        if (!skip_variation()) return fail_line("の変化手順が閉じていません");
+        if (!skip_variation())
+          return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目の変化手順が閉じていません"));
       } else if (c == '$') {
         ++p_;
         if (p_ >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p_])))
-          return fail_line("が正しくありません");
+          return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目が正しくありません"));
         while (p_ < t_.size() && std::isdigit(static_cast<unsigned char>(t_[p_]))) ++p_;
       } else if (c == '.' || c == '!' || c == '?') {
         ++p_;
@@ -707,7 +709,7 @@ class Reader {
         if (!start_moves()) return std::nullopt;
         if (!play(token)) return std::nullopt;
       } else {
-        return fail_line("に読めない文字があります");
+        return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目に読めない文字があります"));
       }
     }
     if (!seen_anything) {
@@ -814,14 +816,22 @@ class Reader {
 
   bool play(const std::string& token) {
     Replay& r = *replay_;
-    const std::string where = std::string(r.white_to_move() ? "白" : "黒") + "の" + std::to_string(r.fullmove()) +
-                              "手目「" + shown(token) + "」";
+    // The side, its move number and the move as written fill %1, %2 and %3.
+    const auto where = [&](const char* pattern) {
+      return fill(translate("Message", pattern),
+                  {translate("Message", r.white_to_move() ? QT_TRANSLATE_NOOP("Message", "白")
+                                                          : QT_TRANSLATE_NOOP("Message", "黒")),
+                   std::to_string(r.fullmove()), shown(token)});
+    };
     San s;
-    if (!parse_san(token, s)) return fail(where + "は読めない手のため読み込めません");
+    if (!parse_san(token, s))
+      return fail(where(QT_TRANSLATE_NOOP("Message", "%1の%2手目「%3」は読めない手のため読み込めません")));
     if (r.plies() >= MAX_PLIES) return fail(TOO_MANY);
     const std::vector<Move> moves = matching_moves(r, s);
-    if (moves.empty()) return fail(where + "は指せない手のため読み込めません");
-    if (moves.size() > 1) return fail(where + "はどの駒の手か決まらないため読み込めません");
+    if (moves.empty())
+      return fail(where(QT_TRANSLATE_NOOP("Message", "%1の%2手目「%3」は指せない手のため読み込めません")));
+    if (moves.size() > 1)
+      return fail(where(QT_TRANSLATE_NOOP("Message", "%1の%2手目「%3」はどの駒の手か決まらないため読み込めません")));
     const Move m = moves.front();
     r.play(m);
     RecordEntry e;
@@ -840,9 +850,10 @@ class Reader {
     error_ = message;
     return false;
   }
-  std::optional<RecordFile> fail_line(const std::string& what) {
+  // `what` has %1 for the line number.
+  std::optional<RecordFile> fail_line(const char* what) {
     const long line = 1 + std::count(t_.begin(), t_.begin() + static_cast<long>(std::min(p_, t_.size())), '\n');
-    error_ = "PGNﾌｧｲﾙの " + std::to_string(line) + " 行目" + what;
+    error_ = fill(translate("Message", what), {std::to_string(line)});
     return std::nullopt;
   }
 

@@ -1,6 +1,7 @@
 #include "records/record_file.h"
 
 #include "shell/text_encoding.h"
+#include "shell/translation.h"
 
 namespace zarvo {
 namespace {
@@ -14,7 +15,7 @@ constexpr size_t ENTRY_COLUMNS = 133;
 constexpr size_t MAX_HEADER_CHARS = 32767;
 constexpr size_t MAX_HEADER_BYTES = 2 * MAX_HEADER_CHARS;
 
-const char* const NOT_A_RECORD = "棋譜ﾌｧｲﾙではありません";
+const char* const NOT_A_RECORD = QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙではありません");
 
 std::string_view field(std::string_view line, size_t column, size_t width) {
   if (column >= line.size()) return {};
@@ -51,17 +52,21 @@ bool piece_field_ok(std::string_view f) {
   return strict_number(f, value) && value >= W_KING && value <= B_KING;
 }
 
-// What is wrong with an entry line the writer could not have made, or nullptr
-// when nothing is. Checked before any field is decoded, so that a cut or
+// What is wrong with an entry line the writer could not have made, as a message
+// with %1 for the line number, or nullptr when nothing is. Checked before any field is decoded, so that a cut or
 // edited file is refused instead of read as a position that never was.
 const char* entry_line_problem(std::string_view line) {
-  if (line.empty()) return "が空行です";
-  if (line.size() != ENTRY_COLUMNS && line.size() != ENTRY_COLUMNS + 1) return "の長さが正しくありません";
+  if (line.empty()) return QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙの %1 行目が空行です");
+  if (line.size() != ENTRY_COLUMNS && line.size() != ENTRY_COLUMNS + 1)
+    return QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙの %1 行目の長さが正しくありません");
   for (size_t column = 0; column < MOVE_COLUMN; column += 2)
-    if (!piece_field_ok(line.substr(column, 2))) return "の駒ｺｰﾄﾞが正しくありません";
+    if (!piece_field_ok(line.substr(column, 2)))
+      return QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙの %1 行目の駒ｺｰﾄﾞが正しくありません");
   for (size_t column = MOVE_COLUMN; column < PIECE_COLUMN; ++column)
-    if (line[column] < '0' || line[column] > '0' + BOARD_SIZE) return "の座標が正しくありません";
-  if (!piece_field_ok(line.substr(PIECE_COLUMN))) return "の駒ｺｰﾄﾞが正しくありません";
+    if (line[column] < '0' || line[column] > '0' + BOARD_SIZE)
+      return QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙの %1 行目の座標が正しくありません");
+  if (!piece_field_ok(line.substr(PIECE_COLUMN)))
+    return QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙの %1 行目の駒ｺｰﾄﾞが正しくありません");
   return nullptr;
 }
 
@@ -165,7 +170,7 @@ std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string&
   std::string line;
   for (int i = 0; read_record_line(source, line) == 1; ++i) {
     if (i >= HEADER_LINES + RECORD_FILE_MAX_ENTRIES) {
-      error_message = "手数が多すぎるため読み込めません（最大500手）";
+      error_message = QT_TRANSLATE_NOOP("Message", "手数が多すぎるため読み込めません（最大500手）");
       return std::nullopt;
     }
     if (i < HEADER_LINES) {
@@ -177,7 +182,7 @@ std::optional<RecordFile> parse_record_file(std::string_view bytes, std::string&
       continue;
     }
     if (const char* problem = entry_line_problem(line)) {
-      error_message = "棋譜ﾌｧｲﾙの " + std::to_string(i + 1) + " 行目" + problem;
+      error_message = fill(translate("Message", problem), {std::to_string(i + 1)});
       return std::nullopt;
     }
     file.entries.push_back(decode_record_entry(line));

@@ -100,11 +100,12 @@ void KIFU_READ_Click(App& app) {
 void KIFU_WRITE_Click(App& app) {
   const GameState& g = app.game;
   if (g.board_reversed == 1) {
-    refuse(app, "反転後は書き込みできません", "棋譜書込");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "反転後は書き込みできません"), QT_TRANSLATE_NOOP("Message", "棋譜書込"));
     return;
   }
   if (g.handicap_set == 1) {
-    refuse(app, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
+           QT_TRANSLATE_NOOP("Message", "棋譜書込"));
     return;
   }
   show_file_lists(app, true, true, false);
@@ -115,15 +116,15 @@ void Command1_Click(App& app) {
   RecordPanel& panel = *app.platform.panel;
   const std::string name = panel.text(PanelText::FileName);
   if (name.empty()) {
-    refuse(app, "ﾌｧｲﾙ名が入力されていません", "  ");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "ﾌｧｲﾙ名が入力されていません"), "  ");
     return;
   }
   if (app.game.move_number < 1) {
-    refuse(app, "保存するデータがありません", "棋譜保存");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "保存するデータがありません"), QT_TRANSLATE_NOOP("Message", "棋譜保存"));
     return;
   }
   if (const std::string problem = file_name_problem(name); !problem.empty()) {
-    refuse(app, problem, "棋譜保存");
+    refuse(app, problem, QT_TRANSLATE_NOOP("Message", "棋譜保存"));
     return;
   }
   // A name ending in ".pgn" saves the game for other chess programs.
@@ -131,22 +132,23 @@ void Command1_Click(App& app) {
   const std::string path = join_path(panel.file_folder(), pgn ? name : name + std::string(RECORD_EXTENSION));
   // "No" keeps the panel open with the name, to be changed or confirmed.
   if (file_exists(path) &&
-      app.platform.dialogs->message_box("上書きしますか？", "棋譜保存", Buttons::YesNo) != Answer::Yes)
+      app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "上書きしますか？"),
+                                        QT_TRANSLATE_NOOP("Message", "棋譜保存"), Buttons::YesNo) != Answer::Yes)
     return;
   ChessReading reading;
   const RecordFile record = record_to_save(app, panel);
   const std::string image = pgn ? write_pgn(record, today(), &reading) : write_record_file(record);
   if (const FileError error = replace_file(path, image); error != FileError::none) {
-    refuse(app, record_write_error_text(error), "棋譜保存");
+    refuse(app, record_write_error_text(error), QT_TRANSLATE_NOOP("Message", "棋譜保存"));
     return;
   }
   close_record_panel(app);
   panel.refresh_files();
-  app.platform.dialogs->message_box("棋譜を書き込みました", "  ", Buttons::Ok);
+  app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "棋譜を書き込みました"), "  ", Buttons::Ok);
   if (reading.left_out > 0) {
-    app.platform.dialogs->message_box(
-        reading.problem + "。以降の" + std::to_string(reading.left_out) + "手はPGNに含めていません", "棋譜保存",
-        Buttons::Ok);
+    app.platform.dialogs->message_box(fill(translate("Message", "%1。以降の%2手はPGNに含めていません"),
+                                           {translate("Message", reading.problem), std::to_string(reading.left_out)}),
+                                      QT_TRANSLATE_NOOP("Message", "棋譜保存"), Buttons::Ok);
   }
 }
 
@@ -159,32 +161,34 @@ void File1_Click(App& app) {
   std::string bytes;
   if (const FileError error = read_whole_file(join_path(panel.file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes);
       error != FileError::none) {
-    refuse(app, record_read_error_text(error), "棋譜");
+    refuse(app, record_read_error_text(error), QT_TRANSLATE_NOOP("Message", "棋譜"));
     return;
   }
   std::string message;
   const std::optional<RecordFile> file =
       is_pgn_name(file_name) ? parse_pgn(bytes, message) : parse_record_file(bytes, message);
   if (!file) {
-    refuse(app, message, "棋譜");
+    refuse(app, message, QT_TRANSLATE_NOOP("Message", "棋譜"));
     return;
   }
   // Nothing to step through is no reason to give up the game on the board.
   if (file->entries.size() <= 1) {
-    refuse(app, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    refuse(app, QT_TRANSLATE_NOOP("Message", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), QT_TRANSLATE_NOOP("Message", "棋譜"));
     return;
   }
   show_file_lists(app, false, false, false);
   take_record(app, *file);
   Dialogs& d = *app.platform.dialogs;
-  d.message_box(" 読み込みました", "棋譜", Buttons::Ok);
-  d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok);
+  d.message_box(QT_TRANSLATE_NOOP("Message", " 読み込みました"), QT_TRANSLATE_NOOP("Message", "棋譜"), Buttons::Ok);
+  d.message_box(QT_TRANSLATE_NOOP("Message", "棋譜を '進 'で進めて下さい"), QT_TRANSLATE_NOOP("Message", "棋譜"),
+                Buttons::Ok);
 }
 
 void Drive1_Change(App& app) {
   RecordPanel& panel = *app.platform.panel;
   if (!panel.set_folder(panel.chosen_drive())) {
-    app.platform.dialogs->message_box("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", Buttons::Ok);
+    app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "ﾃﾞﾊﾞｲｽが準備できていません"),
+                                      QT_TRANSLATE_NOOP("Message", "ｴﾗｰ"), Buttons::Ok);
     return;
   }
   Dir1_Change(app);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "shell/translation.h"
 #include "shell/window_size.h"
 
 namespace zarvo {
@@ -13,6 +14,8 @@ struct Options {
   int guidance_colour = 15;                  // white while guidance is on, the grid green while off
   std::optional<WindowSize> window_size;     // the size the player gave the window; none: the start size
   bool settings_save_failure_shown = false;  // the player is told once per run
+  std::optional<Language> language;          // chosen in the menu or read from the file; none: the system's
+  Language shown_language = Language::Japanese;
 };
 
 struct Sounds {

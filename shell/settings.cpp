@@ -8,6 +8,7 @@
 #include "shell/file_io.h"
 #include "shell/settings_file.h"
 #include "shell/sound.h"
+#include "shell/translation.h"
 
 namespace zarvo {
 namespace {
@@ -16,12 +17,12 @@ const SettingsFile DEFAULTS{TILE_MIDORI, false, true};
 
 std::string save_failure_reason(FileError error) {
   switch (error) {
-    case FileError::no_permission: return "このﾌｫﾙﾀﾞには書き込めません";
-    case FileError::read_only: return "設定ﾌｧｲﾙが読み取り専用です";
-    case FileError::no_space: return "ﾃﾞｨｽｸの空きが足りません";
-    case FileError::not_found: return "保存先のﾌｫﾙﾀﾞが見つかりません";
-    case FileError::not_a_file: return "同じ名前のﾌｫﾙﾀﾞなどがあります";
-    default: return "書き込みに失敗しました";
+    case FileError::no_permission: return QT_TRANSLATE_NOOP("Message", "このﾌｫﾙﾀﾞには書き込めません");
+    case FileError::read_only: return QT_TRANSLATE_NOOP("Message", "設定ﾌｧｲﾙが読み取り専用です");
+    case FileError::no_space: return QT_TRANSLATE_NOOP("Message", "ﾃﾞｨｽｸの空きが足りません");
+    case FileError::not_found: return QT_TRANSLATE_NOOP("Message", "保存先のﾌｫﾙﾀﾞが見つかりません");
+    case FileError::not_a_file: return QT_TRANSLATE_NOOP("Message", "同じ名前のﾌｫﾙﾀﾞなどがあります");
+    default: return QT_TRANSLATE_NOOP("Message", "書き込みに失敗しました");
   }
 }
 
@@ -38,7 +39,14 @@ SettingsFile settings_from_marks(App& app) {
   s.guidance = w.is_checked("SIDOU");
   s.music = w.is_checked("BGM");
   s.window = app.options.window_size;
+  s.language = app.options.language;
   return s;
+}
+
+void apply_language(App& app, Language language) {
+  app.options.language = language;
+  app.options.shown_language = language;
+  use_language(language);
 }
 
 void set_guidance(App& app, bool on) {
@@ -53,6 +61,7 @@ void set_guidance(App& app, bool on) {
 // right afterwards, and the music starts once the sounds are open.
 void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing, bool start_up = false) {
   if (s.window) app.options.window_size = s.window;
+  if (s.language) apply_language(app, *s.language);
   if (s.background) {
     check_background_item(app, *s.background);
     if (!start_up) tile_background(app, *s.background);
@@ -110,9 +119,12 @@ void save_settings(App& app) {
   // The options chosen stay in force for this run either way; the player hears of it once.
   if (error == FileError::none || app.options.settings_save_failure_shown) return;
   app.options.settings_save_failure_shown = true;
-  app.platform.dialogs->message_box("設定を保存できません（" + save_failure_reason(error) +
-                                        "）。\n変更したｵﾌﾟｼｮﾝはこのまま使えますが、次の起動には引き継がれません。",
-                                    "ｵﾌﾟｼｮﾝ", Buttons::Ok, Icon::Exclamation);
+  app.platform.dialogs->message_box(
+      fill(
+          translate("Message",
+                    "設定を保存できません（%1）。\n変更したｵﾌﾟｼｮﾝはこのまま使えますが、次の起動には引き継がれません。"),
+          {translate("Message", save_failure_reason(error))}),
+      QT_TRANSLATE_NOOP("Message", "ｵﾌﾟｼｮﾝ"), Buttons::Ok, Icon::Exclamation);
 }
 
 void check_background_item(App& app, int kind) {

@@ -5,6 +5,8 @@
 
 namespace zarvo {
 
+constexpr std::string_view LANGUAGE_KEY = "言語";
+
 const BackgroundItem BACKGROUNDS[5] = {
     {"MIDORI", "緑", TILE_MIDORI}, {"TAKE", "竹", TILE_TAKE},     {"TATAMI", "畳", TILE_TATAMI},
     {"UCHU", "宇宙", TILE_UCHU},   {"RENGA", "煉瓦", TILE_RENGA},
@@ -42,6 +44,8 @@ SettingsFile parse_settings_file(std::string_view bytes) {
       s.music = value == "ON";
     } else if (key == WINDOW_SIZE_KEY) {
       s.window = parse_window_size(value);
+    } else if (key == LANGUAGE_KEY) {
+      if (const std::optional<Language> l = language_of_code(value)) s.language = l;
     }
   }
   return s;
@@ -55,6 +59,7 @@ std::string write_settings_file(const SettingsFile& s) {
   text += s.guidance.value_or(false) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
   text += s.music.value_or(false) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
   if (s.window) text += std::string(WINDOW_SIZE_KEY) + "=" + window_size_value(*s.window) + "\r\n";
+  if (s.language) text += std::string(LANGUAGE_KEY) + "=" + language_code(*s.language) + "\r\n";
   return utf8_to_cp932(text);
 }
 

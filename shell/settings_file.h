@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/translation.h"
 #include "shell/window_size.h"
 
 namespace zarvo {
@@ -29,6 +30,7 @@ struct SettingsFile {
   std::optional<bool> guidance;
   std::optional<bool> music;
   std::optional<WindowSize> window = std::nullopt;
+  std::optional<Language> language = std::nullopt;
   bool operator==(const SettingsFile&) const = default;
 };
 
@@ -39,7 +41,8 @@ struct SettingsFile {
 SettingsFile parse_settings_file(std::string_view bytes);
 
 // The image the program writes: background (when known), guidance, music,
-// and the window size once the player has chosen one; Shift-JIS with CR LF.
+// the window size once the player has chosen one and the language once the
+// player has switched it; Shift-JIS with CR LF.
 std::string write_settings_file(const SettingsFile& settings);
 
 }  // namespace zarvo

@@ -32,7 +32,8 @@ void show_warning(App& app, std::string_view text) {
 
 void start_sound(App& app, intptr_t window) {
   app.sounds.sound_device = app.platform.sound->dsInitialize(window);
-  if (app.sounds.sound_device == 0) show_warning(app, "Direct Soundインターフェースが作成できません。");
+  if (app.sounds.sound_device == 0)
+    show_warning(app, QT_TRANSLATE_NOOP("Message", "Direct Soundインターフェースが作成できません。"));
 }
 
 int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
@@ -43,25 +44,27 @@ int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
   try {
     error = read_whole_file(path, WAV_MAX_BYTES, bytes);
   } catch (const std::bad_alloc&) {
-    show_warning(app, "サウンドファイル「" + file_name + "」を読むメモリが足りません。");
+    show_warning(app, fill(translate("Message", "サウンドファイル「%1」を読むメモリが足りません。"), {file_name}));
     return 0;
   }
   // Only a plain file counts: a folder of that name is as good as no file.
   if (error == FileError::not_found || error == FileError::not_a_file) return 0;
   if (error == FileError::too_big) {
-    show_warning(app, "サウンドファイル「" + file_name + "」は正しいWAVファイルではありません。");
+    show_warning(app,
+                 fill(translate("Message", "サウンドファイル「%1」は正しいWAVファイルではありません。"), {file_name}));
     return 0;
   }
   if (error != FileError::none) {
-    show_warning(app, "サウンドファイル「" + file_name + "」が読めません。");
+    show_warning(app, fill(translate("Message", "サウンドファイル「%1」が読めません。"), {file_name}));
     return 0;
   }
   if (bytes.empty()) {
-    show_warning(app, "サウンドファイル「" + file_name + "」が空です。");
+    show_warning(app, fill(translate("Message", "サウンドファイル「%1」が空です。"), {file_name}));
     return 0;
   }
   if (!riff_fits(bytes)) {
-    show_warning(app, "サウンドファイル「" + file_name + "」は正しいWAVファイルではありません。");
+    show_warning(app,
+                 fill(translate("Message", "サウンドファイル「%1」は正しいWAVファイルではありません。"), {file_name}));
     return 0;
   }
   // The music is long: the library plays it from the file, which was just found

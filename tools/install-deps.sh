@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-l10n-tools qt6-tools-dev
   libsdl2-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho

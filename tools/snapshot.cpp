@@ -38,7 +38,10 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   AutoDialogs dialogs;
-  zarvo::MainWindow window({&dialogs});
+  zarvo::PlatformOverrides overrides;
+  overrides.dialogs = &dialogs;
+  overrides.language = zarvo::system_language();
+  zarvo::MainWindow window(overrides);
   window.show();
   for (int i = 2; i < argc; ++i) {
     const std::string step = argv[i];
