@@ -307,6 +307,13 @@ void QtCanvas::print(std::string_view text) {
   text_top_ += line;
 }
 
+QStringList QtCanvas::texts() const {
+  QStringList out;
+  for (const Step& s : steps_)
+    if (s.kind == Step::Text) out << s.text;
+  return out;
+}
+
 void QtCanvas::refresh() {
   if (view_) view_->repaint();
 }

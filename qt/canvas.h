@@ -60,6 +60,8 @@ class QtCanvas final : public Canvas {
   QPointF to_twips(QPointF logical) const { return {scale_.to_twips(logical.x()), scale_.to_twips(logical.y())}; }
   // How many drawing steps are kept to paint the window again at another size.
   size_t kept_steps() const { return steps_.size(); }
+  // The texts among them, as shown (translated), oldest first.
+  QStringList texts() const;
 
  private:
   struct Step {

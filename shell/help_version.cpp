@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::string_view HELP_PAGE = "Zarvoチェス.htm";
 constexpr std::string_view HOME_PAGE = "Zarvoチェス.htm#about";
+// The same page for the English window.
+constexpr std::string_view HELP_PAGE_EN = "ZarvoChess_en.htm";
+constexpr std::string_view HOME_PAGE_EN = "ZarvoChess_en.htm#about";
+
+bool english(const App& app) { return app.options.shown_language == Language::English; }
 
 // A page beside the program, with an optional "#fragment", as a file address.
 std::string page_url(const App& app, std::string_view page) {
@@ -46,9 +51,9 @@ std::string file_url(std::string_view absolute_path) {
   return url;
 }
 
-std::string help_page_url(const App& app) { return page_url(app, HELP_PAGE); }
+std::string help_page_url(const App& app) { return page_url(app, english(app) ? HELP_PAGE_EN : HELP_PAGE); }
 
-std::string home_page_url(const App& app) { return page_url(app, HOME_PAGE); }
+std::string home_page_url(const App& app) { return page_url(app, english(app) ? HOME_PAGE_EN : HOME_PAGE); }
 
 // The browser runs on its own; a missing browser or page is not reported.
 void KAISETU_Click(App& app) { app.platform.browser->open(help_page_url(app)); }

@@ -28,9 +28,11 @@ sort >"$work/expected" <<'LIST'
 ./usr/share/icons/hicolor/256x256/apps/zarvo-chess.png
 ./usr/share/icons/hicolor/48x48/apps/zarvo-chess.png
 ./usr/share/icons/hicolor/scalable/apps/zarvo-chess.svg
+./usr/share/man/ja/man6/zarvo-chess.6.gz
 ./usr/share/man/man6/zarvo-chess.6.gz
 ./usr/share/metainfo/jp.zarvo.ZarvoChess.metainfo.xml
 ./usr/share/zarvo-chess/BGM.wav
+./usr/share/zarvo-chess/ZarvoChess_en.htm
 ./usr/share/zarvo-chess/Zarvoチェス.htm
 ./usr/share/zarvo-chess/その他.wav
 ./usr/share/zarvo-chess/禁止.wav
