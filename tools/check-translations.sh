@@ -23,8 +23,9 @@ import re, sys
 t = open(sys.argv[1], encoding="utf-8").read()
 for ctx in re.findall(r"<context>.*?</context>", t, re.S):
     name = re.search(r"<name>(.*?)</name>", ctx).group(1)
-    for src in re.findall(r'<source>(.*?)</source>\s*<translation type="unfinished"', ctx, re.S):
-        print(f"  {name}: {src}")
+    for message in re.findall(r"<message>.*?</message>", ctx, re.S):
+        if 'type="unfinished"' in message:
+            print(f"  {name}: {re.search(r'<source>(.*?)</source>', message, re.S).group(1)}")
 PY
     status=1
   fi
