@@ -62,7 +62,8 @@ TEST(Language, SwitchesMidGameAndIsRememberedForTheNextStart) {
     const QStringList english = s.w.canvas().texts();
     EXPECT_TRUE(english.contains(QStringLiteral("move 2"))) << english.join('|').toStdString();
     EXPECT_TRUE(english.contains(QStringLiteral("e")));
-    EXPECT_FALSE(english.contains(QStringLiteral("手目")));
+    EXPECT_TRUE(english.contains(QStringLiteral("pawn")) || english.contains(QStringLiteral("knight")))
+        << "the captions of the last moves";
     EXPECT_EQ(s.w.app().game.board, before) << "the game stays on the board";
     EXPECT_EQ(s.w.app().game.move_number, 2);
     EXPECT_EQ(language_in(paths), Language::English);
