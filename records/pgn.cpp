@@ -347,8 +347,6 @@ Board start_board(const RecordFile& file) {
   return s;
 }
 
-std::string move_problem(int n, const std::string& what) { return std::to_string(n) + "手目" + what; }
-
 }  // namespace
 
 bool is_pgn_name(std::string_view name) {
@@ -362,7 +360,7 @@ bool is_pgn_name(std::string_view name) {
 ChessReading read_as_chess(const RecordFile& file) {
   ChessReading out;
   if (file.entries.empty()) {
-    out.problem = QT_TRANSLATE_NOOP("Message", "局面がありません");
+    out.problem = out.problem_pattern = QT_TRANSLATE_NOOP("Message", "局面がありません");
     return out;
   }
   const int moves = static_cast<int>(file.entries.size()) - 1;
@@ -373,7 +371,7 @@ ChessReading read_as_chess(const RecordFile& file) {
   r.set_previous_double_step(file.entries[0]);
   if (!position_playable(r)) {
     out.left_out = moves;
-    out.problem = QT_TRANSLATE_NOOP("Message", "最初の局面がチェスの局面ではありません");
+    out.problem = out.problem_pattern = QT_TRANSLATE_NOOP("Message", "最初の局面がチェスの局面ではありません");
     return out;
   }
   out.fens.push_back(r.fen());
@@ -388,7 +386,10 @@ ChessReading read_as_chess(const RecordFile& file) {
     }
     if (!found || board_after(r.board(), *found) != e.board) {
       out.left_out = moves - n + 1;
-      out.problem = move_problem(n, found ? "の局面が指し手と合いません" : "はチェスの規則では指せない手です");
+      out.problem_pattern = found ? QT_TRANSLATE_NOOP("Message", "%1手目の局面が指し手と合いません")
+                                  : QT_TRANSLATE_NOOP("Message", "%1手目はチェスの規則では指せない手です");
+      out.problem_move = n;
+      out.problem = fill(out.problem_pattern, {std::to_string(n)});
       break;
     }
     const Move m = *found;

@@ -30,6 +30,9 @@ struct ChessReading {
   std::string result = "*";       // from the last position: mate, stalemate or "*"
   int left_out = 0;
   std::string problem;  // why the first left-out move was left out (Japanese)
+  // The same as a pattern with %1 for the move number, for the window to translate.
+  const char* problem_pattern = "";
+  int problem_move = 0;
 };
 ChessReading read_as_chess(const RecordFile& file);
 

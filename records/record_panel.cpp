@@ -146,9 +146,11 @@ void Command1_Click(App& app) {
   panel.refresh_files();
   app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "棋譜を書き込みました"), "  ", Buttons::Ok);
   if (reading.left_out > 0) {
-    app.platform.dialogs->message_box(fill(translate("Message", "%1。以降の%2手はPGNに含めていません"),
-                                           {translate("Message", reading.problem), std::to_string(reading.left_out)}),
-                                      QT_TRANSLATE_NOOP("Message", "棋譜保存"), Buttons::Ok);
+    app.platform.dialogs->message_box(
+        fill(translate("Message", "%1。以降の%2手はPGNに含めていません"),
+             {fill(translate("Message", reading.problem_pattern), {std::to_string(reading.problem_move)}),
+              std::to_string(reading.left_out)}),
+        QT_TRANSLATE_NOOP("Message", "棋譜保存"), Buttons::Ok);
   }
 }
 

@@ -310,12 +310,24 @@
 <context>
     <name>Message</name>
     <message>
+        <source>これ以上の手は棋譜に記録できません（最大500手）。<byte value="xd"/><byte value="xd"/>局面→最初にして下さい</source>
+        <translation>No more moves fit into the record (at most 500).<byte value="xd"/><byte value="xd"/>Choose Position → Start position</translation>
+    </message>
+    <message>
         <source>局面がありません</source>
-        <translation>There is no position</translation>
+        <translation>there is no position</translation>
     </message>
     <message>
         <source>最初の局面がチェスの局面ではありません</source>
-        <translation>The first position is not a chess position</translation>
+        <translation>the first position is not a chess position</translation>
+    </message>
+    <message>
+        <source>%1手目の局面が指し手と合いません</source>
+        <translation>the position after move %1 does not match its move</translation>
+    </message>
+    <message>
+        <source>%1手目はチェスの規則では指せない手です</source>
+        <translation>move %1 is not allowed by the rules of chess</translation>
     </message>
     <message>
         <source>PGNﾌｧｲﾙではありません</source>
@@ -427,7 +439,7 @@
     </message>
     <message>
         <source>%1。以降の%2手はPGNに含めていません</source>
-        <translation>%1. The %2 moves from there on are left out of the PGN file</translation>
+        <translation>The game was saved, but %1: the %2 moves from there on are left out of the PGN file</translation>
     </message>
     <message>
         <source>棋譜</source>
@@ -500,10 +512,6 @@
     <message>
         <source>棋譜ﾌｧｲﾙを書き込めませんでした</source>
         <translation>The record file could not be written</translation>
-    </message>
-    <message>
-        <source>これ以上の手は棋譜に記録できません（最大500手）。<byte value="xd"/><byte value="xd"/>局面→最初にして下さい</source>
-        <translation>No more moves fit into the record (at most 500).<byte value="xd"/><byte value="xd"/>Choose Position → Start position</translation>
     </message>
     <message>
         <source>設定ﾌｧｲﾙが読み取り専用です</source>
