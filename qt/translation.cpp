@@ -19,16 +19,18 @@ std::string QtTranslator::translate(const char* context, std::string_view source
 
 void QtTranslator::use_language(Language language) {
   if (language == language_) return;
-  language_ = language;
   if (language == Language::English) {
     if (!english_) {
-      english_ = std::make_unique<QTranslator>();
-      if (!english_->load(QStringLiteral(":/i18n/zarvo_en.qm"))) return;
+      auto english = std::make_unique<QTranslator>();
+      // A program built without its translation keeps its own texts.
+      if (!english->load(QStringLiteral(":/i18n/zarvo_en.qm"))) return;
+      english_ = std::move(english);
     }
     QCoreApplication::installTranslator(english_.get());
   } else if (english_) {
     QCoreApplication::removeTranslator(english_.get());
   }
+  language_ = language;
   // Qt posts the change to the windows; they show the new texts before anything else happens.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
