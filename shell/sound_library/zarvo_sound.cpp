@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -255,6 +256,9 @@ int32_t create(const Uint8* image, uint32_t length, int32_t flags) {
   const bool ok = recorded.channels >= 1 && recorded.freq > 0 && recorded.freq <= FREQUENCY_MAX &&
                   convert(recorded, data, bytes, b);
   SDL_FreeWAV(data);
+  // SDL's working buffers for a long recording come to several times its size:
+  // they go back to the system rather than stay in the heap for the whole game.
+  malloc_trim(0);
   if (!ok) return 0;
   const int32_t id = take(next_id);
   try {
