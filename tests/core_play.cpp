@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/flip.h"
 #include "game/game_end.h"
 #include "game/game_modes.h"
 #include "rules/move_rules.h"
@@ -272,6 +273,39 @@ TEST_F(Play, CastlingByClicksFromBothKingColumns) {
   move_by_clicks(app, 4, 1, 6, 1);
   EXPECT_EQ(app.pos.board[5][1], B_ROOK);
   EXPECT_EQ(app.pos.board[8][1], EMPTY);
+}
+
+// After "反転" castling is judged as before it: a king that went away and came
+// back may not castle, one that never moved may, on the turned board.
+TEST_F(Play, AFlipMidGameKeepsTheCastlingRights) {
+  const auto opening = [&](bool kings_walk) {
+    reset_game(app);
+    start_two_humans();
+    const int moves[][4] = {{5, 7, 5, 5}, {5, 2, 5, 4}, {7, 8, 6, 6}, {7, 1, 6, 3}, {6, 8, 3, 5},
+                            {6, 1, 3, 4}, {5, 8, 5, 7}, {5, 1, 5, 2}, {5, 7, 5, 8}, {5, 2, 5, 1}};
+    for (int i = 0; i < (kings_walk ? 10 : 6); ++i)
+      move_by_clicks(app, moves[i][0], moves[i][1], moves[i][2], moves[i][3]);
+    ASSERT_EQ(app.game.move_number, kings_walk ? 10 : 6);
+    REVERSE_Click(app);
+    // White's army now stands above, its king on (4, 1) and its h-rook in the corner (1, 1).
+    ASSERT_EQ(app.pos.board[4][1], B_KING);
+    ASSERT_EQ(app.pos.board[1][1], B_ROOK);
+    ASSERT_EQ(app.game.turn, app.game.upper_player);
+  };
+  opening(true);
+  move_by_clicks(app, 4, 1, 2, 1);
+  EXPECT_EQ(app.pos.board[4][1], B_KING) << "the king that walked may not castle";
+  move_by_clicks(app, 8, 2, 8, 3);  // a pawn move hands the turn over
+  move_by_clicks(app, 4, 8, 2, 8);
+  EXPECT_EQ(app.pos.board[4][8], W_KING) << "neither may the other";
+
+  opening(false);
+  move_by_clicks(app, 4, 1, 2, 1);
+  EXPECT_EQ(app.pos.board[2][1], B_KING);
+  EXPECT_EQ(app.pos.board[3][1], B_ROOK);
+  move_by_clicks(app, 4, 8, 2, 8);
+  EXPECT_EQ(app.pos.board[2][8], W_KING);
+  EXPECT_EQ(app.pos.board[3][8], W_ROOK);
 }
 
 TEST_F(Play, FoolsMateBetweenHumansEndsTheGame) {

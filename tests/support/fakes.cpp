@@ -66,13 +66,6 @@ int32_t RecordingSound::dsCreateDSB(int32_t dev, const void*, int32_t flags) {
   return next_id++;
 }
 
-int32_t RecordingSound::dsCreateResDSB(int32_t dev, const char* path, int32_t flags) {
-  const std::string p = path;
-  calls.push_back("dsCreateResDSB " + std::to_string(dev) + " " + p.substr(p.find_last_of('/') + 1) + " " +
-                  std::to_string(flags));
-  return plays_files ? next_id++ : 0;
-}
-
 TestApp::TestApp() {
   Platform& p = app.platform;
   p.canvas = &canvas;
