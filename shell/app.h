@@ -9,9 +9,8 @@
 #include "display/display_state.h"
 #include "game/play_state.h"
 #include "records/move_record.h"
-#include "rules/board_maps.h"
 #include "rules/game_state.h"
-#include "rules/pin_maps.h"
+#include "rules/position.h"
 #include "shell/data_paths.h"
 #include "shell/options.h"
 #include "shell/platform.h"
@@ -20,8 +19,7 @@ namespace zarvo {
 
 struct App {
   GameState game;
-  BoardMaps maps;
-  PinMaps pins;
+  Position pos;
   ComputerState com;
   MoveRecord record;
   DisplayState display;

@@ -52,7 +52,7 @@ TEST(Language, SwitchesMidGameAndIsRememberedForTheNextStart) {
     s.click(5, 7);
     s.click(5, 5);  // e4; the computer answers
     ASSERT_EQ(s.w.app().game.move_number, 2);
-    const Board before = s.w.app().game.board;
+    const Board before = s.w.app().pos.board;
 
     s.w.trigger("GENGO");
     EXPECT_EQ(s.w.windowTitle().toStdString(), "Zarvo Chess");
@@ -64,7 +64,7 @@ TEST(Language, SwitchesMidGameAndIsRememberedForTheNextStart) {
     EXPECT_TRUE(english.contains(QStringLiteral("e")));
     EXPECT_TRUE(english.contains(QStringLiteral("pawn")) || english.contains(QStringLiteral("knight")))
         << "the captions of the last moves";
-    EXPECT_EQ(s.w.app().game.board, before) << "the game stays on the board";
+    EXPECT_EQ(s.w.app().pos.board, before) << "the game stays on the board";
     EXPECT_EQ(s.w.app().game.move_number, 2);
     EXPECT_EQ(language_in(paths), Language::English);
 
