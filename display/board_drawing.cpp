@@ -87,11 +87,26 @@ void tile_background(App& app, int kind) {
 void redraw_all(App& app) {
   const int bg = app.options.current_background;
   tile_background(app, bg);
+  app.display.shown = {};
   clear_caption_area(app, UPPER_CAPTION_X, UPPER_CAPTION_Y);
   draw_coordinates(app);
   draw_board(app);
   if (app.game.game_kind == KIND_VS_COMPUTER) show_level(app, app.com.level);
   draw_tile(app, TILE_LOGO, 10.1, 0.5);
+}
+
+void redraw_window(App& app) {
+  const ShownTexts shown = app.display.shown;
+  redraw_all(app);
+  app.display.shown = shown;
+  reprint_move_captions(app);
+  if (shown.move_number) show_move_number(app, *shown.move_number, QB_BLACK);
+  if (shown.handicap_grade) show_handicap_grade(app, *shown.handicap_grade);
+}
+
+void redraw_square_names(App& app) {
+  draw_coordinates(app);
+  reprint_move_captions(app);
 }
 
 void prepare_game_screen(App& app) {

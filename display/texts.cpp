@@ -100,6 +100,7 @@ void show_move_number(App& app, int n, int /*colour*/) {
   const double x = n < 10 ? 10.3 : n < 100 ? 10.2 : 10.1;
   print_shadowed(app, x - 0.1, 4.3, number_text(n), QB_BRIGHT_WHITE, 12);
   print_label_shadowed(app, 10.8, 4.1, LABEL_MOVES, QB_BRIGHT_WHITE, 10);
+  app.display.shown.move_number = n;
 }
 
 std::string label_text(int n) {
@@ -136,6 +137,7 @@ void show_handicap_grade(App& app, int g) {
   draw_tile(app, bg, 11, 2);
   draw_tile(app, bg, 12, 2);
   print_label_shadowed(app, 10, 2, g, QB_BRIGHT_WHITE, 10);
+  app.display.shown.handicap_grade = g;
 }
 
 }  // namespace zarvo

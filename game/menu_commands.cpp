@@ -7,6 +7,7 @@
 #include "display/board_drawing.h"
 #include "game/flip.h"
 #include "game/game_modes.h"
+#include "game/last_game.h"
 #include "game/levels.h"
 #include "game/record_navigation.h"
 #include "records/record_panel.h"
@@ -35,6 +36,7 @@ const std::vector<MenuItem>& menu_items() {
       {"REPLAY", "戻", "STOP", false, false},
       {"AFTER", "進", "STOP", false, false},
       {"REVERSE", "反転", "STOP", false, true},
+      {"ZENKAI", "前回の対局を再開", "STOP", false, true},
       {"KIFU", "棋譜", "", false, false},
       {"KIFU_WRITE", "書込", "KIFU", false, false},
       {"KIFU_READ", "読込", "KIFU", false, false},
@@ -75,6 +77,7 @@ const std::unordered_map<std::string, Handler>& handlers() {
       {"REPLAY", REPLAY_Click},
       {"AFTER", AFTER_Click},
       {"REVERSE", REVERSE_Click},
+      {"ZENKAI", ZENKAI_Click},
       {"KIFU_WRITE", KIFU_WRITE_Click},
       {"KIFU_READ", KIFU_READ_Click},
       {"OPTION", OPTION_Click},

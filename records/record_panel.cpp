@@ -29,6 +29,8 @@ void print_header(App& app, const std::string& text, double left, double top) {
   c.print(text);
 }
 
+}  // namespace
+
 // Puts a checked record of at least one move into the move record; nothing is
 // touched before this.
 void take_record(App& app, const RecordFile& file) {
@@ -51,6 +53,8 @@ void take_record(App& app, const RecordFile& file) {
   g.upper_player = g.lower_player == FIRST ? SECOND : FIRST;
   g.record_length = n - 1;
 }
+
+namespace {
 
 RecordFile record_to_save(App& app, RecordPanel& panel) {
   const GameState& g = app.game;
