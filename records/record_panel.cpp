@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "display/texts.h"
 #include "records/pgn.h"
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
@@ -37,7 +38,7 @@ void take_record(App& app, const RecordFile& file) {
   GameState& g = app.game;
   reset_game(app);
   g.record_mode = 1;
-  app.platform.canvas->set_fore_colour(QB_BLACK);
+  app.platform.canvas->set_fore_colour(readable_colour(app, QB_BLACK));
   print_header(app, file.title, TITLE_LEFT, TITLE_TOP);
   print_header(app, file.upper_name, UPPER_NAME_LEFT, UPPER_NAME_TOP);
   print_header(app, file.lower_name, LOWER_NAME_LEFT, LOWER_NAME_TOP);

@@ -57,9 +57,8 @@ std::string home_page_url(const App& app) { return page_url(app, HOME_PAGE); }
 // The browser runs on its own; without one the player is told where the page is.
 void KAISETU_Click(App& app) {
   if (app.platform.browser->open(help_page_url(app))) return;
-  app.platform.dialogs->message_box("ﾌﾞﾗｳｻﾞを開けませんでした。\n解説はこのﾌｧｲﾙにあります：\n" +
-                                        program_file(app, HELP_PAGE),
-                                    "解説", Buttons::Ok);
+  app.platform.dialogs->message_box(
+      "ﾌﾞﾗｳｻﾞを開けませんでした。\n解説はこのﾌｧｲﾙにあります：\n" + program_file(app, HELP_PAGE), "解説", Buttons::Ok);
 }
 
 void VER_Click(App& app) {

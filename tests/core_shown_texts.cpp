@@ -133,8 +133,7 @@ TEST_F(ShownTexts, LabelsAndCaptionsFollowEveryChangeOfTheColours) {
   const Row rows[] = {
       {"the first 進 shows the upper army in white", AFTER_Click, BLACK_FILES, BLACK_RANKS, "ｆ３"},
       {"the second 進 keeps them", AFTER_Click, BLACK_FILES, BLACK_RANKS, "ｆ３"},
-      {"a two-player game on the shown position turns the colours back", START_Click, WHITE_FILES, WHITE_RANKS,
-       "ｃ６"},
+      {"a two-player game on the shown position turns the colours back", START_Click, WHITE_FILES, WHITE_RANKS, "ｃ６"},
       {"最初 shows the start", CANCEL_Click, WHITE_FILES, WHITE_RANKS, ""},
   };
   for (const Row& r : rows) {
@@ -178,16 +177,13 @@ TEST_F(ShownTexts, ANewGameOnTheInitialPositionForgetsAnEarlierFlip) {
   };
   const Row rows[] = {
       {"flip, 最初", [](App& a) { REVERSE_Click(a), CANCEL_Click(a); }, true},
-      {"flip during a game, 最初", [](App& a) {
-         START_Click(a), test::move_by_clicks(a, 5, 7, 5, 5), REVERSE_Click(a), CANCEL_Click(a);
-       }, true},
-      {"flip during a game, 戻 to the start", [](App& a) {
-         START_Click(a), test::move_by_clicks(a, 5, 7, 5, 5), REVERSE_Click(a), REPLAY_Click(a);
-       }, true},
+      {"flip during a game, 最初",
+       [](App& a) { START_Click(a), test::move_by_clicks(a, 5, 7, 5, 5), REVERSE_Click(a), CANCEL_Click(a); }, true},
+      {"flip during a game, 戻 to the start",
+       [](App& a) { START_Click(a), test::move_by_clicks(a, 5, 7, 5, 5), REVERSE_Click(a), REPLAY_Click(a); }, true},
       {"flip on the initial position, no 最初", [](App& a) { REVERSE_Click(a); }, false},
-      {"flip during a game, a new game on the position shown", [](App& a) {
-         START_Click(a), test::move_by_clicks(a, 5, 7, 5, 5), REVERSE_Click(a);
-       }, false},
+      {"flip during a game, a new game on the position shown",
+       [](App& a) { START_Click(a), test::move_by_clicks(a, 5, 7, 5, 5), REVERSE_Click(a); }, false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.story);

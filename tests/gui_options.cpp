@@ -256,7 +256,9 @@ TEST_F(RealBrowser, HelpAndHomePageGoToXdgOpenOnADesktop) {
     EXPECT_EQ(opened(300, 1), "<missing>");
   }
   ASSERT_EQ(t.dialogs.messages.size(), desktop ? 0u : 1u);
-  if (!desktop) EXPECT_EQ(t.dialogs.messages[0].title, "解説");
+  if (!desktop) {
+    EXPECT_EQ(t.dialogs.messages[0].title, "解説");
+  }
   t.dialogs.messages.clear();
 
   with_form4(t, [&](Form4& form) {
