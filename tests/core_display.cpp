@@ -152,7 +152,7 @@ TEST_F(DisplayTest, FullRedrawPaintsBackgroundLabelsBoardAndLogoInOrder) {
   t.app.com.level = 2;
   redraw_all(t.app);
   EXPECT_EQ(count(calls(), "print LEVEL"), 2);
-  EXPECT_EQ(count(calls(), "print  2  @1264,472 size 12 colour 0"), 1);
+  EXPECT_EQ(count(calls(), "print  2  @1213,420 size 12 colour 0"), 1);
   EXPECT_EQ(count(calls(), "print  2  @1198,405 size 12 colour 15"), 1);
 }
 

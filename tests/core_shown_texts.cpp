@@ -25,7 +25,8 @@ namespace zarvo {
 namespace {
 
 // A text as the player sees it at the end: no picture was painted over its
-// starting point afterwards. Shadows (black) are left out.
+// starting point afterwards. A shadow (the same text printed just before it)
+// is left out.
 struct SeenText {
   std::string text;
   double X, Y;  // grid position
@@ -33,6 +34,7 @@ struct SeenText {
 
 std::vector<SeenText> seen_texts(const test::RecordingCanvas& canvas) {
   std::vector<SeenText> seen;
+  bool last_was_print = false;
   for (const std::string& call : canvas.calls) {
     if (call.rfind("picture ", 0) == 0) {
       std::istringstream in(call.substr(8));
@@ -44,17 +46,19 @@ std::vector<SeenText> seen_texts(const test::RecordingCanvas& canvas) {
         const double x = grid_left(s.X), y = grid_top(s.Y);
         return x >= left && x < left + size && y >= top && y < top + size;
       });
-    } else if (call.rfind("print ", 0) == 0) {
+    }
+    const bool print = call.rfind("print ", 0) == 0;
+    if (print) {
       const size_t at = call.rfind(" @");
       double left = 0, top = 0;
-      int colour = 0;
-      std::string word;
-      std::istringstream in(call.substr(at + 2));
       char comma = 0;
-      in >> left >> comma >> top >> word >> word >> word >> colour;
-      if (colour == QB_BLACK) continue;
-      seen.push_back({call.substr(6, at - 6), (left - GRID_LEFT) / SQUARE_W, (top - GRID_TOP) / SQUARE_H});
+      std::istringstream in(call.substr(at + 2));
+      in >> left >> comma >> top;
+      SeenText text{call.substr(6, at - 6), (left - GRID_LEFT) / SQUARE_W, (top - GRID_TOP) / SQUARE_H};
+      if (last_was_print && !seen.empty() && seen.back().text == text.text) seen.pop_back();
+      seen.push_back(text);
     }
+    last_was_print = print;
   }
   return seen;
 }
