@@ -7,6 +7,7 @@
 #include "rules/move_rules.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/play_fakes.h"
 
 namespace zarvo {
@@ -310,6 +311,7 @@ TEST_F(Play, ACheckThatCanBeMetIsAnnouncedAndTheGameGoesOn) {
 }
 
 TEST_F(Play, TheFirstPlayerWinsByTakingTheUpperKingAndNoEndsTheProgram) {
+  test::ScratchDir dir;  // the game kept at the end of the program goes here
   two_human_position({"....k...", "........", "........", "........", "........", "........", "........", "....R..K"});
   app.game.board[5][1] = B_KING;
   app.game.board[5][8] = W_ROOK;
