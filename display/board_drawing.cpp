@@ -102,6 +102,8 @@ void redraw_window(App& app) {
   reprint_move_captions(app);
   if (shown.move_number) show_move_number(app, *shown.move_number, QB_BLACK);
   if (shown.handicap_grade) show_handicap_grade(app, *shown.handicap_grade);
+  app.display.shown.headers.clear();
+  for (const ShownTexts::Header& h : shown.headers) print_record_header(app, h.text, h.left, h.top, h.size);
 }
 
 void redraw_square_names(App& app) {
@@ -110,6 +112,8 @@ void redraw_square_names(App& app) {
 }
 
 void prepare_game_screen(App& app) {
+  // The record's title and players go with the row under the board and the label cells.
+  app.display.shown.headers.clear();
   draw_coordinates(app);
   const int bg = app.options.current_background;
   draw_tile(app, bg, -1, 9);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "rules/game_state.h"
 
@@ -63,6 +65,12 @@ struct ShownTexts {
   std::optional<Caption> upper_caption, lower_caption;
   std::optional<int> move_number;
   std::optional<int> handicap_grade;
+  // The title and players of a record read, at window points in twips.
+  struct Header {
+    std::string text;
+    double left = 0, top = 0, size = 0;
+  };
+  std::vector<Header> headers;
 };
 
 struct DisplayState {

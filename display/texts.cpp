@@ -155,6 +155,16 @@ void show_move_number(App& app, int n, int /*colour*/) {
   app.display.shown.move_number = n;
 }
 
+void print_record_header(App& app, const std::string& text, double left, double top, double size) {
+  if (text.empty()) return;
+  Canvas& c = *app.platform.canvas;
+  c.set_font_size(size);
+  c.set_fore_colour(readable_colour(app, QB_BLACK));
+  c.set_text_position(left, top);
+  c.print(text);
+  app.display.shown.headers.push_back({text, left, top, size});
+}
+
 std::string label_text(int n) {
   static const char* const grades[15] = {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段",
                                          "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級",

@@ -45,6 +45,9 @@ std::string square_label(const App& app, int x, int y);
 
 void draw_coordinates(App& app);
 void show_move_number(App& app, int n, int colour);
+// A header of a record read (its title, a player) at a window point in twips,
+// in black or what the background needs; an empty text prints nothing.
+void print_record_header(App& app, const std::string& text, double left, double top, double size);
 
 // Captions chosen by number at a board-relative position: the handicap grades
 // -7..7 and 99 for the unit "手目".

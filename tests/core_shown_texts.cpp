@@ -13,6 +13,7 @@
 #include "game/game_modes.h"
 #include "game/levels.h"
 #include "game/record_navigation.h"
+#include "records/record_file.h"
 #include "records/record_panel.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
@@ -171,6 +172,20 @@ TEST_F(ShownTexts, ANewBackgroundKeepsTheCounterAndBothCaptions) {
   UCHU_Click(app);
   EXPECT_EQ(caption(UPPER_CAPTION_X, UPPER_CAPTION_Y), "");
   EXPECT_EQ(counter(), " 1 ");
+}
+
+TEST_F(ShownTexts, ANewBackgroundKeepsARecordsTitleAndPlayersUntilAGameStarts) {
+  const RecordFile file{"第一局", "羽生", "佐藤", {record_entry_at(app.record, 0), record_entry_at(app.record, 0)}};
+  take_record(app, file);
+  const auto title = [&] { return seen_at(t.canvas, (800.0 - GRID_LEFT) / SQUARE_W, (6350.0 - GRID_TOP) / SQUARE_H); };
+  const auto upper = [&] { return seen_at(t.canvas, (3700.0 - GRID_LEFT) / SQUARE_W, (100.0 - GRID_TOP) / SQUARE_H); };
+  UCHU_Click(app);
+  EXPECT_EQ(title(), "第一局");
+  EXPECT_EQ(upper(), "羽生");
+  START_Click(app);
+  TATAMI_Click(app);
+  EXPECT_EQ(title(), "");
+  EXPECT_EQ(upper(), "");
 }
 
 TEST_F(ShownTexts, ANewGameOnTheInitialPositionForgetsAnEarlierFlip) {
