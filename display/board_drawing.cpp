@@ -87,6 +87,7 @@ void tile_background(App& app, int kind) {
 void redraw_all(App& app) {
   const int bg = app.options.current_background;
   tile_background(app, bg);
+  app.display.shown = {};
   clear_caption_area(app, UPPER_CAPTION_X, UPPER_CAPTION_Y);
   draw_coordinates(app);
   draw_board(app);
@@ -94,7 +95,25 @@ void redraw_all(App& app) {
   draw_tile(app, TILE_LOGO, 10.1, 0.5);
 }
 
+void redraw_window(App& app) {
+  const ShownTexts shown = app.display.shown;
+  redraw_all(app);
+  app.display.shown = shown;
+  reprint_move_captions(app);
+  if (shown.move_number) show_move_number(app, *shown.move_number, QB_BLACK);
+  if (shown.handicap_grade) show_handicap_grade(app, *shown.handicap_grade);
+  app.display.shown.headers.clear();
+  for (const ShownTexts::Header& h : shown.headers) print_record_header(app, h.text, h.left, h.top, h.size);
+}
+
+void redraw_square_names(App& app) {
+  draw_coordinates(app);
+  reprint_move_captions(app);
+}
+
 void prepare_game_screen(App& app) {
+  // The record's title and players go with the row under the board and the label cells.
+  app.display.shown.headers.clear();
   draw_coordinates(app);
   const int bg = app.options.current_background;
   draw_tile(app, bg, -1, 9);

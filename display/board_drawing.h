@@ -27,6 +27,12 @@ void draw_board(App& app);
 // Covers every grid cell outside the board with one picture.
 void tile_background(App& app, int kind);
 void redraw_all(App& app);
+// The whole window again with the move counter, captions, handicap grade and
+// record headers it showed: a new background changes nothing about the game.
+void redraw_window(App& app);
+// The file and rank labels and the captions once more, after colors_swapped
+// changed which side's names the squares carry.
+void redraw_square_names(App& app);
 void prepare_game_screen(App& app);
 
 }  // namespace zarvo

@@ -1,6 +1,10 @@
 // Drawing constants: the grid in twips, palette indices and the square shades.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "rules/game_state.h"
 
 namespace zarvo {
@@ -52,8 +56,26 @@ constexpr SquareMap<int> square_shades() {
   return shade;
 }
 
+// The texts beside the board that say where the game stands: what a redraw of
+// the whole window paints again, and what a change of square names rewrites.
+struct ShownTexts {
+  struct Caption {
+    int tx = 0, ty = 0, piece = 0, colour = 0;
+  };
+  std::optional<Caption> upper_caption, lower_caption;
+  std::optional<int> move_number;
+  std::optional<int> handicap_grade;
+  // The title and players of a record read, at window points in twips.
+  struct Header {
+    std::string text;
+    double left = 0, top = 0, size = 0;
+  };
+  std::vector<Header> headers;
+};
+
 struct DisplayState {
   SquareMap<int> square_shade = square_shades();
+  ShownTexts shown;
 };
 
 // Fills square_shade.

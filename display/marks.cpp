@@ -29,7 +29,28 @@ void blink_square(App& app, int k, int x, int y, int count) {
   }
 }
 
+namespace {
+
+std::optional<ShownTexts::Caption>* shown_caption(App& app, int X, int Y) {
+  ShownTexts& shown = app.display.shown;
+  if (X == UPPER_CAPTION_X && Y == UPPER_CAPTION_Y) return &shown.upper_caption;
+  if (X == LOWER_CAPTION_X && Y == LOWER_CAPTION_Y) return &shown.lower_caption;
+  return nullptr;
+}
+
+void print_move_caption(App& app, int X, int Y, const ShownTexts::Caption& c) {
+  clear_caption_area(app, X, Y);
+  redraw_squares_under_upper_caption(app);
+  print_shadowed(app, X + 0.5, Y + 0.6, square_name(file_number(app, c.tx)), c.colour, 14);
+  print_shadowed(app, X + 0.8, Y + 0.7, square_name(1000 + rank_number(app, c.ty)), c.colour, 12);
+  print_shadowed(app, X + 0.3, Y + 1.1, piece_name(c.piece), c.colour, 12);
+  if (auto* shown = shown_caption(app, X, Y)) *shown = c;
+}
+
+}  // namespace
+
 void clear_caption_area(App& app, int X, int Y) {
+  if (auto* shown = shown_caption(app, X, Y)) shown->reset();
   const int bg = app.options.current_background;
   draw_tile(app, bg, X, Y);
   draw_tile(app, bg, X + 1, Y);
@@ -44,13 +65,15 @@ void redraw_squares_under_upper_caption(App& app) {
 }
 
 void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col) {
-  clear_caption_area(app, X, Y);
-  redraw_squares_under_upper_caption(app);
-  print_shadowed(app, X + 0.5, Y + 0.6, square_name(file_number(app, tx)), col, 14);
-  print_shadowed(app, X + 0.8, Y + 0.7, square_name(1000 + rank_number(app, ty)), col, 12);
-  print_shadowed(app, X + 0.3, Y + 1.1, piece_name(k), col, 12);
+  print_move_caption(app, X, Y, {.tx = tx, .ty = ty, .piece = k, .colour = col});
   app.platform.canvas->refresh();
   wait_seconds(app, 0.3);
+}
+
+void reprint_move_captions(App& app) {
+  const ShownTexts shown = app.display.shown;
+  if (shown.upper_caption) print_move_caption(app, UPPER_CAPTION_X, UPPER_CAPTION_Y, *shown.upper_caption);
+  if (shown.lower_caption) print_move_caption(app, LOWER_CAPTION_X, LOWER_CAPTION_Y, *shown.lower_caption);
 }
 
 }  // namespace zarvo

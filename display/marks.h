@@ -19,5 +19,8 @@ void clear_caption_area(App& app, int X, int Y);
 // Repaints the board squares that the upper caption's tiles overlap.
 void redraw_squares_under_upper_caption(App& app);
 void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col);
+// Prints the captions shown again, without the pause: after the background
+// or the names of the squares changed.
+void reprint_move_captions(App& app);
 
 }  // namespace zarvo

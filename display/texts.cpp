@@ -1,5 +1,9 @@
 #include "display/texts.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "shell/app.h"
@@ -67,9 +71,57 @@ void print_text_at(App& app, double X, double Y, std::string_view text, int colo
   app.platform.canvas->print(text);
 }
 
+namespace {
+
+double relative_luminance(Rgb c) {
+  const auto linear = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+}  // namespace
+
+double contrast_ratio(Rgb a, Rgb b) {
+  const double la = relative_luminance(a), lb = relative_luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+
+// The average colour of each background tile as it is drawn: 畳 and 竹 are
+// light, 緑, 宇宙 and 煉瓦 dark.
+std::optional<Rgb> tile_average(int kind) {
+  switch (kind) {
+    case TILE_MIDORI: return Rgb{49, 111, 64};
+    case TILE_TATAMI: return Rgb{181, 181, 109};
+    case TILE_TAKE: return Rgb{108, 143, 63};
+    case TILE_UCHU: return Rgb{11, 13, 29};
+    case TILE_RENGA: return Rgb{160, 83, 67};
+    default: return std::nullopt;
+  }
+}
+
+// Black under a light text, white under a dark one.
+int shadow_colour(int shown) { return relative_luminance(qb_color(shown)) > 0.5 ? QB_BLACK : QB_BRIGHT_WHITE; }
+
+}  // namespace
+
+int readable_colour(const App& app, int colour) {
+  constexpr double ENOUGH = 4.5;
+  const std::optional<Rgb> ground = tile_average(app.options.current_background);
+  if (!ground || contrast_ratio(qb_color(colour), *ground) >= ENOUGH) return colour;
+  return contrast_ratio(qb_color(QB_BLACK), *ground) >= contrast_ratio(qb_color(QB_BRIGHT_WHITE), *ground)
+             ? QB_BLACK
+             : QB_BRIGHT_WHITE;
+}
+
 void print_shadowed(App& app, double X, double Y, std::string_view text, int colour, double size) {
-  print_text_at(app, X + SHADOW_OFFSET, Y + SHADOW_OFFSET, text, QB_BLACK, size);
-  print_text_at(app, X, Y, text, colour, size);
+  const int shown = readable_colour(app, colour);
+  const int shadow = shadow_colour(shown);
+  print_text_at(app, X + SHADOW_TWIPS / SQUARE_W, Y + SHADOW_TWIPS / SQUARE_H, text, shadow, size);
+  print_text_at(app, X, Y, text, shown, size);
 }
 
 std::string piece_name(int code) {
@@ -127,6 +179,17 @@ void show_move_number(App& app, int n, int /*colour*/) {
   }
   print_shadowed(app, x - 0.1, 4.3, number_text(n), QB_BRIGHT_WHITE, 12);
   print_label_shadowed(app, 10.8, 4.1, LABEL_MOVES, QB_BRIGHT_WHITE, 10);
+  app.display.shown.move_number = n;
+}
+
+void print_record_header(App& app, const std::string& text, double left, double top, double size) {
+  if (text.empty()) return;
+  Canvas& c = *app.platform.canvas;
+  c.set_font_size(size);
+  c.set_fore_colour(readable_colour(app, QB_BLACK));
+  c.set_text_position(left, top);
+  c.print(text);
+  app.display.shown.headers.push_back({text, left, top, size});
 }
 
 std::string label_text(int n) {
@@ -154,8 +217,10 @@ void print_label(App& app, double X, double Y, int n, int colour, double size) {
 }
 
 void print_label_shadowed(App& app, double X, double Y, int n, int colour, double size) {
-  print_label(app, X + SHADOW_OFFSET, Y + SHADOW_OFFSET, n, QB_BLACK, size);
-  print_label(app, X, Y, n, colour, size);
+  const int shown = readable_colour(app, colour);
+  const int shadow = shadow_colour(shown);
+  print_label(app, X + SHADOW_TWIPS / SQUARE_W, Y + SHADOW_TWIPS / SQUARE_H, n, shadow, size);
+  print_label(app, X, Y, n, shown, size);
 }
 
 void show_level(App& app, int n) {
@@ -168,6 +233,7 @@ void show_handicap_grade(App& app, int g) {
   draw_tile(app, bg, 11, 2);
   draw_tile(app, bg, 12, 2);
   print_label_shadowed(app, 10, 2, g, QB_BRIGHT_WHITE, 10);
+  app.display.shown.handicap_grade = g;
 }
 
 }  // namespace zarvo

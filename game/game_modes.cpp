@@ -17,13 +17,28 @@ void show_colours(App& app, int wanted) {
   if (app.game.colors_swapped == wanted) return;
   swap_kings_and_queens(app.pos.board);
   app.game.colors_swapped = wanted;
-  // The labels name the squares as seen from the side now shown below.
-  draw_coordinates(app);
+  // The labels and captions name the squares as seen from the side now shown below.
+  redraw_square_names(app);
+}
+
+// A game started on the untouched initial position keeps nothing of an earlier
+// flip, so saving and the handicap grades are open again. The flipped moves
+// still stored beyond it are given up with the flip, so that "進" cannot bring
+// them back into a record that is saved.
+void forget_flip_on_initial_position(App& app) {
+  GameState& g = app.game;
+  if (g.board_reversed == 0 || g.move_number != 0) return;
+  Board initial{};
+  set_initial_position(initial);
+  if (app.pos.board != initial) return;
+  g.board_reversed = 0;
+  g.record_length = 0;
 }
 
 // The human plays the lower army against the computer; the first mover is White.
 void start_against_computer(App& app, int lower, int colours) {
   GameState& g = app.game;
+  forget_flip_on_initial_position(app);
   prepare_game_screen(app);
   show_level(app, app.com.level);
   g.selection_state = 0;
@@ -50,6 +65,7 @@ void GOTE_Click(App& app) {
 
 void START_Click(App& app) {
   GameState& g = app.game;
+  forget_flip_on_initial_position(app);
   prepare_game_screen(app);
   for (int X = -2; X <= 0; ++X) draw_tile(app, app.options.current_background, X, 0);
   g.lower_player = FIRST;

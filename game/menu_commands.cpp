@@ -8,6 +8,7 @@
 #include "game/flip.h"
 #include "game/game_modes.h"
 #include "game/language.h"
+#include "game/last_game.h"
 #include "game/levels.h"
 #include "game/record_navigation.h"
 #include "records/record_panel.h"
@@ -36,6 +37,7 @@ const std::vector<MenuItem>& menu_items() {
       {"REPLAY", QT_TRANSLATE_NOOP("Menu", "戻"), "STOP", false, false},
       {"AFTER", QT_TRANSLATE_NOOP("Menu", "進"), "STOP", false, false},
       {"REVERSE", QT_TRANSLATE_NOOP("Menu", "反転"), "STOP", false, true},
+      {"ZENKAI", QT_TRANSLATE_NOOP("Menu", "前回の対局を再開"), "STOP", false, true},
       {"KIFU", QT_TRANSLATE_NOOP("Menu", "棋譜"), "", false, false},
       {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", false, false},
       {"KIFU_READ", QT_TRANSLATE_NOOP("Menu", "読込"), "KIFU", false, false},
@@ -77,6 +79,7 @@ const std::unordered_map<std::string, Handler>& handlers() {
       {"REPLAY", REPLAY_Click},
       {"AFTER", AFTER_Click},
       {"REVERSE", REVERSE_Click},
+      {"ZENKAI", ZENKAI_Click},
       {"KIFU_WRITE", KIFU_WRITE_Click},
       {"KIFU_READ", KIFU_READ_Click},
       {"OPTION", OPTION_Click},

@@ -32,6 +32,14 @@ void restore_entry(App& app, int n) {
   }
 }
 
+// A record the upper army opened swaps the colours.
+void show_first_mover_in_white(App& app) {
+  if (record_piece_at(app.record, 1) < B_PAWN) return;
+  app.game.colors_swapped = 1;
+  draw_board(app);
+  redraw_square_names(app);
+}
+
 void AFTER_Click(App& app) {
   GameState& g = app.game;
   close_record_panel(app);
@@ -44,11 +52,7 @@ void AFTER_Click(App& app) {
     }
     return;
   }
-  // The first mover is shown in white: a record the upper army opened swaps the colours.
-  if (g.move_number == 0 && record_piece_at(app.record, 1) >= B_PAWN) {
-    g.colors_swapped = 1;
-    draw_board(app);
-  }
+  if (g.move_number == 0) show_first_mover_in_white(app);
   g.move_number += 1;
   g.selection_state = 0;
   clear_marks(app);

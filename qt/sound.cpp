@@ -2,10 +2,44 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "shell/sound_library/zarvo_sound.h"
 
 namespace zarvo {
 namespace {
+
+constexpr const char* LIBRARY_NAME = "libzarvosound.so";
+
+// The folders the loader searches for the program's own libraries, its run
+// path with $ORIGIN filled in among them. A name alone is looked up along the
+// run path of the code calling dlopen, and under the sanitizers that is their
+// runtime's interceptor, not the program.
+std::vector<std::string> program_library_folders() {
+  std::vector<std::string> folders;
+  void* self = dlopen(nullptr, RTLD_NOW);
+  if (!self) return folders;
+  Dl_serinfo size{};
+  if (dlinfo(self, RTLD_DI_SERINFOSIZE, &size) == 0) {
+    if (auto* info = static_cast<Dl_serinfo*>(std::malloc(size.dls_size))) {
+      if (dlinfo(self, RTLD_DI_SERINFOSIZE, info) == 0 && dlinfo(self, RTLD_DI_SERINFO, info) == 0)
+        for (unsigned i = 0; i < info->dls_cnt; ++i) folders.emplace_back(info->dls_serpath[i].dls_name);
+      std::free(info);
+    }
+  }
+  dlclose(self);
+  return folders;
+}
+
+void* open_sound_library() {
+  for (const std::string& folder : program_library_folders()) {
+    if (folder.empty()) continue;
+    if (void* handle = dlopen((folder + "/" + LIBRARY_NAME).c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+  }
+  return dlopen(LIBRARY_NAME, RTLD_NOW | RTLD_LOCAL);
+}
 
 // The library is loaded by name when the sound device is first asked for, after
 // the window shows: the audio libraries under it are not needed for the first frame.
@@ -46,7 +80,7 @@ class LibrarySound final : public SoundLibrary {
   bool load() {
     if (!handle_) {
       // Found beside the program through its run path, or where the system keeps libraries.
-      handle_ = dlopen("libzarvosound.so", RTLD_NOW | RTLD_LOCAL);
+      handle_ = open_sound_library();
       if (!handle_) return false;
       resolve(initialize_, "dsInitialize");
       resolve(terminate_, "dsTerminate");

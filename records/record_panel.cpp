@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "display/texts.h"
 #include "records/pgn.h"
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
@@ -20,14 +21,12 @@ constexpr double UPPER_NAME_LEFT = 3700, UPPER_NAME_TOP = 100;
 constexpr double LOWER_NAME_LEFT = 3700, LOWER_NAME_TOP = 6350;
 constexpr double HEADER_FONT_SIZE = 12;
 
+// A line the file does not have, or an empty one, prints nothing.
 void print_header(App& app, const std::string& text, double left, double top) {
-  // A line the file does not have, or an empty one, prints nothing.
-  if (text.empty()) return;
-  Canvas& c = *app.platform.canvas;
-  c.set_font_size(HEADER_FONT_SIZE);
-  c.set_text_position(left, top);
-  c.print(text);
+  print_record_header(app, text, left, top, HEADER_FONT_SIZE);
 }
+
+}  // namespace
 
 // Puts a checked record of at least one move into the move record; nothing is
 // touched before this.
@@ -35,7 +34,6 @@ void take_record(App& app, const RecordFile& file) {
   GameState& g = app.game;
   reset_game(app);
   g.record_mode = 1;
-  app.platform.canvas->set_fore_colour(QB_BLACK);
   print_header(app, file.title, TITLE_LEFT, TITLE_TOP);
   print_header(app, file.upper_name, UPPER_NAME_LEFT, UPPER_NAME_TOP);
   print_header(app, file.lower_name, LOWER_NAME_LEFT, LOWER_NAME_TOP);
@@ -51,6 +49,8 @@ void take_record(App& app, const RecordFile& file) {
   g.upper_player = g.lower_player == FIRST ? SECOND : FIRST;
   g.record_length = n - 1;
 }
+
+namespace {
 
 RecordFile record_to_save(App& app, RecordPanel& panel) {
   const GameState& g = app.game;

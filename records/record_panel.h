@@ -4,6 +4,7 @@
 namespace zarvo {
 
 struct App;
+struct RecordFile;
 
 // Visibility of the drive, folder and file lists.
 void show_file_lists(App& app, bool drives, bool folders, bool files);
@@ -12,6 +13,10 @@ void show_record_panel(App& app, int flag);
 // Hides the lists and empties and hides the save fields: what every command
 // outside the record panel does first.
 void close_record_panel(App& app);
+
+// Puts a checked record of at least one move into the move record, as reading
+// it from the panel does: record mode, the first position, the headers.
+void take_record(App& app, const RecordFile& file);
 
 void KIFU_READ_Click(App& app);
 void KIFU_WRITE_Click(App& app);

@@ -2,13 +2,14 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 
 namespace zarvo {
 namespace {
@@ -86,30 +87,36 @@ bool write_all(int fd, std::string_view bytes) {
   return true;
 }
 
-// A temporary file of ours whose process is gone: a save that was killed
-// between creating it and putting it in place.
-bool is_stale_temp_file(std::string_view name) {
+// TEMP_FILE_PREFIX, digits, "-" and six characters: nothing else is taken for ours.
+bool is_temp_file_name(std::string_view name) {
   if (name.substr(0, TEMP_FILE_PREFIX.size()) != TEMP_FILE_PREFIX) return false;
   name.remove_prefix(TEMP_FILE_PREFIX.size());
   const size_t dash = name.find('-');
   if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() != dash + 7) return false;
-  pid_t pid = 0;
-  for (const char c : name.substr(0, dash)) {
+  for (const char c : name.substr(0, dash))
     if (c < '0' || c > '9') return false;
-    pid = pid * 10 + (c - '0');
-  }
-  // This process keeps no temporary file between two calls, so one with its id is an earlier run's.
-  if (pid == ::getpid()) return true;
-  return ::kill(pid, 0) != 0 && errno == ESRCH;
+  return true;
+}
+
+// A temporary file of ours that no save is writing any more: one that was
+// killed between creating it and putting it in place. A writer holds a lock on
+// its file from just after creating it until it is in place; the age covers
+// that first instant. Process ids say nothing here: another PID namespace (a
+// container, a sandbox) sharing the folder has the same ones.
+bool is_stale_temp_file(int dir_fd, const char* name) {
+  Fd fd(::openat(dir_fd, name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+  if (fd.get() < 0) return false;
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (::time(nullptr) - st.st_mtime < TEMP_FILE_MIN_AGE_SECONDS) return false;
+  return ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0;
 }
 
 void remove_stale_temp_files(const std::string& folder) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return;
   while (const dirent* entry = ::readdir(dir)) {
-    if (!is_stale_temp_file(entry->d_name)) continue;
-    struct stat st {};
-    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+    if (is_temp_file_name(entry->d_name) && is_stale_temp_file(::dirfd(dir), entry->d_name))
       ::unlinkat(::dirfd(dir), entry->d_name, 0);
   }
   ::closedir(dir);
@@ -167,8 +174,13 @@ FileError replace_file(const std::string& path, std::string_view bytes) {
   std::string temp = folder + "/" + std::string(TEMP_FILE_PREFIX) + std::to_string(::getpid()) + "-XXXXXX";
   Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
   if (fd.get() < 0) return error_of(errno);
-  int error = 0;
-  if (::fchmod(fd.get(), mode) != 0 || !write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno;
+  // Held until the file is in place, through a second descriptor that outlives
+  // the checked close: no other copy's clean-up takes the file meanwhile.
+  int error = ::flock(fd.get(), LOCK_EX) == 0 ? 0 : errno;
+  Fd lock(error == 0 ? ::dup(fd.get()) : -1);
+  if (error == 0 && lock.get() < 0) error = errno;
+  if (error == 0 && (::fchmod(fd.get(), mode) != 0 || !write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0))
+    error = errno;
   if (const int close_error = fd.close(); error == 0) error = close_error;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {

@@ -34,9 +34,12 @@ FileError read_whole_file(const std::string& path, size_t max_bytes, std::string
 FileError replace_file(const std::string& path, std::string_view bytes);
 
 // Every temporary file replace_file makes is named TEMP_FILE_PREFIX, the id of
-// the process, "-" and six random characters. Each call removes those that a
-// process no longer running left in the folder.
+// the process, "-" and six random characters, and locked (flock) by its writer
+// until it is in place. Each call removes those in the folder that no one
+// holds a lock on and that are at least TEMP_FILE_MIN_AGE_SECONDS old: left by
+// a save that was killed.
 inline constexpr std::string_view TEMP_FILE_PREFIX = ".zarvo-tmp-";
+inline constexpr long TEMP_FILE_MIN_AGE_SECONDS = 60;
 
 // Whether a regular file (perhaps behind a symbolic link) is at path.
 bool file_exists(const std::string& path);

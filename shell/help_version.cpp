@@ -5,6 +5,7 @@
 #include "records/record_panel.h"
 #include "shell/app.h"
 #include "shell/sound.h"
+#include "shell/translation.h"
 #include "shell/version_window.h"
 
 namespace zarvo {
@@ -18,15 +19,19 @@ constexpr std::string_view HOME_PAGE_EN = "ZarvoChess_en.htm#about";
 
 bool english(const App& app) { return app.options.shown_language == Language::English; }
 
-// A page beside the program, with an optional "#fragment", as a file address.
-std::string page_url(const App& app, std::string_view page) {
-  const size_t hash = page.find('#');
-  const std::string_view file = page.substr(0, hash);
+// A file beside the program, as an absolute path.
+std::string program_file(const App& app, std::string_view file) {
   std::error_code ec;
   std::filesystem::path dir =
       app.program_dir.empty() ? std::filesystem::current_path(ec) : std::filesystem::path(app.program_dir);
   dir = std::filesystem::absolute(dir, ec);
-  std::string url = file_url((dir / std::filesystem::path(std::string(file))).string());
+  return (dir / std::filesystem::path(std::string(file))).string();
+}
+
+// A page beside the program, with an optional "#fragment", as a file address.
+std::string page_url(const App& app, std::string_view page) {
+  const size_t hash = page.find('#');
+  std::string url = file_url(program_file(app, page.substr(0, hash)));
   if (hash != std::string_view::npos) url += page.substr(hash);
   return url;
 }
@@ -55,8 +60,14 @@ std::string help_page_url(const App& app) { return page_url(app, english(app) ? 
 
 std::string home_page_url(const App& app) { return page_url(app, english(app) ? HOME_PAGE_EN : HOME_PAGE); }
 
-// The browser runs on its own; a missing browser or page is not reported.
-void KAISETU_Click(App& app) { app.platform.browser->open(help_page_url(app)); }
+// The browser runs on its own; without one the player is told where the page is.
+void KAISETU_Click(App& app) {
+  if (app.platform.browser->open(help_page_url(app))) return;
+  const std::string text =
+      translate("Message", QT_TRANSLATE_NOOP("Message", "ﾌﾞﾗｳｻﾞを開けませんでした。\n解説はこのﾌｧｲﾙにあります：\n%1"));
+  app.platform.dialogs->message_box(fill(text, {program_file(app, english(app) ? HELP_PAGE_EN : HELP_PAGE)}),
+                                    QT_TRANSLATE_NOOP("Message", "解説"), Buttons::Ok);
+}
 
 void VER_Click(App& app) {
   close_record_panel(app);

@@ -82,7 +82,7 @@ void background_click(App& app, const char* item, int kind) {
     app.options.current_background = kind;
   }
   save_settings(app);
-  redraw_all(app);
+  redraw_window(app);
   app.platform.canvas->refresh();
 }
 
@@ -92,9 +92,13 @@ void read_and_apply_settings(App& app, bool start_up) {
   const FileError error = read_whole_file(path, SETTINGS_FILE_MAX_BYTES, bytes);
   if (error == FileError::none) {
     SettingsFile s = parse_settings_file(bytes);
-    // Always a background ticked and painted; the file changes only when an option does.
+    // What the file does not say (an empty or cut-off file) is what a missing
+    // file would have given; the file itself changes only when an option does.
     if (!s.background) s.background = DEFAULTS.background;
+    if (!s.music) s.music = DEFAULTS.music;
+    const bool guidance_given = s.guidance.has_value();
     apply_settings(app, s, false, start_up);
+    if (!guidance_given) app.platform.widgets->set_checked("SIDOU", false);
     return;
   }
   // A file that is there but cannot be read stays as it is: it may be the
@@ -115,7 +119,17 @@ void load_settings(App& app) { read_and_apply_settings(app, false); }
 void load_settings_for_start_up(App& app) { read_and_apply_settings(app, true); }
 
 void save_settings(App& app) {
-  const FileError error = replace_file(settings_file(app.paths), write_settings_file(settings_from_marks(app)));
+  const std::string path = settings_file(app.paths);
+  SettingsFile wanted = settings_from_marks(app);
+  // A file that already says so is left as it is, and the lines the program
+  // does not know stay in the one that is written.
+  std::string bytes;
+  if (read_whole_file(path, SETTINGS_FILE_MAX_BYTES, bytes) == FileError::none) {
+    const SettingsFile now = parse_settings_file(bytes);
+    wanted.other_lines = now.other_lines;
+    if (now == wanted) return;
+  }
+  const FileError error = replace_file(path, write_settings_file(wanted));
   // The options chosen stay in force for this run either way; the player hears of it once.
   if (error == FileError::none || app.options.settings_save_failure_shown) return;
   app.options.settings_save_failure_shown = true;

@@ -19,22 +19,24 @@ const BackgroundItem* background_of_kind(int kind) {
 }
 
 SettingsFile parse_settings_file(std::string_view bytes) {
-  // Bytes that are not Shift-JIS only spoil their own line, which then matches no key.
-  const std::string text = cp932_to_utf8(bytes);
   SettingsFile s;
   size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    const std::string_view line = std::string_view(text).substr(start, end - start);
+  // CR and LF are never part of a Shift-JIS character, so the lines are cut
+  // from the bytes as they stand and a kept line is written back unchanged.
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view raw = bytes.substr(start, end - start);
     start = end;
-    if (start < text.size() && text[start] == '\r') ++start;
-    if (start < text.size() && text[start] == '\n') ++start;
+    if (start < bytes.size() && bytes[start] == '\r') ++start;
+    if (start < bytes.size() && bytes[start] == '\n') ++start;
+    if (raw.empty()) continue;
 
+    // Bytes that are not Shift-JIS only spoil their own line, which then matches no key.
+    const std::string line = cp932_to_utf8(raw);
     const size_t eq = line.find('=');
-    if (eq == std::string_view::npos) continue;
-    const std::string_view key = line.substr(0, eq);
-    const std::string_view value = line.substr(eq + 1);
+    const std::string_view key = eq == std::string::npos ? std::string_view() : std::string_view(line).substr(0, eq);
+    const std::string_view value = eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq + 1);
     if (key == "背景画") {
       for (const BackgroundItem& b : BACKGROUNDS)
         if (value == b.value) s.background = b.kind;
@@ -46,6 +48,8 @@ SettingsFile parse_settings_file(std::string_view bytes) {
       s.window = parse_window_size(value);
     } else if (key == LANGUAGE_KEY) {
       if (const std::optional<Language> l = language_of_code(value)) s.language = l;
+    } else {
+      s.other_lines.emplace_back(raw);
     }
   }
   return s;
@@ -60,7 +64,12 @@ std::string write_settings_file(const SettingsFile& s) {
   text += s.music.value_or(false) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
   if (s.window) text += std::string(WINDOW_SIZE_KEY) + "=" + window_size_value(*s.window) + "\r\n";
   if (s.language) text += std::string(LANGUAGE_KEY) + "=" + language_code(*s.language) + "\r\n";
-  return utf8_to_cp932(text);
+  std::string image = utf8_to_cp932(text);
+  for (const std::string& line : s.other_lines) {
+    if (image.size() + line.size() + 2 > SETTINGS_FILE_MAX_BYTES) break;
+    image += line + "\r\n";
+  }
+  return image;
 }
 
 }  // namespace zarvo

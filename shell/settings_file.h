@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/translation.h"
 #include "shell/window_size.h"
@@ -31,18 +32,22 @@ struct SettingsFile {
   std::optional<bool> music;
   std::optional<WindowSize> window = std::nullopt;
   std::optional<Language> language = std::nullopt;
+  // Lines the program has no key for ("; note"), as they stand in the file,
+  // without their line ends; written back after the program's own lines.
+  std::vector<std::string> other_lines = {};
   bool operator==(const SettingsFile&) const = default;
 };
 
 // Reads a file image (Shift-JIS, any line ends). Lines without "=", with
 // another key or with a background the program does not know say nothing; the
 // last readable line of an option counts. Guidance and music are on only for
-// exactly "ON".
+// exactly "ON". Lines without "=" or with another key are kept in other_lines.
 SettingsFile parse_settings_file(std::string_view bytes);
 
 // The image the program writes: background (when known), guidance, music,
 // the window size once the player has chosen one and the language once the
-// player has switched it; Shift-JIS with CR LF.
+// player has switched it, then the other lines as far as the image stays
+// readable; Shift-JIS with CR LF.
 std::string write_settings_file(const SettingsFile& settings);
 
 }  // namespace zarvo

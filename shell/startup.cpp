@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "display/board_drawing.h"
+#include "records/last_game.h"
 #include "records/move_record.h"
 #include "shell/app.h"
 #include "shell/settings.h"
@@ -70,6 +71,8 @@ void reset_game(App& app) {
 }
 
 void end_program(App& app) {
+  // However the program ends, a game in progress is there at the next start.
+  keep_game_in_progress(app);
   SoundLibrary& s = *app.platform.sound;
   s.dsFree(app.sounds.sound_other);
   s.dsFree(app.sounds.sound_forbidden);

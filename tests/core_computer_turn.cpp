@@ -69,14 +69,15 @@ TEST_F(ComputerTurn, PlaysRecordsAndShowsItsMove) {
   EXPECT_EQ(app.record.record_piece[1], c.placed);
   EXPECT_EQ(app.game.turn, app.game.lower_player);
   EXPECT_TRUE(t.dialogs.messages.empty());
-  // The thinking caption, with its shadow first.
-  EXPECT_TRUE(printed("思考中", -0.5, 2.5, QB_BLACK));
-  EXPECT_TRUE(printed("思考中", -0.6, 2.4, QB_BRIGHT_WHITE));
+  // The thinking caption, with its shadow a pixel down and right: on the light
+  // tatami, black over white.
+  EXPECT_TRUE(printed("思考中", -0.6 + 15.0 / SQUARE_W, 2.4 + 15.0 / SQUARE_H, QB_BRIGHT_WHITE));
+  EXPECT_TRUE(printed("思考中", -0.6, 2.4, QB_BLACK));
   // Pauses: 0.3 before the search, the blinking, 0.5 after the move, the caption.
   EXPECT_EQ(t.clock.waits, (std::vector<double>{0.3, 0.2, 0.2, 0.2, 0.2, 0.5, 0.3}));
   EXPECT_EQ(t.sound.calls, std::vector<std::string>{"dsPlay 3"});
   // The move caption at the upper anchor, then a white frame on the destination.
-  EXPECT_TRUE(printed(square_name(c.x2), -0.5, 2.6, QB_BRIGHT_WHITE));
+  EXPECT_TRUE(printed(square_name(c.x2), -0.5, 2.6, QB_BLACK));
   const auto boxes = t.canvas.matching("box ");
   ASSERT_FALSE(boxes.empty());
   std::ostringstream frame;
@@ -233,19 +234,12 @@ TEST_F(ComputerTurn, ACheckingMoveRunsTheTurnInItsOrder) {
   const std::vector<std::string> blink_off = {"picture KARA_MASU1 8,1", "square 8,1", "square 8,1", "refresh",
                                               "wait 0.2"};
   const std::vector<std::string> blink_on = {"picture B_ROOK_1 8,1", "square 8,1", "square 8,1", "refresh", "wait 0.2"};
-  std::vector<std::string> expected = {// "思考中" over the four caption cells and the two board squares they overlap.
-                                       "picture HAIKEI_TATAMI -1,2",
-                                       "picture HAIKEI_TATAMI 0,2",
-                                       "picture HAIKEI_TATAMI -1,3",
-                                       "picture HAIKEI_TATAMI 0,3",
-                                       "picture KARA_MASU1 1,2",
-                                       "square 1,2",
-                                       "picture KARA_MASU2 1,3",
-                                       "square 1,3",
-                                       "print 思考中 -0.5,2.5 colour 0 size 12",
-                                       "print 思考中 -0.6,2.4 colour 15 size 12",
-                                       "refresh",
-                                       "wait 0.3"};
+  std::vector<std::string> expected = {
+      // "思考中" over the four caption cells and the two board squares they overlap.
+      "picture HAIKEI_TATAMI -1,2", "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3",
+      "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2", "square 1,2", "picture KARA_MASU2 1,3", "square 1,3",
+      // On the light tatami: black over a white shadow a pixel away.
+      "print 思考中 -0.6,2.4 colour 15 size 12", "print 思考中 -0.6,2.4 colour 0 size 12", "refresh", "wait 0.3"};
   for (int i = 0; i < 2; ++i) {
     expected.insert(expected.end(), blink_off.begin(), blink_off.end());
     expected.insert(expected.end(), blink_on.begin(), blink_on.end());
@@ -255,13 +249,14 @@ TEST_F(ComputerTurn, ACheckingMoveRunsTheTurnInItsOrder) {
       "picture KARA_MASU1 8,1", "square 8,1", "picture B_ROOK_2 8,8", "square 8,8", "wait 0.5", "dsPlay 3",
       // The move number, then the check, then the caption and the white frame.
       "picture HAIKEI_TATAMI 10,4", "picture HAIKEI_TATAMI 11,4", "picture KARA_MASU2 8,4", "square 8,4",
-      "print  1  10.3,4.4 colour 0 size 12", "print  1  10.2,4.3 colour 15 size 12",
-      "print 手目 11.1,4.4 colour 0 size 10", "print 手目 11,4.3 colour 15 size 10", "message    ** チェック ** | ",
+      "print  1  10.2,4.3 colour 15 size 12", "print  1  10.2,4.3 colour 0 size 12",
+      "print 手目 11,4.4 colour 15 size 10", "print 手目 11,4.3 colour 0 size 10", "message    ** チェック ** | ",
       "picture HAIKEI_TATAMI -1,2", "picture HAIKEI_TATAMI 0,2", "picture HAIKEI_TATAMI -1,3",
       "picture HAIKEI_TATAMI 0,3", "picture KARA_MASU1 1,2", "square 1,2", "picture KARA_MASU2 1,3", "square 1,3",
-      "print ｈ -0.4,2.7 colour 0 size 14", "print ｈ -0.5,2.6 colour 15 size 14", "print １ -0.1,2.8 colour 0 size 12",
-      "print １ -0.2,2.7 colour 15 size 12", "print ルーク -0.6,3.2 colour 0 size 12",
-      "print ルーク -0.7,3.1 colour 15 size 12", "refresh", "wait 0.3", "frame 8,8 colour 15"};
+      "print ｈ -0.5,2.6 colour 15 size 14", "print ｈ -0.5,2.6 colour 0 size 14",
+      "print １ -0.2,2.7 colour 15 size 12", "print １ -0.2,2.7 colour 0 size 12",
+      "print ルーク -0.7,3.1 colour 15 size 12", "print ルーク -0.7,3.1 colour 0 size 12", "refresh", "wait 0.3",
+      "frame 8,8 colour 15"};
   expected.insert(expected.end(), rest.begin(), rest.end());
   EXPECT_EQ(journal.events, expected);
   EXPECT_EQ(app.game.turn, app.game.lower_player);
@@ -309,8 +304,8 @@ TEST_F(Strength, LevelMenusSetTheLevelAndTheCheckMarks) {
   EXPECT_FALSE(t.widgets.marks["LEVEL2"]);
   EXPECT_FALSE(t.widgets.marks["LEVEL3"]);
   // The level display is repainted at once, shadow first.
-  EXPECT_TRUE(printed("LEVEL", -0.6, 0.7, QB_BLACK));
-  EXPECT_TRUE(printed(" 1 ", 0.3, 0.5, QB_BRIGHT_WHITE));
+  EXPECT_TRUE(printed("LEVEL", -0.7 + 15.0 / SQUARE_W, 0.6 + 15.0 / SQUARE_H, QB_BRIGHT_WHITE));
+  EXPECT_TRUE(printed(" 1 ", 0.3, 0.5, QB_BLACK));
 
   t.canvas.clear();
   app.game.game_kind = KIND_TWO_HUMANS;

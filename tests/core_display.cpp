@@ -152,7 +152,7 @@ TEST_F(DisplayTest, FullRedrawPaintsBackgroundLabelsBoardAndLogoInOrder) {
   t.app.com.level = 2;
   redraw_all(t.app);
   EXPECT_EQ(count(calls(), "print LEVEL"), 2);
-  EXPECT_EQ(count(calls(), "print  2  @1264,472 size 12 colour 0"), 1);
+  EXPECT_EQ(count(calls(), "print  2  @1213,420 size 12 colour 0"), 1);
   EXPECT_EQ(count(calls(), "print  2  @1198,405 size 12 colour 15"), 1);
 }
 
@@ -270,24 +270,24 @@ TEST_F(DisplayTest, CoordinateLabelsAreBoldWithShadowsAroundTheBoard) {
     EXPECT_TRUE(x.bold);
     EXPECT_EQ(x.size, 16);
   }
-  // Column 1: "ａ" above it, black then yellow 0.1 square up and left.
+  // Column 1: "ａ" above it, black then yellow one pixel (15 twips) up and left.
   EXPECT_EQ(texts[0].text, "ａ");
   EXPECT_EQ(texts[0].colour, QB_BLACK);
-  EXPECT_NEAR(texts[0].left, 1000 + 660 * 1.4, 1e-6);
-  EXPECT_NEAR(texts[0].top, 70 + 670 * 0.5, 1e-6);
+  EXPECT_NEAR(texts[0].left, 1000 + 660 * 1.3 + 15, 1e-6);
+  EXPECT_NEAR(texts[0].top, 70 + 670 * 0.4 + 15, 1e-6);
   EXPECT_EQ(texts[1].colour, QB_YELLOW);
   EXPECT_NEAR(texts[1].left, 1000 + 660 * 1.3, 1e-6);
   EXPECT_NEAR(texts[1].top, 70 + 670 * 0.4, 1e-6);
   // Row 1 of the screen is labelled 8, at its right.
   EXPECT_EQ(texts[2].text, " 8 ");
-  EXPECT_NEAR(texts[2].left, 1000 + 660 * 9.2, 1e-6);
-  EXPECT_NEAR(texts[2].top, 70 + 670 * 1.4, 1e-6);
+  EXPECT_NEAR(texts[2].left, 1000 + 660 * 9.1 + 15, 1e-6);
+  EXPECT_NEAR(texts[2].top, 70 + 670 * 1.3 + 15, 1e-6);
   EXPECT_EQ(texts[3].colour, QB_YELLOW);
   EXPECT_NEAR(texts[3].left, 1000 + 660 * 9.1, 1e-6);
   // The bottom-right square (8, 8): "ｈ" and "1".
   EXPECT_EQ(texts[28].text, "ｈ");
   EXPECT_EQ(texts[30].text, " 1 ");
-  EXPECT_NEAR(texts[30].top, 70 + 670 * 8.4, 1e-6);
+  EXPECT_NEAR(texts[30].top, 70 + 670 * 8.3 + 15, 1e-6);
   // Each column's top square is repainted and each row's right outline restored.
   EXPECT_EQ(picture_at(calls(), 1, 1), "B_ROOK_2");
   EXPECT_EQ(count(calls(), "box 6280 "), 8 + 1) << "(8, y) outlines, (8, 1) twice";
@@ -310,16 +310,16 @@ TEST_F(DisplayTest, MoveCounterKeepsItsLastDigitInPlace) {
     EXPECT_EQ(texts[0].text, r.text);
     EXPECT_EQ(texts[0].colour, QB_BLACK);
     EXPECT_EQ(texts[0].size, 12);
-    EXPECT_NEAR(texts[0].left, 1000 + 660 * r.x, 1e-6);
-    EXPECT_NEAR(texts[0].top, 70 + 670 * 4.4, 1e-6);
+    EXPECT_NEAR(texts[0].left, 1000 + 660 * (r.x - 0.1) + 15, 1e-6);
+    EXPECT_NEAR(texts[0].top, 70 + 670 * 4.3 + 15, 1e-6);
     EXPECT_EQ(texts[1].colour, QB_BRIGHT_WHITE);
     EXPECT_NEAR(texts[1].left, 1000 + 660 * (r.x - 0.1), 1e-6);
     EXPECT_NEAR(texts[1].top, 70 + 670 * 4.3, 1e-6);
     // "手目" through the label printer and its own offsets.
     EXPECT_EQ(texts[2].text, "手目");
     EXPECT_EQ(texts[2].size, 10);
-    EXPECT_NEAR(texts[2].left, 10.9 * 660 + 1000 + 120, 1e-6);
-    EXPECT_NEAR(texts[2].top, 4.2 * 670 + 70 + 160, 1e-6);
+    EXPECT_NEAR(texts[2].left, 10.8 * 660 + 1000 + 120 + 15, 1e-6);
+    EXPECT_NEAR(texts[2].top, 4.1 * 670 + 70 + 160 + 15, 1e-6);
     EXPECT_EQ(texts[3].colour, QB_BRIGHT_WHITE);
     EXPECT_NEAR(texts[3].left, 10.8 * 660 + 1000 + 120, 1e-6);
     EXPECT_NEAR(texts[3].top, 4.1 * 670 + 70 + 160, 1e-6);
@@ -370,16 +370,18 @@ TEST_F(DisplayTest, CaptionForAnUpperQueenIsDrawnAtTheLeftAnchor) {
     const char* text;
     double X, Y, size;
     int colour;
-  } want[] = {{"ｄ", -0.4, 2.7, 14, QB_BLACK},       {"ｄ", -0.5, 2.6, 14, QB_BRIGHT_WHITE},
-              {"４", -0.1, 2.8, 12, QB_BLACK},       {"４", -0.2, 2.7, 12, QB_BRIGHT_WHITE},
-              {"クィーン", -0.6, 3.2, 12, QB_BLACK}, {"クィーン", -0.7, 3.1, 12, QB_BRIGHT_WHITE}};
+  } want[] = {{"ｄ", -0.5, 2.6, 14, QB_BLACK},       {"ｄ", -0.5, 2.6, 14, QB_BRIGHT_WHITE},
+              {"４", -0.2, 2.7, 12, QB_BLACK},       {"４", -0.2, 2.7, 12, QB_BRIGHT_WHITE},
+              {"クィーン", -0.7, 3.1, 12, QB_BLACK}, {"クィーン", -0.7, 3.1, 12, QB_BRIGHT_WHITE}};
   const auto& texts = t.canvas.texts;
   ASSERT_EQ(texts.size(), 6u);
   for (size_t i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(texts[i].text, want[i].text);
-    EXPECT_NEAR(texts[i].left, 1000 + 660 * want[i].X, 1e-6);
-    EXPECT_NEAR(texts[i].top, 70 + 670 * want[i].Y, 1e-6);
+    // The shadow comes first, one pixel (15 twips) down and right.
+    const double shadow = want[i].colour == QB_BLACK ? 15 : 0;
+    EXPECT_NEAR(texts[i].left, 1000 + 660 * want[i].X + shadow, 1e-6);
+    EXPECT_NEAR(texts[i].top, 70 + 670 * want[i].Y + shadow, 1e-6);
     EXPECT_EQ(texts[i].size, want[i].size);
     EXPECT_EQ(texts[i].colour, want[i].colour);
   }

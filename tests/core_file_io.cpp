@@ -1,9 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -110,20 +114,107 @@ TEST(ReplaceFile, RefusesWhatItMustNotReplaceAndKeepsTheOldFile) {
   EXPECT_EQ(folder.names(), (std::vector<std::string>{"closed", "dir", "fifo", "link", "loop", "protected"}));
 }
 
+// Another process holding the writer's lock on a file until the object goes.
+class LockHolder {
+ public:
+  explicit LockHolder(const std::string& path) {
+    int ready[2], release[2];
+    if (::pipe(ready) != 0 || ::pipe(release) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(release[1]);  // the parent's closing it is the signal to go
+      const int fd = ::open(path.c_str(), O_RDWR);
+      char c = fd >= 0 && ::flock(fd, LOCK_EX) == 0 ? 'y' : 'n';
+      (void)!::write(ready[1], &c, 1);
+      (void)!::read(release[0], &c, 1);
+      ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    release_ = release[1];
+    char c = 'n';
+    locked_ = ::read(ready[0], &c, 1) == 1 && c == 'y';
+    ::close(ready[0]);
+  }
+  ~LockHolder() {
+    ::close(release_);
+    ::waitpid(pid_, nullptr, 0);
+  }
+  bool locked() const { return locked_; }
+
+ private:
+  pid_t pid_ = -1;
+  int release_ = -1;
+  bool locked_ = false;
+};
+
+void make_old(const std::string& path) {
+  const timespec two_minutes_ago[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+  ::utimensat(AT_FDCWD, path.c_str(), two_minutes_ago, 0);
+}
+
 TEST(ReplaceFile, RemovesTheLeftoversOfAKilledSaveOnly) {
   test::ScratchDir folder{/*enter=*/false};
+  // Old and locked by no one, whatever process id the name carries.
   const std::vector<std::string> leftovers = {temp_name(ended_process()), temp_name(::getpid(), "zZ9yY8")};
-  // A save still running elsewhere, a name that only looks alike, the user's own files.
-  const std::vector<std::string> kept = {temp_name(1), std::string(TEMP_FILE_PREFIX) + "notes",
+  // A save still writing (locked; its process id may be ours in another PID
+  // namespace), one just created and not yet locked, names that only look
+  // alike, the user's own file.
+  const std::string writing = temp_name(::getpid(), "wR1t3s");
+  const std::string just_made = temp_name(ended_process(), "n3wOne");
+  const std::vector<std::string> kept = {writing, just_made, std::string(TEMP_FILE_PREFIX) + "notes",
                                          temp_name(ended_process(), "toolong7"), "対局.棋譜"};
   for (const std::string& name : leftovers) test::write_file(folder.file(name), "half");
   for (const std::string& name : kept) test::write_file(folder.file(name), "mine");
+  for (const std::string& name : folder.names())
+    if (name != just_made) make_old(folder.file(name));
+  const LockHolder writer(folder.file(writing));
+  ASSERT_TRUE(writer.locked());
 
   EXPECT_EQ(replace_file(folder.file("対局.棋譜"), "new"), FileError::none);
   std::vector<std::string> expected = kept;
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(folder.names(), expected);
   EXPECT_EQ(test::read_bytes(folder.file("対局.棋譜")), "new");
+}
+
+// Saves by a copy of the game that is process 1 of a PID namespace of its
+// own; exits with the number of saves that failed (at most 255).
+[[noreturn]] void save_in_own_pid_namespace(const std::string& path, int saves) {
+  if (::unshare(CLONE_NEWPID) != 0) ::_exit(255);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    int failed = 0;
+    for (int i = 0; i < saves; ++i)
+      if (replace_file(path, "save " + std::to_string(i)) != FileError::none) ++failed;
+    ::_exit(std::min(failed, 254));
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 255);
+}
+
+TEST(ReplaceFile, TwoCopiesInTwoPidNamespacesNeverTakeEachOthersSave) {
+  // Both copies are process 1 in their own namespace, so their temporary files
+  // carry the same process id in one folder.
+  if (::geteuid() != 0) GTEST_SKIP() << "new PID namespaces need root";
+  test::ScratchDir folder{/*enter=*/false};
+  constexpr int SAVES = 400;
+  pid_t copies[2];
+  for (int i = 0; i < 2; ++i) {
+    copies[i] = ::fork();
+    if (copies[i] == 0) save_in_own_pid_namespace(folder.file(i == 0 ? "a.棋譜" : "b.棋譜"), SAVES);
+  }
+  for (const pid_t copy : copies) {
+    int status = 0;
+    ::waitpid(copy, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 255) GTEST_SKIP() << "no new PID namespace here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "saves that failed";
+  }
+  EXPECT_EQ(test::read_bytes(folder.file("a.棋譜")), "save " + std::to_string(SAVES - 1));
+  EXPECT_EQ(test::read_bytes(folder.file("b.棋譜")), "save " + std::to_string(SAVES - 1));
+  EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.棋譜", "b.棋譜"}));
 }
 
 }  // namespace

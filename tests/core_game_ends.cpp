@@ -16,6 +16,7 @@
 #include "rules/mate_tests.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/play_fakes.h"
 
 namespace zarvo {
@@ -35,6 +36,7 @@ bool has_piece(const Board& b, int code) {
 // every position either accepts a move or has shown a result, and no game
 // goes on once a king is gone. Flips come in between.
 TEST(WholeGames, EveryPositionAcceptsAMoveOrHasAResult) {
+  test::ScratchDir dir;  // games that end the program are kept here
   const std::vector<std::string> bare_king[2] = {
       {"....k...", "........", "........", "........", "........", "........", "........", "R..QK..R"},
       {"r..qk..r", "pppppppp", "........", "........", "........", "........", "........", "....K..."}};

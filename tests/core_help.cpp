@@ -34,14 +34,20 @@ TEST(HelpPage, ARelativeProgramFolderIsMadeAbsolute) {
   EXPECT_EQ(help_page_url(t.app), file_url(dir.path() + "/Zarvoチェス.htm"));
 }
 
-TEST(HelpPage, ABrowserThatFailsIsNotReported) {
+TEST(HelpPage, WithoutABrowserAMessageNamesTheHelpPagesFile) {
   test::TestApp t;
-  t.app.program_dir = "/opt/zarvo";
+  t.app.program_dir = "/opt/zarvo chess";
   t.browser.answer = false;
   KAISETU_Click(t.app);
   EXPECT_EQ(t.browser.urls.size(), 1u);
-  EXPECT_TRUE(t.dialogs.messages.empty());
-  EXPECT_TRUE(t.sound.calls.empty());
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].title, "解説");
+  EXPECT_NE(t.dialogs.messages[0].text.find("\n/opt/zarvo chess/Zarvoチェス.htm"), std::string::npos)
+      << t.dialogs.messages[0].text;
+  // A browser that opens says nothing more.
+  t.browser.answer = true;
+  KAISETU_Click(t.app);
+  EXPECT_EQ(t.dialogs.messages.size(), 1u);
 }
 
 TEST(VersionWindow, HidesTheRecordBrowserAndPlaysItsSoundBeforeFormFourShows) {

@@ -8,6 +8,7 @@
 #include "rules/move_rules.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
+#include "tests/support/options_fakes.h"
 #include "tests/support/play_fakes.h"
 
 namespace zarvo {
@@ -344,6 +345,7 @@ TEST_F(Play, ACheckThatCanBeMetIsAnnouncedAndTheGameGoesOn) {
 }
 
 TEST_F(Play, TheFirstPlayerWinsByTakingTheUpperKingAndNoEndsTheProgram) {
+  test::ScratchDir dir;  // the game kept at the end of the program goes here
   two_human_position({"....k...", "........", "........", "........", "........", "........", "........", "....R..K"});
   app.pos.board[5][1] = B_KING;
   app.pos.board[5][8] = W_ROOK;

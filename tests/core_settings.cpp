@@ -184,16 +184,18 @@ TEST_F(Settings, HostileFilesAreReadAsFarAsTheyGoAndLeftAlone) {
   std::string many_lines;
   for (int i = 0; i < 100; ++i) many_lines += sjis(i % 2 ? "背景画=竹\r\n" : "背景画=畳\r\n");
   const Row rows[] = {
-      {"empty", TEXT, "", "MIDORI", false, false},
-      {"a section header only", TEXT, "[Zarvo]\r\n", "MIDORI", false, false},
-      {"cut in the middle of a line", TEXT, sjis("移動指導=ON\r\n背景画=宇"), "MIDORI", true, false},
+      // What a file does not say is the default a missing file gives: music on.
+      {"empty", TEXT, "", "MIDORI", false, true},
+      {"a section header only", TEXT, "[Zarvo]\r\n", "MIDORI", false, true},
+      {"cut in the middle of a line", TEXT, sjis("移動指導=ON\r\n背景画=宇"), "MIDORI", true, true},
       {"blank lines", TEXT, sjis("\r\n\r\n背景画=竹\r\n\r\nBGM=ON\r\n\r\n"), "TAKE", false, true},
       {"a broken line", TEXT, sjis("背景画=煉瓦\r\nこわれた行\r\n移動指導=ON\r\nBGM=OFF\r\n"), "RENGA", true, false},
-      {"a bad background", TEXT, sjis("背景画=青\r\n移動指導=ON\r\n"), "MIDORI", true, false},
-      {"a key with blanks", TEXT, sjis("背景画 = 竹\r\n BGM=ON\r\n"), "MIDORI", false, false},
-      {"many lines", TEXT, many_lines, "TAKE", false, false},
-      {"garbage", TEXT, std::string("\x01\x7F\xFF\xFE=\x80\r\n\x1B[2J", 12), "MIDORI", false, false},
-      {"invalid Shift-JIS", TEXT, sjis("背景画=") + "\xFF\xFE\r\n" + sjis("移動指導=ON\r\n"), "MIDORI", true, false},
+      {"a bad background", TEXT, sjis("背景画=青\r\n移動指導=ON\r\n"), "MIDORI", true, true},
+      {"a key with blanks", TEXT, sjis("背景画 = 竹\r\n BGM=ON\r\n"), "MIDORI", false, true},
+      {"many lines", TEXT, many_lines, "TAKE", false, true},
+      {"cut off before the music", TEXT, sjis("背景画=畳\r\n移動指導=OFF\r\nBG"), "TATAMI", false, true},
+      {"garbage", TEXT, std::string("\x01\x7F\xFF\xFE=\x80\r\n\x1B[2J", 12), "MIDORI", false, true},
+      {"invalid Shift-JIS", TEXT, sjis("背景画=") + "\xFF\xFE\r\n" + sjis("移動指導=ON\r\n"), "MIDORI", true, true},
       {"NUL bytes", TEXT, std::string("BGM=ON\0\r\nBGM\0=ON\r\n", 18) + sjis("背景画=畳"), "TATAMI", false, false},
       {"a directory", DIRECTORY, "", "MIDORI", false, true},
       {"a FIFO", FIFO, "", "MIDORI", false, true},
@@ -395,6 +397,23 @@ TEST_F(Settings, MusicOnAndOffAgainLeavesTheFileAsItWas) {
   EXPECT_TRUE(checked("BGM"));
   EXPECT_EQ(test::file_bytes(INI), before);
   EXPECT_EQ(t.sound.calls, (std::vector<std::string>{"dsStop 4", "dsPlayLooping 4"}));
+}
+
+TEST_F(Settings, TheFileIsWrittenOnlyWhenAnOptionChangesAndKeepsLinesItDoesNotKnow) {
+  write_ini("; note\r\n背景画=緑\r\n移動指導=OFF\r\n色=赤\r\nBGM=ON\r\n");
+  load_settings(app);
+  struct stat before {};
+  ASSERT_EQ(::stat(INI.c_str(), &before), 0);
+  // Options set to the values they have: the same file, untouched.
+  MIDORI_Click(app);
+  save_settings(app);
+  struct stat after {};
+  ASSERT_EQ(::stat(INI.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(ini(), "; note\r\n背景画=緑\r\n移動指導=OFF\r\n色=赤\r\nBGM=ON\r\n");
+  // A real change writes the program's lines and keeps the others.
+  TATAMI_Click(app);
+  EXPECT_EQ(ini(), "背景画=畳\r\n移動指導=OFF\r\nBGM=ON\r\n; note\r\n色=赤\r\n");
 }
 
 }  // namespace

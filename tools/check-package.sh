@@ -6,6 +6,9 @@
 #   bash tools/check-package.sh [BUILD_DIR]     (default build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/steps.sh
+# CPack's tar cannot take the help page's Japanese name in a C locale.
+use_utf8_locale
 build=${1:-build}
 [ -x "$build/bin/zarvo-chess" ] || { echo "check-package: no game in $build; build it first" >&2; exit 1; }
 

@@ -739,6 +739,26 @@ The options you changed stay in use, but the next start will not have them.</tra
         <source>引き分け規則</source>
         <translation>Draw rules</translation>
     </message>
+    <message>
+        <source>前回の対局</source>
+        <translation>Last game</translation>
+    </message>
+    <message>
+        <source>前回の対局はありません</source>
+        <translation>There is no last game to resume</translation>
+    </message>
+    <message>
+        <source>ﾌﾞﾗｳｻﾞを開けませんでした。
+解説はこのﾌｧｲﾙにあります：
+%1</source>
+        <translation>No web browser could be opened.
+The help page is this file:
+%1</translation>
+    </message>
+    <message>
+        <source>解説</source>
+        <translation>Help</translation>
+    </message>
 </context>
 <context>
     <name>Promotion</name>
