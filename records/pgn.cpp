@@ -9,6 +9,7 @@
 #include "rules/board_maps.h"
 #include "rules/move_rules.h"
 #include "shell/app.h"
+#include "shell/text_encoding.h"
 
 namespace zarvo {
 namespace {
@@ -27,6 +28,12 @@ struct Move {
   int fx = 0, fy = 0, tx = 0, ty = 0;
   int placed = 0;  // the code that stands on the destination afterwards
   bool castle = false, en_passant = false;
+};
+
+// The moves a SAN can mean: a kind of piece to one square, in screen squares.
+struct Target {
+  int kind = 0;
+  int tx = 0, ty = 0;
 };
 
 // Screen squares and chess squares. The board is kept as the window shows it:
@@ -68,8 +75,13 @@ Board board_after(Board b, const Move& m) {
 // its own that draws nowhere.
 class Replay {
  public:
-  Replay(const Board& start, Orientation o, bool white_to_move, Rights rights, int fullmove)
-      : app_(std::make_unique<App>()), o_(o), white_to_move_(white_to_move), rights_(rights), fullmove_(fullmove) {
+  Replay(const Board& start, Orientation o, bool white_to_move, Rights rights, int halfmove, int fullmove)
+      : app_(std::make_unique<App>()),
+        o_(o),
+        white_to_move_(white_to_move),
+        rights_(rights),
+        halfmove_(halfmove),
+        fullmove_(fullmove) {
     GameState& g = app_->game;
     g.board = start;
     g.lower_player = FIRST;
@@ -99,15 +111,21 @@ class Replay {
     legal_.reset();
   }
   const RecordEntry& previous_double_step() const { return previous_; }
+  // A FEN may name the square even when no pawn can take there; it is kept as given.
+  void keep_en_passant_square(std::string square) { given_ep_ = std::move(square); }
 
   bool lower_to_move() const { return white_to_move_ == o_.white_is_lower; }
   bool own(int code) const { return lower_to_move() ? code <= W_PAWN : code >= B_PAWN; }
 
   // Every legal move of the side to move, in board order.
   const std::vector<Move>& legal_moves() {
-    if (!legal_) legal_ = generate();
+    if (!legal_) legal_ = generate(nullptr);
     return *legal_;
   }
+
+  // The legal moves of one kind of piece to one square (or castling to that
+  // side): what a SAN can name, without trying every other move.
+  std::vector<Move> legal_moves_to(const Target& t) { return generate(&t); }
 
   bool in_check() {
     GameState& g = app_->game;
@@ -206,6 +224,8 @@ class Replay {
     std::string ep = "-";
     for (const Move& m : legal_moves())
       if (m.en_passant) ep = o_.name(m.tx, m.ty);
+    // Before the first move the square stands as a FEN gave it.
+    if (plies() == 0 && !given_ep_.empty()) ep = given_ep_;
     s += " " + ep + " " + std::to_string(halfmove_) + " " + std::to_string(fullmove_);
     return s;
   }
@@ -249,7 +269,7 @@ class Replay {
     return enemy[fx][fy] == 0 && enemy[crossed][fy] == 0 && enemy[tx][fy] == 0;
   }
 
-  std::vector<Move> generate() {
+  std::vector<Move> generate(const Target* only) {
     App& app = *app_;
     Board& b = app.game.board;
     std::vector<Move> out;
@@ -257,8 +277,11 @@ class Replay {
       for (int fy = 1; fy <= BOARD_SIZE; ++fy) {
         const int code = b[fx][fy];
         if (!own(code)) continue;
+        if (only && abs_code(code) != only->kind) continue;
         for (int tx = 1; tx <= BOARD_SIZE; ++tx) {
+          if (only && only->tx != tx) continue;
           for (int ty = 1; ty <= BOARD_SIZE; ++ty) {
+            if (only && only->ty != ty) continue;
             if (check_piece_move(app, fx, fy, tx, ty, code) != 1) continue;
             // A king is never taken in chess: the move before was not legal.
             if (abs_code(b[tx][ty]) == KING) continue;
@@ -286,32 +309,145 @@ class Replay {
   Orientation o_;
   bool white_to_move_;
   Rights rights_;
-  int halfmove_ = 0;
+  int halfmove_;
   int fullmove_;
   std::optional<std::vector<Move>> legal_;
   RecordEntry previous_;
+  std::string given_ep_;
 };
 
-// One king each, no pawn on a first or last rank, and the side not to move not in check.
-bool position_playable(Replay& r) {
-  const Board& b = r.board();
+// Why a board is not a chess position with the given side to move, or empty
+// when it is one: one king each, no pawn on a first or last rank, and the side
+// not to move not in check.
+std::string position_problem(const Board& b, bool lower_to_move) {
   int kings[2] = {0, 0};
+  bool pawn_at_edge = false;
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {
       const int code = b[x][y];
-      if (code < W_KING || code > B_KING) return false;
+      if (code < W_KING || code > B_KING) return "駒の値が正しくありません";
       if (abs_code(code) == KING) ++kings[code < 0 ? 0 : 1];
-      if (abs_code(code) == PAWN && (y == 1 || y == BOARD_SIZE)) return false;
+      if (abs_code(code) == PAWN && (y == 1 || y == BOARD_SIZE)) pawn_at_edge = true;
     }
   }
-  if (kings[0] != 1 || kings[1] != 1) return false;
+  if (kings[0] != 1 || kings[1] != 1) return "キングが白黒1つずつではありません";
+  if (pawn_at_edge) return "1段目か8段目にポーンがあります";
   // The side that just moved may not have left its king attacked.
   BoardMaps maps;
   KingSquares k;
   scan_board(b, maps, k);
-  const bool lower_moved = !r.lower_to_move();
-  if (lower_moved) return maps.upper_attack_count[k.lower_king_x][k.lower_king_y] == 0;
-  return maps.lower_attack_count[k.upper_king_x][k.upper_king_y] == 0;
+  const bool attacked = lower_to_move ? maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0
+                                      : maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
+  return attacked ? "手番でない側のキングにチェックがかかっています" : "";
+}
+
+// A FEN read into its fields; the board as the window shows it with White below.
+struct FenPosition {
+  Board board{};
+  bool white_to_move = true;
+  Rights rights{};
+  std::string en_passant = "-";
+  int halfmove = 0, fullmove = 1;
+};
+
+// The board of a FEN turned so that White stands where o puts it.
+Board oriented(const Board& white_below, const Orientation& o) {
+  if (o.white_is_lower) return white_below;
+  Board b{};
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y) b[BOARD_SIZE + 1 - x][BOARD_SIZE + 1 - y] = -white_below[x][y];
+  return b;
+}
+
+bool all_digits(std::string_view f, size_t max_size) {
+  return !f.empty() && f.size() <= max_size &&
+         std::all_of(f.begin(), f.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Reads a FEN; on refusal false and a message naming the field.
+bool parse_fen(std::string_view fen, FenPosition& out, std::string& error_message) {
+  std::vector<std::string> fields;
+  size_t i = 0;
+  while (i < fen.size()) {
+    while (i < fen.size() && fen[i] == ' ') ++i;
+    const size_t start = i;
+    while (i < fen.size() && fen[i] != ' ') ++i;
+    if (i > start) fields.emplace_back(fen.substr(start, i - start));
+  }
+  const auto refuse_field = [&](const char* what) {
+    error_message = std::string("FENの") + what + "が正しくありません";
+    return false;
+  };
+  if (fields.size() < 2 || fields.size() > 6) return refuse_field("欄の数");
+  const Orientation o;
+  int rank = 7, file = 0;
+  for (const char c : fields[0]) {
+    if (c == '/') {
+      if (file != 8 || rank == 0) return refuse_field("駒の配置（1番目の欄）");
+      --rank, file = 0;
+      continue;
+    }
+    if (c >= '1' && c <= '8') {
+      file += c - '0';
+      if (file > 8) return refuse_field("駒の配置（1番目の欄）");
+      continue;
+    }
+    const size_t kind = std::string_view("PNBRQK").find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    if (kind == std::string_view::npos || file >= 8) return refuse_field("駒の配置（1番目の欄）");
+    int x, y;
+    o.square(file, rank, x, y);
+    out.board[x][y] = o.code(static_cast<int>(kind) + 1, std::isupper(static_cast<unsigned char>(c)) != 0);
+    ++file;
+  }
+  if (rank != 0 || file != 8) return refuse_field("駒の配置（1番目の欄）");
+  if (fields[1] != "w" && fields[1] != "b") return refuse_field("手番（2番目の欄）");
+  out.white_to_move = fields[1] == "w";
+  if (fields.size() > 2 && fields[2] != "-") {
+    for (const char c : fields[2]) {
+      const size_t r = std::string_view("KQkq").find(c);
+      if (r == std::string_view::npos || out.rights[r]) return refuse_field("キャスリング（3番目の欄）");
+      out.rights[r] = true;
+    }
+  }
+  if (fields.size() > 3) {
+    const std::string& ep = fields[3];
+    const char rank_passed = out.white_to_move ? '6' : '3';
+    if (ep != "-" && (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != rank_passed))
+      return refuse_field("アンパッサン（4番目の欄）");
+    out.en_passant = ep;
+  }
+  if (fields.size() > 4) {
+    if (!all_digits(fields[4], 4)) return refuse_field("50手ルールの手数（5番目の欄）");
+    out.halfmove = std::stoi(fields[4]);
+  }
+  if (fields.size() > 5) {
+    if (!all_digits(fields[5], 4)) return refuse_field("手数（6番目の欄）");
+    out.fullmove = std::max(1, std::stoi(fields[5]));
+  }
+  const std::string problem = position_problem(out.board, out.white_to_move);
+  if (!problem.empty()) {
+    error_message = "FENの局面は" + problem;
+    return false;
+  }
+  return true;
+}
+
+// The Replay of a FEN with White where o puts it. The en passant square is
+// kept as the pawn's double step just before the position.
+std::unique_ptr<Replay> replay_of(const FenPosition& f, const Orientation& o) {
+  auto r = std::make_unique<Replay>(oriented(f.board, o), o, f.white_to_move, f.rights, f.halfmove, f.fullmove);
+  if (f.en_passant != "-") {
+    const int file = f.en_passant[0] - 'a';
+    // The other side's pawn went past this square two ranks at once.
+    const int from_rank = f.white_to_move ? 6 : 1, to_rank = f.white_to_move ? 4 : 3;
+    RecordEntry step;
+    o.square(file, from_rank, step.from_x, step.from_y);
+    o.square(file, to_rank, step.to_x, step.to_y);
+    step.piece = o.code(PAWN, !f.white_to_move);
+    r->set_previous_double_step(step);
+    r->keep_en_passant_square(f.en_passant);
+  }
+  return r;
 }
 
 // A record does not say what happened before its first entry: a king and rook
@@ -366,14 +502,32 @@ ChessReading read_as_chess(const RecordFile& file) {
     return out;
   }
   const int moves = static_cast<int>(file.entries.size()) - 1;
-  // The first mover is White, as the window shows a record.
-  Orientation o;
-  o.white_is_lower = moves < 1 || file.entries[1].piece <= W_PAWN;
-  Replay r(start_board(file), o, true, ALL_RIGHTS, 1);
-  r.set_previous_double_step(file.entries[0]);
-  if (!position_playable(r)) {
+  const bool lower_first = moves < 1 || file.entries[1].piece <= W_PAWN;
+  const Board start = start_board(file);
+  std::unique_ptr<Replay> replay;
+  // A game read from PGN knows its side to move, rights and counters, as long
+  // as its first position is still the one it started from.
+  FenPosition given;
+  std::string ignored;
+  if (!file.origin.start_fen.empty() && parse_fen(file.origin.start_fen, given, ignored)) {
+    Orientation o;
+    o.white_is_lower = lower_first == given.white_to_move;
+    if (oriented(given.board, o) == start) replay = replay_of(given, o);
+  }
+  if (!replay) {
+    // Otherwise the first mover is White, as the window shows a record.
+    Orientation o;
+    o.white_is_lower = lower_first;
+    replay = std::make_unique<Replay>(start, o, true, ALL_RIGHTS, 0, 1);
+    replay->set_previous_double_step(file.entries[0]);
+  }
+  Replay& r = *replay;
+  out.white_is_lower = r.orientation().white_is_lower;
+  out.white_first = r.white_to_move();
+  out.first_move_number = r.fullmove();
+  if (const std::string problem = position_problem(r.board(), r.lower_to_move()); !problem.empty()) {
     out.left_out = moves;
-    out.problem = "最初の局面がチェスの局面ではありません";
+    out.problem = "最初の局面がチェスの局面ではありません（" + problem + "）";
     return out;
   }
   out.fens.push_back(r.fen());
@@ -437,21 +591,55 @@ std::string two_digits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); 
 
 std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading* reading_out) {
   ChessReading reading = read_as_chess(file);
-  const bool white_is_lower = file.entries.size() < 2 || file.entries[1].piece <= W_PAWN;
+  if (reading.fens.empty()) {
+    // Written as anything else it would read back as another game.
+    if (reading_out) *reading_out = std::move(reading);
+    return {};
+  }
+  const GameOrigin& origin = file.origin;
+  // A result the moves do not show (a resignation, an agreed draw) stands as
+  // read while the game is the one read.
+  if (reading.result == "*" && !origin.result.empty() && static_cast<int>(reading.sans.size()) == origin.plies &&
+      reading.left_out == 0)
+    reading.result = origin.result;
+  const bool white_is_lower = reading.white_is_lower;
   const std::string& white = white_is_lower ? file.lower_name : file.upper_name;
   const std::string& black = white_is_lower ? file.upper_name : file.lower_name;
   const auto or_unknown = [](const std::string& s) { return s.empty() ? std::string("?") : s; };
+  const bool set_up = reading.fens[0] != START_FEN;
+  // The Seven Tag Roster, then every other tag as read; names typed for the
+  // game replace the ones read.
+  const std::string date_text =
+      date.year > 0 ? std::to_string(date.year) + "." + two_digits(date.month) + "." + two_digits(date.day)
+                    : "????.??.??";
+  struct Roster {
+    const char* name;
+    std::string made;  // for a game that brings no such tag
+    bool typed_wins;   // a text typed for the game replaces the tag read
+  };
+  const Roster roster[] = {{"Event", or_unknown(file.title), !file.title.empty()},
+                           {"Site", "?", false},
+                           {"Date", date_text, false},
+                           {"Round", "-", false},
+                           {"White", or_unknown(white), !white.empty()},
+                           {"Black", or_unknown(black), !black.empty()},
+                           {"Result", reading.result, true}};
+  const auto kept = [&](std::string_view name) -> const PgnTag* {
+    for (const PgnTag& t : origin.tags)
+      if (t.name == name) return &t;
+    return nullptr;
+  };
   std::string out;
-  out += tag("Event", or_unknown(file.title));
-  out += tag("Site", "?");
-  out +=
-      tag("Date", date.year > 0 ? std::to_string(date.year) + "." + two_digits(date.month) + "." + two_digits(date.day)
-                                : "????.??.??");
-  out += tag("Round", "-");
-  out += tag("White", or_unknown(white));
-  out += tag("Black", or_unknown(black));
-  out += tag("Result", reading.result);
-  if (!reading.fens.empty() && reading.fens[0] != START_FEN) {
+  for (const Roster& r : roster) {
+    const PgnTag* t = kept(r.name);
+    out += tag(r.name, t && !r.typed_wins ? t->value : r.made);
+  }
+  for (const PgnTag& t : origin.tags) {
+    const bool in_roster =
+        std::any_of(std::begin(roster), std::end(roster), [&](const Roster& r) { return t.name == r.name; });
+    if (!in_roster && t.name != "SetUp" && t.name != "FEN") out += tag(t.name, t.value);
+  }
+  if (set_up) {
     out += tag("SetUp", "1");
     out += tag("FEN", reading.fens[0]);
   }
@@ -459,8 +647,17 @@ std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading*
 
   // Movetext in lines of at most 79 characters; a move number stays with its move.
   std::vector<std::string> tokens;
-  for (size_t i = 0; i < reading.sans.size(); ++i)
-    tokens.push_back(i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " + reading.sans[i] : reading.sans[i]);
+  int number = reading.first_move_number;
+  bool white_moves = reading.white_first;
+  for (size_t i = 0; i < reading.sans.size(); ++i) {
+    if (white_moves) {
+      tokens.push_back(std::to_string(number) + ". " + reading.sans[i]);
+    } else {
+      tokens.push_back(i == 0 ? std::to_string(number) + "... " + reading.sans[i] : reading.sans[i]);
+      ++number;
+    }
+    white_moves = !white_moves;
+  }
   if (reading.left_out > 0) {
     tokens.push_back("{" + reading.problem + "。以降の" + std::to_string(reading.left_out) +
                      "手はチェスの棋譜に含めていません}");
@@ -486,7 +683,6 @@ namespace {
 
 const char* const NOT_PGN = "PGNﾌｧｲﾙではありません";
 const char* const TOO_MANY = "手数が多すぎるため読み込めません（最大500手）";
-const char* const BAD_FEN = "FENの局面が正しくありません";
 
 // Text from a file that may not be UTF-8: bytes that do not decode are read as Latin-1.
 std::string as_utf8(std::string_view s) {
@@ -523,76 +719,13 @@ struct Tags {
   bool has_fen = false;
 };
 
-// A FEN position, or nullptr and a message when it is not one chess allows.
-std::unique_ptr<Replay> replay_from_fen(std::string_view fen, std::string& error_message) {
-  std::vector<std::string> fields;
-  size_t i = 0;
-  while (i < fen.size()) {
-    while (i < fen.size() && fen[i] == ' ') ++i;
-    const size_t start = i;
-    while (i < fen.size() && fen[i] != ' ') ++i;
-    if (i > start) fields.emplace_back(fen.substr(start, i - start));
+// Lines end at LF, CR or CR LF: the number of the line that offset p is on.
+long line_at(std::string_view t, size_t p) {
+  long line = 1;
+  for (size_t i = 0; i < p && i < t.size(); ++i) {
+    if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= t.size() || t[i + 1] != '\n'))) ++line;
   }
-  error_message = BAD_FEN;
-  if (fields.size() < 2 || fields.size() > 6) return nullptr;
-  Orientation o;  // White below, like a new game
-  Board b{};
-  int rank = 7, file = 0;
-  for (const char c : fields[0]) {
-    if (c == '/') {
-      if (file != 8 || rank == 0) return nullptr;
-      --rank, file = 0;
-      continue;
-    }
-    if (c >= '1' && c <= '8') {
-      file += c - '0';
-      if (file > 8) return nullptr;
-      continue;
-    }
-    const size_t kind = std::string_view("PNBRQK").find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
-    if (kind == std::string_view::npos || file >= 8) return nullptr;
-    int x, y;
-    o.square(file, rank, x, y);
-    b[x][y] = o.code(static_cast<int>(kind) + 1, std::isupper(static_cast<unsigned char>(c)) != 0);
-    ++file;
-  }
-  if (rank != 0 || file != 8) return nullptr;
-  if (fields[1] != "w" && fields[1] != "b") return nullptr;
-  if (fields[1] == "b") {
-    // The window shows the first mover of a record in white.
-    error_message = "黒番から始まる局面は読み込めません";
-    return nullptr;
-  }
-  Rights rights{};
-  if (fields.size() > 2 && fields[2] != "-") {
-    for (const char c : fields[2]) {
-      const size_t i = std::string_view("KQkq").find(c);
-      if (i == std::string_view::npos) return nullptr;
-      rights[i] = true;
-    }
-  }
-  int fullmove = 1;
-  if (fields.size() > 5) {
-    const std::string& f = fields[5];
-    if (f.empty() || f.size() > 4 || !std::all_of(f.begin(), f.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      return nullptr;
-    fullmove = std::max(1, std::stoi(f));
-  }
-  auto r = std::make_unique<Replay>(b, o, true, rights, fullmove);
-  if (!position_playable(*r)) return nullptr;
-  if (fields.size() > 3 && fields[3] != "-") {
-    const std::string& ep = fields[3];
-    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != '6') return nullptr;
-    // Black's pawn has just gone from rank 7 to rank 5 past this square.
-    int fx, fy, tx, ty;
-    o.square(ep[0] - 'a', 6, fx, fy);
-    o.square(ep[0] - 'a', 4, tx, ty);
-    RecordEntry step;
-    step.from_x = fx, step.from_y = fy, step.to_x = tx, step.to_y = ty, step.piece = o.code(PAWN, false);
-    r->set_previous_double_step(step);
-  }
-  error_message.clear();
-  return r;
+  return line;
 }
 
 struct San {
@@ -646,7 +779,14 @@ bool parse_san(std::string_view t, San& s) {
 std::vector<Move> matching_moves(Replay& r, const San& s) {
   std::vector<Move> out;
   const Orientation& o = r.orientation();
-  for (const Move& m : r.legal_moves()) {
+  Target t;
+  t.kind = s.kind;
+  if (s.castle) {
+    o.square(s.castle == 1 ? 6 : 2, r.white_to_move() ? 0 : 7, t.tx, t.ty);
+  } else {
+    o.square(s.to_file, s.to_rank, t.tx, t.ty);
+  }
+  for (const Move& m : r.legal_moves_to(t)) {
     const int kind = abs_code(r.board()[m.fx][m.fy]);
     if (kind != s.kind || m.castle != (s.castle != 0)) continue;
     if (s.castle) {
@@ -665,7 +805,8 @@ std::vector<Move> matching_moves(Replay& r, const San& s) {
 
 class Reader {
  public:
-  Reader(std::string_view bytes, std::string& error) : t_(bytes), error_(error) {}
+  Reader(std::string_view bytes, std::string& error, long first_line)
+      : t_(bytes), error_(error), first_line_(first_line) {}
 
   std::optional<RecordFile> read() {
     if (t_.size() >= 3 && t_.substr(0, 3) == "\xEF\xBB\xBF") p_ = 3;
@@ -683,11 +824,15 @@ class Reader {
         seen_anything = true;
       } else if (c == '{') {
         if (!skip_comment()) return fail_line("のコメントが閉じていません");
+        file_.origin.comments = true;
       } else if (c == ';') {
         skip_line();
+        file_.origin.comments = true;
       } else if (c == '(') {
         if (!skip_variation()) return fail_line("の変化手順が閉じていません");
+        file_.origin.variations = true;
       } else if (c == '$') {
+        file_.origin.comments = true;
         ++p_;
         if (p_ >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p_])))
           return fail_line("が正しくありません");
@@ -697,12 +842,16 @@ class Reader {
       } else if (c == '*') {
         ++p_;
         seen_anything = true;
+        file_.origin.result = "*";
         break;
       } else if (symbol_char(c)) {
         seen_anything = true;
         const std::string token = read_symbol();
         if (token.empty()) continue;
-        if (token == "1-0" || token == "0-1" || token == "1/2-1/2") break;
+        if (token == "1-0" || token == "0-1" || token == "1/2-1/2") {
+          file_.origin.result = token;
+          break;
+        }
         if (std::all_of(token.begin(), token.end(), [](char d) { return d >= '0' && d <= '9'; })) continue;
         if (!start_moves()) return std::nullopt;
         if (!play(token)) return std::nullopt;
@@ -715,6 +864,7 @@ class Reader {
       return std::nullopt;
     }
     if (!start_moves()) return std::nullopt;
+    file_.origin.plies = static_cast<int>(file_.entries.size()) - 1;
     return std::move(file_);
   }
 
@@ -789,6 +939,7 @@ class Reader {
     if (p_ >= t_.size() || t_[p_] != ']') return false;
     ++p_;
     const auto known = [&](std::string_view s) { return s == "?" ? std::string() : as_utf8(s); };
+    file_.origin.tags.push_back({as_utf8(name), as_utf8(value)});
     if (name == "Event") tags_.event = known(value);
     if (name == "White") tags_.white = known(value);
     if (name == "Black") tags_.black = known(value);
@@ -800,8 +951,12 @@ class Reader {
   bool start_moves() {
     if (replay_) return true;
     moves_started_ = true;
-    replay_ = replay_from_fen(tags_.has_fen ? std::string_view(tags_.fen) : START_FEN, error_);
-    if (!replay_) return false;
+    FenPosition start;
+    if (!parse_fen(tags_.has_fen ? std::string_view(tags_.fen) : START_FEN, start, error_)) return false;
+    // White below, as in a new game, whoever is to move.
+    replay_ = replay_of(start, Orientation{});
+    file_.origin.start_fen = replay_->fen();
+    file_.origin.black_first = !start.white_to_move;
     file_.title = tags_.event;
     // White is the lower army, as in a new game.
     file_.lower_name = tags_.white;
@@ -841,13 +996,13 @@ class Reader {
     return false;
   }
   std::optional<RecordFile> fail_line(const std::string& what) {
-    const long line = 1 + std::count(t_.begin(), t_.begin() + static_cast<long>(std::min(p_, t_.size())), '\n');
-    error_ = "PGNﾌｧｲﾙの " + std::to_string(line) + " 行目" + what;
+    error_ = "PGNﾌｧｲﾙの " + std::to_string(first_line_ - 1 + line_at(t_, p_)) + " 行目" + what;
     return std::nullopt;
   }
 
   std::string_view t_;
   std::string& error_;
+  long first_line_;
   size_t p_ = 0;
   Tags tags_;
   bool moves_started_ = false;
@@ -857,13 +1012,41 @@ class Reader {
 
 }  // namespace
 
-std::optional<RecordFile> parse_pgn(std::string_view bytes, std::string& error_message) {
+std::optional<RecordFile> parse_pgn(std::string_view bytes, std::string& error_message, long first_line) {
   error_message.clear();
   if (bytes.size() > RECORD_FILE_MAX_BYTES) {
-    error_message = NOT_PGN;
+    error_message = PGN_GAME_TOO_BIG;
     return std::nullopt;
   }
-  return Reader(bytes, error_message).read();
+  return Reader(bytes, error_message, first_line).read();
 }
+
+std::vector<std::string> record_file_losses(const RecordFile& file) {
+  std::vector<std::string> out;
+  for (const std::string* text : {&file.title, &file.upper_name, &file.lower_name}) {
+    bool ok = true;
+    utf8_to_cp932(*text, &ok);
+    if (!ok) out.push_back("「" + *text + "」の Shift-JIS にない文字は「?」になります");
+  }
+  const GameOrigin& origin = file.origin;
+  if (origin.comments) out.push_back("コメントと注釈記号は書けません");
+  if (origin.variations) out.push_back("変化手順は書けません");
+  std::string tags;
+  for (const PgnTag& t : origin.tags) {
+    if (t.name == "Event" || t.name == "White" || t.name == "Black" || t.name == "SetUp" || t.name == "FEN") continue;
+    tags += (tags.empty() ? "" : ", ") + t.name;
+  }
+  if (!tags.empty()) out.push_back("タグ " + tags + " は書けません");
+  if (!origin.start_fen.empty()) {
+    RecordFile plain = file;
+    plain.origin = {};
+    const ChessReading kept = read_as_chess(file), read_back = read_as_chess(plain);
+    if (!kept.fens.empty() && !read_back.fens.empty() && kept.fens[0] != read_back.fens[0])
+      out.push_back("最初の局面 " + kept.fens[0] + " は " + read_back.fens[0] + " として読み直されます");
+  }
+  return out;
+}
+
+std::string pgn_text_as_utf8(std::string_view s) { return as_utf8(s); }
 
 }  // namespace zarvo

@@ -63,6 +63,7 @@ void reset_game(App& app) {
   g.colors_swapped = 0;
   g.mate_announced = 0;
   set_initial_position(g.board);
+  app.origin = {};
   record_move(app.record, g.board, g.move_number, 0, 0, 0, 0, 0);
   redraw_all(app);
 }
