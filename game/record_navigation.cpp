@@ -42,8 +42,9 @@ void AFTER_Click(App& app) {
     }
     return;
   }
-  // The first mover is shown in white: a record the upper army opened swaps the colours.
-  if (g.move_number == 0 && record_piece_at(app.record, 1) >= B_PAWN) {
+  // The first mover is shown in white: a record the upper army opened swaps the
+  // colours, unless it is Black's move in a game read as chess (White below).
+  if (g.move_number == 0 && record_piece_at(app.record, 1) >= B_PAWN && !app.origin.black_first) {
     g.colors_swapped = 1;
     draw_board(app);
   }

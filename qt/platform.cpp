@@ -23,6 +23,16 @@ Answer QtDialogs::message_box(std::string_view text, std::string_view title, But
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   QPushButton* yes = nullptr;
   QPushButton* no = nullptr;
+  if (buttons == Buttons::OverwriteAppendCancel) {
+    QPushButton* overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(QStringLiteral("追加"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(append);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite) return Answer::Overwrite;
+    return box.clickedButton() == append ? Answer::Append : Answer::Cancel;
+  }
   if (buttons == Buttons::YesNo) {
     yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);

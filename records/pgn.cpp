@@ -76,7 +76,7 @@ Board board_after(Board b, const Move& m) {
 class Replay {
  public:
   Replay(const Board& start, Orientation o, bool white_to_move, Rights rights, int halfmove, int fullmove)
-      : app_(std::make_unique<App>()),
+      : app_(take_app()),
         o_(o),
         white_to_move_(white_to_move),
         rights_(rights),
@@ -90,6 +90,12 @@ class Replay {
     record_move(app_->record, g.board, 0, 0, 0, 0, 0, 0);
     drop_impossible_rights();
   }
+
+  ~Replay() {
+    // A whole App is big to clear: the next replay of a collection takes this one.
+    if (app_) spare_app() = std::move(app_);
+  }
+  Replay(Replay&&) = default;
 
   const Board& board() const { return app_->game.board; }
   const Orientation& orientation() const { return o_; }
@@ -278,10 +284,9 @@ class Replay {
         const int code = b[fx][fy];
         if (!own(code)) continue;
         if (only && abs_code(code) != only->kind) continue;
-        for (int tx = 1; tx <= BOARD_SIZE; ++tx) {
-          if (only && only->tx != tx) continue;
-          for (int ty = 1; ty <= BOARD_SIZE; ++ty) {
-            if (only && only->ty != ty) continue;
+        // A SAN names one square: only that one is tried.
+        for (int tx = only ? only->tx : 1; tx <= (only ? only->tx : BOARD_SIZE); ++tx) {
+          for (int ty = only ? only->ty : 1; ty <= (only ? only->ty : BOARD_SIZE); ++ty) {
             if (check_piece_move(app, fx, fy, tx, ty, code) != 1) continue;
             // A king is never taken in chess: the move before was not legal.
             if (abs_code(b[tx][ty]) == KING) continue;
@@ -303,6 +308,19 @@ class Replay {
       }
     }
     return out;
+  }
+
+  static std::unique_ptr<App>& spare_app() {
+    thread_local std::unique_ptr<App> spare;
+    return spare;
+  }
+  // The rules read only the game state, the maps and the move record, each
+  // written again before it is read.
+  static std::unique_ptr<App> take_app() {
+    std::unique_ptr<App> app = std::move(spare_app());
+    if (!app) return std::make_unique<App>();
+    app->game = GameState{};
+    return app;
   }
 
   std::unique_ptr<App> app_;
@@ -511,7 +529,8 @@ ChessReading read_as_chess(const RecordFile& file) {
   std::string ignored;
   if (!file.origin.start_fen.empty() && parse_fen(file.origin.start_fen, given, ignored)) {
     Orientation o;
-    o.white_is_lower = lower_first == given.white_to_move;
+    // Without moves the position is shown as a game read from PGN is: White below.
+    o.white_is_lower = moves < 1 || lower_first == given.white_to_move;
     if (oriented(given.board, o) == start) replay = replay_of(given, o);
   }
   if (!replay) {
@@ -1045,6 +1064,33 @@ std::vector<std::string> record_file_losses(const RecordFile& file) {
       out.push_back("最初の局面 " + kept.fens[0] + " は " + read_back.fens[0] + " として読み直されます");
   }
   return out;
+}
+
+struct ChessPlayer::Game {
+  Replay replay;
+};
+
+ChessPlayer::ChessPlayer() {
+  FenPosition start;
+  std::string ignored;
+  parse_fen(START_FEN, start, ignored);
+  game_ = std::make_unique<Game>(Game{Replay(start.board, Orientation{}, true, start.rights, 0, 1)});
+  RecordEntry e0;
+  e0.board = start.board;
+  file_.entries.push_back(e0);
+}
+
+ChessPlayer::~ChessPlayer() = default;
+
+int ChessPlayer::legal_move_count() { return static_cast<int>(game_->replay.legal_moves().size()); }
+
+void ChessPlayer::play(int i) {
+  const Move m = game_->replay.legal_moves().at(static_cast<size_t>(i));
+  game_->replay.play(m);
+  RecordEntry e;
+  e.board = game_->replay.board();
+  e.from_x = m.fx, e.from_y = m.fy, e.to_x = m.tx, e.to_y = m.ty, e.piece = m.placed;
+  file_.entries.push_back(e);
 }
 
 std::string pgn_text_as_utf8(std::string_view s) { return as_utf8(s); }

@@ -3,6 +3,7 @@
 // the reader that replays a PGN game through the game's own move rules.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +56,23 @@ std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading*
 // (side to move, castling rights, en passant, counters) it would read back
 // otherwise. Empty when nothing is lost.
 std::vector<std::string> record_file_losses(const RecordFile& file);
+
+// A game of chess played move by move from the initial position, White
+// below, by choosing among the legal moves: for tools that make records.
+class ChessPlayer {
+ public:
+  ChessPlayer();
+  ~ChessPlayer();
+  int legal_move_count();
+  // Plays the i-th legal move (0 .. legal_move_count() - 1).
+  void play(int i);
+  const RecordFile& record() const { return file_; }
+
+ private:
+  struct Game;
+  std::unique_ptr<Game> game_;
+  RecordFile file_;
+};
 
 // The most one game of a collection may take.
 constexpr size_t PGN_GAME_MAX_BYTES = RECORD_FILE_MAX_BYTES;

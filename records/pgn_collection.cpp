@@ -50,6 +50,8 @@ void PgnIndexer::end_token() {
   if (c >= '0' && c <= '9' && !is_result(t) && t != "0-0" && t != "0-0-0") return;  // a move number or a NAG's digits
   // Shorter is no move: the "e" and "p" of "e.p."
   if (t.size() < 2 && !is_result(t)) return;
+  // Moves after a result begin a game that has no tags.
+  if (in_game_ && !token_result_.empty() && !is_result(t)) end_game(line_offset_);
   if (!in_game_) start_game();
   moves_seen_ = true;
   if (is_result(t)) {

@@ -1,8 +1,11 @@
 #include "records/record_panel.h"
 
+#include <fstream>
 #include <string>
 
+#include "display/board_drawing.h"
 #include "records/pgn.h"
+#include "records/pgn_collection.h"
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
 #include "records/record_storage.h"
@@ -29,11 +32,11 @@ void print_header(App& app, const std::string& text, double left, double top) {
   c.print(text);
 }
 
-// Puts a checked record of at least one move into the move record; nothing is
-// touched before this.
+// Puts a checked record into the move record; nothing is touched before this.
 void take_record(App& app, const RecordFile& file) {
   GameState& g = app.game;
   reset_game(app);
+  app.origin = file.origin;
   g.record_mode = 1;
   app.platform.canvas->set_fore_colour(QB_BLACK);
   print_header(app, file.title, TITLE_LEFT, TITLE_TOP);
@@ -47,15 +50,77 @@ void take_record(App& app, const RecordFile& file) {
   g.move_number = 0;
   // Who moved first decides which panel field names which army when the record
   // is saved again; the record tells it, whatever game ran before.
-  g.lower_player = file.entries[1].piece >= B_PAWN ? SECOND : FIRST;
+  g.lower_player = file.entries.size() > 1 && file.entries[1].piece >= B_PAWN ? SECOND : FIRST;
   g.upper_player = g.lower_player == FIRST ? SECOND : FIRST;
   g.record_length = n - 1;
+  // A position without moves has no step to show it: it is shown at once, to play from.
+  if (g.record_length == 0) {
+    g.board = file.entries[0].board;
+    draw_board(app);
+  }
+}
+
+// Tells what the loaded record holds: moves to step through, or a position.
+void announce_loaded(App& app, const RecordFile& file) {
+  Dialogs& d = *app.platform.dialogs;
+  if (file.entries.size() <= 1 && file.origin.start_fen.empty()) {
+    d.message_box("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜", Buttons::Ok);
+    return;
+  }
+  d.message_box(" 読み込みました", "棋譜", Buttons::Ok);
+  if (file.entries.size() > 1) d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok);
+}
+
+// One game of a collection, replayed now; a game that cannot be read is
+// refused and marked in the list, and the game on the board stays.
+bool load_collection_game(App& app, const std::string& path, const PgnGameEntry& game) {
+  RecordPanel& panel = *app.platform.panel;
+  std::string message = game.problem, bytes;
+  std::optional<RecordFile> file;
+  if (message.empty()) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in || !read_pgn_game(in, game, bytes)) message = record_read_error_text(FileError::failed);
+  }
+  if (message.empty()) file = parse_pgn(bytes, message, game.line);
+  if (!file) {
+    panel.mark_game(game.number, message);
+    refuse(app, message, "棋譜");
+    return false;
+  }
+  panel.show_games({}, {});
+  show_file_lists(app, false, false, false);
+  take_record(app, *file);
+  announce_loaded(app, *file);
+  return true;
+}
+
+// The names a loaded PGN game brought, where nothing was typed.
+std::string typed_or(const std::string& typed, const GameOrigin& origin, std::string_view tag) {
+  if (!typed.empty()) return typed;
+  for (const PgnTag& t : origin.tags)
+    if (t.name == tag && t.value != "?") return t.value;
+  return typed;
+}
+
+// What goes before a game added to a collection: a blank line after the last game.
+std::string game_separator(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size <= 0) return {};
+  const std::streamoff tail = std::min<std::streamoff>(size, 2);
+  std::string end(static_cast<size_t>(tail), '\0');
+  in.seekg(size - tail);
+  in.read(end.data(), tail);
+  if (end.ends_with("\n\n") || end == "\n") return {};
+  return end.ends_with("\n") ? "\n" : "\n\n";
 }
 
 RecordFile record_to_save(App& app, RecordPanel& panel) {
   const GameState& g = app.game;
   RecordFile file;
-  file.title = panel.text(PanelText::Title);
+  file.origin = app.origin;
+  file.title = typed_or(panel.text(PanelText::Title), app.origin, "Event");
   const std::string first = panel.text(PanelText::FirstPlayer);
   const std::string second = panel.text(PanelText::SecondPlayer);
   // Line 2 names the upper army's player, line 3 the lower army's.
@@ -66,6 +131,9 @@ RecordFile record_to_save(App& app, RecordPanel& panel) {
     file.upper_name = first;
     file.lower_name = second;
   }
+  // A game read from PGN has White below.
+  file.lower_name = typed_or(file.lower_name, app.origin, "White");
+  file.upper_name = typed_or(file.upper_name, app.origin, "Black");
   for (int n = 0; n <= g.move_number && n <= RECORD_LAST; ++n) file.entries.push_back(record_entry_at(app.record, n));
   return file;
 }
@@ -129,14 +197,39 @@ void Command1_Click(App& app) {
   // A name ending in ".pgn" saves the game for other chess programs.
   const bool pgn = is_pgn_name(name);
   const std::string path = join_path(panel.file_folder(), pgn ? name : name + std::string(RECORD_EXTENSION));
-  // "No" keeps the panel open with the name, to be changed or confirmed.
-  if (file_exists(path) &&
-      app.platform.dialogs->message_box("上書きしますか？", "棋譜保存", Buttons::YesNo) != Answer::Yes)
-    return;
+  Dialogs& d = *app.platform.dialogs;
   ChessReading reading;
   const RecordFile record = record_to_save(app, panel);
-  const std::string image = pgn ? write_pgn(record, today(), &reading) : write_record_file(record);
-  if (const FileError error = replace_file(path, image); error != FileError::none) {
+  std::string image;
+  if (pgn) {
+    image = write_pgn(record, today(), &reading);
+    if (image.empty()) {
+      refuse(app, reading.problem + "。PGNには書き出せません", "棋譜保存");
+      return;
+    }
+  } else if (const std::vector<std::string> losses = record_file_losses(record); !losses.empty()) {
+    std::string text = "棋譜ﾌｧｲﾙには次のものが保存されません:";
+    for (const std::string& loss : losses) text += "\r・" + loss;
+    text += "\r\r保存しますか？";
+    // "No" keeps the panel open, to save as .pgn instead.
+    if (d.message_box(text, "棋譜保存", Buttons::YesNo) != Answer::Yes) return;
+  }
+  if (!pgn) image = write_record_file(record);
+  // A collection may take one more game; "キャンセル" keeps the panel open.
+  bool append = false;
+  if (file_exists(path)) {
+    if (pgn) {
+      const Answer a = d.message_box("同じ名前のﾌｧｲﾙがあります。上書きしますか、対局を追加しますか？", "棋譜保存",
+                                     Buttons::OverwriteAppendCancel);
+      if (a != Answer::Overwrite && a != Answer::Append) return;
+      append = a == Answer::Append;
+    } else if (d.message_box("上書きしますか？", "棋譜保存", Buttons::YesNo) != Answer::Yes) {
+      return;
+    }
+  }
+  if (append) image = game_separator(path) + image;
+  if (const FileError error = append ? append_to_file(path, image) : replace_file(path, image);
+      error != FileError::none) {
     refuse(app, record_write_error_text(error), "棋譜保存");
     return;
   }
@@ -154,31 +247,56 @@ void File1_Click(App& app) {
   RecordPanel& panel = *app.platform.panel;
   const std::string file_name = panel.chosen_file();
   if (file_name.empty()) return;
+  const std::string path = join_path(panel.file_folder(), file_name);
+  if (is_pgn_name(file_name)) {
+    // A collection is only looked through here: a game is replayed when chosen.
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      refuse(app, record_read_error_text(file_exists(path) ? FileError::no_permission : FileError::not_found), "棋譜");
+      return;
+    }
+    std::vector<PgnGameEntry> games = index_pgn(in);
+    if (games.empty()) {
+      refuse(app, "PGNﾌｧｲﾙではありません", "棋譜");
+      return;
+    }
+    if (games.size() == 1) {
+      load_collection_game(app, path, games.front());
+      return;
+    }
+    show_file_lists(app, false, false, false);
+    panel.show_games(path, std::move(games));
+    return;
+  }
   // Read and check the whole file first: a file that is refused leaves the
   // game, the move record and the screen as they were.
   std::string bytes;
-  if (const FileError error = read_whole_file(join_path(panel.file_folder(), file_name), RECORD_FILE_MAX_BYTES, bytes);
-      error != FileError::none) {
+  if (const FileError error = read_whole_file(path, RECORD_FILE_MAX_BYTES, bytes); error != FileError::none) {
     refuse(app, record_read_error_text(error), "棋譜");
     return;
   }
   std::string message;
-  const std::optional<RecordFile> file =
-      is_pgn_name(file_name) ? parse_pgn(bytes, message) : parse_record_file(bytes, message);
+  const std::optional<RecordFile> file = parse_record_file(bytes, message);
   if (!file) {
     refuse(app, message, "棋譜");
     return;
   }
-  // Nothing to step through is no reason to give up the game on the board.
-  if (file->entries.size() <= 1) {
+  if (file->entries.empty()) {
     refuse(app, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
     return;
   }
   show_file_lists(app, false, false, false);
   take_record(app, *file);
-  Dialogs& d = *app.platform.dialogs;
-  d.message_box(" 読み込みました", "棋譜", Buttons::Ok);
-  d.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok);
+  announce_loaded(app, *file);
+}
+
+void Games1_Click(App& app) {
+  RecordPanel& panel = *app.platform.panel;
+  const PgnGameEntry* game = panel.chosen_game();
+  if (!game) return;
+  // The list may change under a refusal: the entry is copied first.
+  const PgnGameEntry chosen = *game;
+  load_collection_game(app, panel.games_path(), chosen);
 }
 
 void Drive1_Change(App& app) {

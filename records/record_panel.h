@@ -17,6 +17,8 @@ void KIFU_READ_Click(App& app);
 void KIFU_WRITE_Click(App& app);
 void Command1_Click(App& app);
 void File1_Click(App& app);
+// A game chosen in the list of a PGN collection.
+void Games1_Click(App& app);
 void Drive1_Change(App& app);
 void Dir1_Change(App& app);
 

@@ -94,6 +94,10 @@ class NullRecordPanel final : public RecordPanel {
   void set_file_folder(const std::string&) override {}
   std::string chosen_file() override { return {}; }
   void refresh_files() override {}
+  void show_games(const std::string&, std::vector<PgnGameEntry>) override {}
+  std::string games_path() override { return {}; }
+  const PgnGameEntry* chosen_game() override { return nullptr; }
+  void mark_game(int, const std::string&) override {}
 };
 
 }  // namespace

@@ -32,9 +32,10 @@ class Canvas {
   virtual void refresh() = 0;
 };
 
-enum class Buttons { Ok, YesNo };
+// OverwriteAppendCancel: "上書き" / "追加" / "キャンセル" for saving into a collection.
+enum class Buttons { Ok, YesNo, OverwriteAppendCancel };
 enum class Icon { None, Exclamation };
-enum class Answer { Ok, Yes, No };
+enum class Answer { Ok, Yes, No, Overwrite, Append, Cancel };
 
 class Dialogs {
  public:
