@@ -42,9 +42,9 @@ void PgnIndexer::end_game(std::uint64_t end) {
 }
 
 void PgnIndexer::end_token() {
-  if (token_.empty()) return;
-  std::string t;
-  t.swap(token_);
+  if (token_size_ == 0) return;
+  const std::string_view t(token_, token_size_);
+  token_size_ = 0;
   if (depth_ > 0) return;
   const unsigned char c = static_cast<unsigned char>(t[0]);
   if (c >= '0' && c <= '9' && !is_result(t) && t != "0-0" && t != "0-0-0") return;  // a move number or a NAG's digits
@@ -55,7 +55,7 @@ void PgnIndexer::end_token() {
   if (!in_game_) start_game();
   moves_seen_ = true;
   if (is_result(t)) {
-    token_result_ = t;
+    token_result_ = std::string(t);
   } else {
     ++game_.plies;
   }
@@ -97,7 +97,7 @@ void PgnIndexer::feed(std::string_view bytes) {
     switch (mode_) {
       case Mode::text:
         if (symbol_char(c)) {
-          if (token_.size() < MAX_TOKEN_BYTES) token_ += static_cast<char>(c);
+          if (token_size_ < sizeof token_) token_[token_size_++] = static_cast<char>(c);
           continue;
         }
         end_token();
@@ -117,7 +117,8 @@ void PgnIndexer::feed(std::string_view bytes) {
         } else if (c == ')') {
           depth_ = std::max(0, depth_ - 1);
         } else if (c == '*' && depth_ == 0) {
-          token_.assign(1, '*');
+          token_[0] = '*';
+          token_size_ = 1;
           end_token();
         }
         break;

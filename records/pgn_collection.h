@@ -47,7 +47,10 @@ class PgnIndexer {
   bool in_game_ = false, moves_seen_ = false;
   int depth_ = 0;  // variation nesting
   int count_ = 0;
-  std::string token_, tag_name_, tag_value_, token_result_;
+  // The move-text symbol being read; longer ones are cut (they are no moves).
+  char token_[32] = {};
+  size_t token_size_ = 0;
+  std::string tag_name_, tag_value_, token_result_;
   PgnGameEntry game_;
 };
 
