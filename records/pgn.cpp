@@ -6,9 +6,9 @@
 #include <ctime>
 #include <memory>
 
-#include "rules/board_maps.h"
+#include "rules/mate_tests.h"
 #include "rules/move_rules.h"
-#include "shell/app.h"
+#include "rules/position.h"
 #include "shell/text_encoding.h"
 
 namespace zarvo {
@@ -21,175 +21,115 @@ constexpr const char* PIECE_LETTERS = " PNBRQK";
 // The most moves a record holds.
 constexpr int MAX_PLIES = RECORD_LAST;
 
-// Castling rights, indexed white king side, white queen side, black king side, black queen side.
-using Rights = std::array<bool, 4>;
-
-struct Move {
-  int fx = 0, fy = 0, tx = 0, ty = 0;
-  int placed = 0;  // the code that stands on the destination afterwards
-  bool castle = false, en_passant = false;
-};
-
-// The moves a SAN can mean: a kind of piece to one square, in screen squares.
+// The moves a SAN can mean: a kind of piece to one square.
 struct Target {
   int kind = 0;
-  int tx = 0, ty = 0;
+  int to_x = 0, to_y = 0;
 };
 
-// Screen squares and chess squares. The board is kept as the window shows it:
-// with White below, files a..h run left to right and rank 8 is row 1; with
-// White above, the board is seen from Black's side.
-struct Orientation {
-  bool white_is_lower = true;
+// The window's board seen as chess: White below with files a..h from the left,
+// or White above with the board seen from Black's side.
+Orientation chess_orientation(bool white_is_lower) { return {white_is_lower ? 1 : 0, white_is_lower ? 0 : 1}; }
 
-  void square(int file, int rank, int& x, int& y) const {
-    x = white_is_lower ? file + 1 : BOARD_SIZE - file;
-    y = white_is_lower ? BOARD_SIZE - rank : rank + 1;
-  }
-  int file_of(int x) const { return white_is_lower ? x - 1 : BOARD_SIZE - x; }
-  int rank_of(int y) const { return white_is_lower ? BOARD_SIZE - y : y - 1; }
-  bool is_white(int code) const { return (code <= W_PAWN) == white_is_lower; }
-  int code(int kind, bool white) const { return white == white_is_lower ? -kind : kind; }
-  std::string name(int x, int y) const {
-    return {static_cast<char>('a' + file_of(x)), static_cast<char>('1' + rank_of(y))};
-  }
-};
-
-// The board that a move leaves, worked out without the rules: what a record
-// entry must show after that move.
-Board board_after(Board b, const Move& m) {
-  const int moving = b[m.fx][m.fy];
-  if (m.en_passant) b[m.tx][m.fy] = EMPTY;
-  b[m.fx][m.fy] = EMPTY;
-  b[m.tx][m.ty] = m.placed;
-  if (abs_code(moving) == KING && abs_code(m.tx - m.fx) == 2) {
-    const int rook_from = m.tx < m.fx ? 1 : BOARD_SIZE;
-    const int rook_to = m.tx < m.fx ? m.tx + 1 : m.tx - 1;
-    b[rook_to][m.fy] = b[rook_from][m.fy];
-    b[rook_from][m.fy] = EMPTY;
-  }
-  return b;
-}
-
-// A position being played through the game's own rule functions, on an App of
-// its own that draws nowhere.
+// A game of chess played through the game's own rules on a Position of its own.
 class Replay {
  public:
-  Replay(const Board& start, Orientation o, bool white_to_move, Rights rights, int halfmove, int fullmove)
-      : app_(take_app()),
-        o_(o),
-        white_to_move_(white_to_move),
-        rights_(rights),
-        halfmove_(halfmove),
-        fullmove_(fullmove) {
-    GameState& g = app_->game;
-    g.board = start;
-    g.lower_player = FIRST;
-    g.upper_player = SECOND;
-    g.move_number = 0;
-    record_move(app_->record, g.board, 0, 0, 0, 0, 0, 0);
-    drop_impossible_rights();
+  Replay(const Position& start, Orientation o, int upper_to_move) : pos_(start), o_(o), upper_(upper_to_move) {
+    rescan(pos_);
   }
 
-  ~Replay() {
-    // A whole App is big to clear: the next replay of a collection takes this one.
-    if (app_) spare_app() = std::move(app_);
-  }
-  Replay(Replay&&) = default;
-
-  const Board& board() const { return app_->game.board; }
+  const Board& board() const { return pos_.board; }
+  const Position& position() const { return pos_; }
   const Orientation& orientation() const { return o_; }
-  bool white_to_move() const { return white_to_move_; }
-  int fullmove() const { return fullmove_; }
-  int plies() const { return app_->game.move_number; }
-
-  // A pawn's double step that came before the position, kept in entry 0 so
-  // that the rules see it as the previous move (en passant). Ignored unless the
-  // board shows it.
-  void set_previous_double_step(const RecordEntry& e) {
-    const Board& b = board();
-    const int pawn = lower_to_move() ? B_PAWN : W_PAWN;
-    if (e.piece != pawn || !on_board(e.from_x, e.from_y) || !on_board(e.to_x, e.to_y)) return;
-    if (e.from_x != e.to_x || abs_code(e.to_y - e.from_y) != 2 || b[e.to_x][e.to_y] != pawn) return;
-    if (b[e.from_x][e.from_y] != EMPTY || b[e.from_x][(e.from_y + e.to_y) / 2] != EMPTY) return;
-    record_move(app_->record, b, 0, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
-    previous_ = e;
-    legal_.reset();
+  bool white_to_move() const { return (upper_ == 1) != (o_.white_is_lower == 1); }
+  bool lower_to_move() const { return upper_ == 0; }
+  int plies() const { return pos_.plies; }
+  // The move number of the move to be made, as a FEN counts it.
+  int fullmove() const {
+    const int first_black = (white_to_move() ? 0 : 1) ^ (pos_.plies & 1);
+    return pos_.start_fullmove + (pos_.plies + first_black) / 2;
   }
-  const RecordEntry& previous_double_step() const { return previous_; }
-  // A FEN may name the square even when no pawn can take there; it is kept as given.
-  void keep_en_passant_square(std::string square) { given_ep_ = std::move(square); }
 
-  bool lower_to_move() const { return white_to_move_ == o_.white_is_lower; }
-  bool own(int code) const { return lower_to_move() ? code <= W_PAWN : code >= B_PAWN; }
-
-  // Every legal move of the side to move, in board order.
-  const std::vector<Move>& legal_moves() {
-    if (!legal_) legal_ = generate(nullptr);
+  // Every legal move of the side to move, in board order. The game lets a
+  // king be taken after a mate; chess never does.
+  const std::vector<Move>& legal() {
+    if (!legal_) {
+      legal_ = legal_moves(pos_, upper_);
+      std::erase_if(*legal_, [this](const Move& m) { return abs_code(pos_.board[m.to_x][m.to_y]) == KING; });
+    }
     return *legal_;
   }
 
-  // The legal moves of one kind of piece to one square (or castling to that
-  // side): what a SAN can name, without trying every other move.
-  std::vector<Move> legal_moves_to(const Target& t) { return generate(&t); }
-
-  bool in_check() {
-    GameState& g = app_->game;
-    scan_board(g.board, app_->maps, g.kings);
-    const KingSquares& k = g.kings;
-    if (lower_to_move()) return app_->maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
-    return app_->maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0;
+  // The legal moves of one kind of piece to one square: what a SAN can name,
+  // without trying every other move.
+  std::vector<Move> legal_to(const Target& t) const {
+    std::vector<Move> out;
+    const Board& b = pos_.board;
+    if (abs_code(b[t.to_x][t.to_y]) == KING) return out;
+    for (int x = 1; x <= BOARD_SIZE; ++x) {
+      for (int y = 1; y <= BOARD_SIZE; ++y) {
+        const int code = b[x][y];
+        if (abs_code(code) != t.kind || (upper_ == 1) != (code >= B_PAWN)) continue;
+        if (check_piece_move(pos_, x, y, t.to_x, t.to_y, code) != 1) continue;
+        if (move_keeps_king_safe(pos_, x, y, t.to_x, t.to_y, upper_) != 1) continue;
+        if (promotion_due(x, y, t.to_x, t.to_y, code) == 1) {
+          for (const int kind : {QUEEN, ROOK, BISHOP, KNIGHT}) out.push_back({x, y, t.to_x, t.to_y, sign(code) * kind});
+        } else {
+          out.push_back({x, y, t.to_x, t.to_y, code});
+        }
+      }
+    }
+    return out;
   }
 
-  // Plays a move from legal_moves() the way the window does: the en passant
-  // victim goes first, then the move maker, then the record entry.
+  bool castles(const Move& m) const {
+    return abs_code(pos_.board[m.from_x][m.from_y]) == KING && abs_code(m.to_x - m.from_x) == 2;
+  }
+  bool captures(const Move& m) const {
+    return pos_.board[m.to_x][m.to_y] != EMPTY ||
+           is_en_passant(pos_, m.from_x, m.from_y, m.to_x, m.to_y, pos_.board[m.from_x][m.from_y]) == 1;
+  }
+  bool in_check() const { return king_in_check(pos_, upper_) == 1; }
+
   void play(const Move& m) {
-    GameState& g = app_->game;
-    const int moving = g.board[m.fx][m.fy];
-    const bool capture = g.board[m.tx][m.ty] != EMPTY || m.en_passant;
-    if (m.en_passant) g.board[m.tx][m.fy] = EMPTY;
-    make_move(*app_, m.fx, m.fy, m.tx, m.ty, m.placed);
-    g.move_number += 1;
-    record_move(app_->record, g.board, g.move_number, m.fx, m.fy, m.tx, m.ty, m.placed);
-    halfmove_ = abs_code(moving) == PAWN || capture ? 0 : halfmove_ + 1;
-    if (!white_to_move_) ++fullmove_;
-    white_to_move_ = !white_to_move_;
-    drop_impossible_rights();
+    play_move(pos_, m);
+    rescan(pos_);
+    upper_ = 1 - upper_;
     legal_.reset();
   }
 
   std::string san(const Move& m) {
     const Board& b = board();
-    const int kind = abs_code(b[m.fx][m.fy]);
-    if (m.castle) return o_.file_of(m.tx) == 6 ? "O-O" : "O-O-O";
-    const bool capture = b[m.tx][m.ty] != EMPTY || m.en_passant;
+    const int kind = abs_code(b[m.from_x][m.from_y]);
+    if (castles(m)) return o_.file_of(m.to_x) == 6 ? "O-O" : "O-O-O";
+    const bool capture = captures(m);
     std::string s;
     if (kind == PAWN) {
-      if (capture) s += static_cast<char>('a' + o_.file_of(m.fx));
+      if (capture) s += static_cast<char>('a' + o_.file_of(m.from_x));
     } else {
       s += PIECE_LETTERS[kind];
       // Name as little of the origin as tells this piece from the others that reach the square.
       bool others = false, same_file = false, same_rank = false;
-      for (const Move& o : legal_moves()) {
-        if (o.tx != m.tx || o.ty != m.ty || (o.fx == m.fx && o.fy == m.fy)) continue;
-        if (abs_code(b[o.fx][o.fy]) != kind) continue;
+      for (const Move& o : legal()) {
+        if (o.to_x != m.to_x || o.to_y != m.to_y || (o.from_x == m.from_x && o.from_y == m.from_y)) continue;
+        if (abs_code(b[o.from_x][o.from_y]) != kind) continue;
         others = true;
-        same_file = same_file || o.fx == m.fx;
-        same_rank = same_rank || o.fy == m.fy;
+        same_file = same_file || o.from_x == m.from_x;
+        same_rank = same_rank || o.from_y == m.from_y;
       }
       if (others && !same_file) {
-        s += static_cast<char>('a' + o_.file_of(m.fx));
+        s += static_cast<char>('a' + o_.file_of(m.from_x));
       } else if (others && !same_rank) {
-        s += static_cast<char>('1' + o_.rank_of(m.fy));
+        s += static_cast<char>('1' + o_.rank_of(m.from_y));
       } else if (others) {
-        s += o_.name(m.fx, m.fy);
+        s += o_.square_name(m.from_x, m.from_y);
       }
     }
     if (capture) s += 'x';
-    s += o_.name(m.tx, m.ty);
-    if (kind == PAWN && abs_code(m.placed) != PAWN) {
+    s += o_.square_name(m.to_x, m.to_y);
+    if (kind == PAWN && abs_code(m.piece) != PAWN) {
       s += '=';
-      s += PIECE_LETTERS[abs_code(m.placed)];
+      s += PIECE_LETTERS[abs_code(m.piece)];
     }
     return s;
   }
@@ -197,308 +137,87 @@ class Replay {
   // "+" or "#" for the side to move now, after a move was played.
   std::string check_suffix() {
     if (!in_check()) return "";
-    return legal_moves().empty() ? "#" : "+";
+    return legal().empty() ? "#" : "+";
   }
 
-  std::string fen() {
-    const Board& b = board();
-    std::string s;
-    for (int rank = 7; rank >= 0; --rank) {
-      int empty = 0;
-      for (int file = 0; file < 8; ++file) {
-        int x, y;
-        o_.square(file, rank, x, y);
-        const int code = b[x][y];
-        if (code == EMPTY) {
-          ++empty;
-          continue;
-        }
-        if (empty) s += static_cast<char>('0' + empty), empty = 0;
-        const char letter = PIECE_LETTERS[abs_code(code)];
-        s += o_.is_white(code) ? letter : static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-      }
-      if (empty) s += static_cast<char>('0' + empty);
-      if (rank) s += '/';
-    }
-    s += white_to_move_ ? " w " : " b ";
-    std::string castling;
-    const char* const letters = "KQkq";
-    for (int i = 0; i < 4; ++i)
-      if (rights_[static_cast<size_t>(i)]) castling += letters[i];
-    s += castling.empty() ? "-" : castling;
-    // The square passed over, when a pawn of the side to move can take there.
-    std::string ep = "-";
-    for (const Move& m : legal_moves())
-      if (m.en_passant) ep = o_.name(m.tx, m.ty);
-    // Before the first move the square stands as a FEN gave it.
-    if (plies() == 0 && !given_ep_.empty()) ep = given_ep_;
-    s += " " + ep + " " + std::to_string(halfmove_) + " " + std::to_string(fullmove_);
-    return s;
-  }
+  std::string fen() const { return to_fen(pos_, o_, upper_); }
 
  private:
-  struct Home {
-    int king_x, king_y, rook_x, rook_y;
-  };
-  // The king's and rook's squares a castling right depends on.
-  Home home(int right) const {
-    const int rank = right < 2 ? 0 : 7;
-    Home h{};
-    o_.square(4, rank, h.king_x, h.king_y);
-    o_.square(right % 2 == 0 ? 7 : 0, rank, h.rook_x, h.rook_y);
-    return h;
-  }
-
-  // A right lapses once its king or rook has left home (or was taken there).
-  void drop_impossible_rights() {
-    const Board& b = board();
-    for (int i = 0; i < 4; ++i) {
-      const Home h = home(i);
-      const bool white = i < 2;
-      if (b[h.king_x][h.king_y] != o_.code(KING, white) || b[h.rook_x][h.rook_y] != o_.code(ROOK, white))
-        rights_[static_cast<size_t>(i)] = false;
-    }
-  }
-
-  int mover() const { return lower_to_move() ? FIRST : SECOND; }
-
-  // Castling as chess allows it: the right still held, the king not in check
-  // and the square it crosses not attacked. The rules checked the rest.
-  bool castling_allowed(int fx, int fy, int tx) {
-    const int right = (white_to_move_ ? 0 : 2) + (o_.file_of(tx) == 6 ? 0 : 1);
-    const Home h = home(right);
-    if (!rights_[static_cast<size_t>(right)] || fx != h.king_x || fy != h.king_y) return false;
-    GameState& g = app_->game;
-    scan_board(g.board, app_->maps, g.kings);
-    const SquareMap<int>& enemy = lower_to_move() ? app_->maps.upper_attack_count : app_->maps.lower_attack_count;
-    const int crossed = (fx + tx) / 2;
-    return enemy[fx][fy] == 0 && enemy[crossed][fy] == 0 && enemy[tx][fy] == 0;
-  }
-
-  std::vector<Move> generate(const Target* only) {
-    App& app = *app_;
-    Board& b = app.game.board;
-    std::vector<Move> out;
-    for (int fx = 1; fx <= BOARD_SIZE; ++fx) {
-      for (int fy = 1; fy <= BOARD_SIZE; ++fy) {
-        const int code = b[fx][fy];
-        if (!own(code)) continue;
-        if (only && abs_code(code) != only->kind) continue;
-        // A SAN names one square: only that one is tried.
-        for (int tx = only ? only->tx : 1; tx <= (only ? only->tx : BOARD_SIZE); ++tx) {
-          for (int ty = only ? only->ty : 1; ty <= (only ? only->ty : BOARD_SIZE); ++ty) {
-            if (check_piece_move(app, fx, fy, tx, ty, code) != 1) continue;
-            // A king is never taken in chess: the move before was not legal.
-            if (abs_code(b[tx][ty]) == KING) continue;
-            Move m{fx, fy, tx, ty, code, false, false};
-            m.castle = abs_code(code) == KING && abs_code(tx - fx) == 2;
-            if (m.castle && !castling_allowed(fx, fy, tx)) continue;
-            m.en_passant = is_en_passant(app, fx, fy, tx, ty, code) == 1;
-            if (move_keeps_king_safe(app, fx, fy, tx, ty, mover()) != 1) continue;
-            if (promotion_due(fx, fy, tx, ty, code) == 1) {
-              for (int kind : {QUEEN, ROOK, BISHOP, KNIGHT}) {
-                m.placed = sign(code) * kind;
-                out.push_back(m);
-              }
-            } else {
-              out.push_back(m);
-            }
-          }
-        }
-      }
-    }
-    return out;
-  }
-
-  static std::unique_ptr<App>& spare_app() {
-    thread_local std::unique_ptr<App> spare;
-    return spare;
-  }
-  // The rules read only the game state, the maps and the move record, each
-  // written again before it is read.
-  static std::unique_ptr<App> take_app() {
-    std::unique_ptr<App> app = std::move(spare_app());
-    if (!app) return std::make_unique<App>();
-    app->game = GameState{};
-    return app;
-  }
-
-  std::unique_ptr<App> app_;
+  Position pos_;
   Orientation o_;
-  bool white_to_move_;
-  Rights rights_;
-  int halfmove_;
-  int fullmove_;
+  int upper_;  // 1 when the upper army moves next
   std::optional<std::vector<Move>> legal_;
-  RecordEntry previous_;
-  std::string given_ep_;
 };
 
-// Why a board is not a chess position with the given side to move, or empty
-// when it is one: one king each, no pawn on a first or last rank, and the side
-// not to move not in check.
-std::string position_problem(const Board& b, bool lower_to_move) {
-  int kings[2] = {0, 0};
-  bool pawn_at_edge = false;
-  for (int x = 1; x <= BOARD_SIZE; ++x) {
-    for (int y = 1; y <= BOARD_SIZE; ++y) {
-      const int code = b[x][y];
-      if (code < W_KING || code > B_KING) return "駒の値が正しくありません";
-      if (abs_code(code) == KING) ++kings[code < 0 ? 0 : 1];
-      if (abs_code(code) == PAWN && (y == 1 || y == BOARD_SIZE)) pawn_at_edge = true;
+// The side to move of a FEN, read before the FEN is: the orientation depends on it.
+bool fen_white_to_move(std::string_view fen) {
+  const size_t blank = fen.find(' ');
+  return blank == std::string_view::npos || fen.substr(blank + 1, 1) != "b";
+}
+
+// The double step before a position, as entry 0 of a record keeps it.
+RecordEntry double_step_before(const Position& pos, int upper_to_move) {
+  RecordEntry e;
+  if (pos.ep_x == 0) return e;
+  const int pawn = upper_to_move ? W_PAWN : B_PAWN;  // the army that just moved
+  for (const int dy : {-1, 1}) {
+    const int y = pos.ep_y + dy;
+    if (on_board(pos.ep_x, y) && pos.board[pos.ep_x][y] == pawn) {
+      e.from_x = e.to_x = pos.ep_x;
+      e.from_y = pos.ep_y - dy;
+      e.to_y = y;
+      e.piece = pawn;
     }
   }
-  if (kings[0] != 1 || kings[1] != 1) return "キングが白黒1つずつではありません";
-  if (pawn_at_edge) return "1段目か8段目にポーンがあります";
-  // The side that just moved may not have left its king attacked.
-  BoardMaps maps;
-  KingSquares k;
-  scan_board(b, maps, k);
-  const bool attacked = lower_to_move ? maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0
-                                      : maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
-  return attacked ? "手番でない側のキングにチェックがかかっています" : "";
+  return e;
 }
-
-// A FEN read into its fields; the board as the window shows it with White below.
-struct FenPosition {
-  Board board{};
-  bool white_to_move = true;
-  Rights rights{};
-  std::string en_passant = "-";
-  int halfmove = 0, fullmove = 1;
-};
-
-// The board of a FEN turned so that White stands where o puts it.
-Board oriented(const Board& white_below, const Orientation& o) {
-  if (o.white_is_lower) return white_below;
-  Board b{};
-  for (int x = 1; x <= BOARD_SIZE; ++x)
-    for (int y = 1; y <= BOARD_SIZE; ++y) b[BOARD_SIZE + 1 - x][BOARD_SIZE + 1 - y] = -white_below[x][y];
-  return b;
-}
-
-bool all_digits(std::string_view f, size_t max_size) {
-  return !f.empty() && f.size() <= max_size &&
-         std::all_of(f.begin(), f.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Reads a FEN; on refusal false and a message naming the field.
-bool parse_fen(std::string_view fen, FenPosition& out, std::string& error_message) {
-  std::vector<std::string> fields;
-  size_t i = 0;
-  while (i < fen.size()) {
-    while (i < fen.size() && fen[i] == ' ') ++i;
-    const size_t start = i;
-    while (i < fen.size() && fen[i] != ' ') ++i;
-    if (i > start) fields.emplace_back(fen.substr(start, i - start));
-  }
-  const auto refuse_field = [&](const char* what) {
-    error_message = std::string("FENの") + what + "が正しくありません";
-    return false;
-  };
-  if (fields.size() < 2 || fields.size() > 6) return refuse_field("欄の数");
-  const Orientation o;
-  int rank = 7, file = 0;
-  for (const char c : fields[0]) {
-    if (c == '/') {
-      if (file != 8 || rank == 0) return refuse_field("駒の配置（1番目の欄）");
-      --rank, file = 0;
-      continue;
-    }
-    if (c >= '1' && c <= '8') {
-      file += c - '0';
-      if (file > 8) return refuse_field("駒の配置（1番目の欄）");
-      continue;
-    }
-    const size_t kind = std::string_view("PNBRQK").find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
-    if (kind == std::string_view::npos || file >= 8) return refuse_field("駒の配置（1番目の欄）");
-    int x, y;
-    o.square(file, rank, x, y);
-    out.board[x][y] = o.code(static_cast<int>(kind) + 1, std::isupper(static_cast<unsigned char>(c)) != 0);
-    ++file;
-  }
-  if (rank != 0 || file != 8) return refuse_field("駒の配置（1番目の欄）");
-  if (fields[1] != "w" && fields[1] != "b") return refuse_field("手番（2番目の欄）");
-  out.white_to_move = fields[1] == "w";
-  if (fields.size() > 2 && fields[2] != "-") {
-    for (const char c : fields[2]) {
-      const size_t r = std::string_view("KQkq").find(c);
-      if (r == std::string_view::npos || out.rights[r]) return refuse_field("キャスリング（3番目の欄）");
-      out.rights[r] = true;
-    }
-  }
-  if (fields.size() > 3) {
-    const std::string& ep = fields[3];
-    const char rank_passed = out.white_to_move ? '6' : '3';
-    if (ep != "-" && (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != rank_passed))
-      return refuse_field("アンパッサン（4番目の欄）");
-    out.en_passant = ep;
-  }
-  if (fields.size() > 4) {
-    if (!all_digits(fields[4], 4)) return refuse_field("50手ルールの手数（5番目の欄）");
-    out.halfmove = std::stoi(fields[4]);
-  }
-  if (fields.size() > 5) {
-    if (!all_digits(fields[5], 4)) return refuse_field("手数（6番目の欄）");
-    out.fullmove = std::max(1, std::stoi(fields[5]));
-  }
-  const std::string problem = position_problem(out.board, out.white_to_move);
-  if (!problem.empty()) {
-    error_message = "FENの局面は" + problem;
-    return false;
-  }
-  return true;
-}
-
-// The Replay of a FEN with White where o puts it. The en passant square is
-// kept as the pawn's double step just before the position.
-std::unique_ptr<Replay> replay_of(const FenPosition& f, const Orientation& o) {
-  auto r = std::make_unique<Replay>(oriented(f.board, o), o, f.white_to_move, f.rights, f.halfmove, f.fullmove);
-  if (f.en_passant != "-") {
-    const int file = f.en_passant[0] - 'a';
-    // The other side's pawn went past this square two ranks at once.
-    const int from_rank = f.white_to_move ? 6 : 1, to_rank = f.white_to_move ? 4 : 3;
-    RecordEntry step;
-    o.square(file, from_rank, step.from_x, step.from_y);
-    o.square(file, to_rank, step.to_x, step.to_y);
-    step.piece = o.code(PAWN, !f.white_to_move);
-    r->set_previous_double_step(step);
-    r->keep_en_passant_square(f.en_passant);
-  }
-  return r;
-}
-
-// A record does not say what happened before its first entry: a king and rook
-// at home may castle.
-constexpr Rights ALL_RIGHTS = {true, true, true, true};
 
 // ---------------------------------------------------------------- records as chess
 
 // The position move 1 was played from. Entry 0 is stored before a game start
 // turns the board to Black's side or a handicap removes pieces, so it can
 // differ from the real start; then entry 1 with move 1 taken back is the start.
+// board with the past entry 0 of a record keeps: every right, and the
+// pawn's double step just before it, if any.
+Position position_at_entry_0(const RecordFile& file, const Board& board) {
+  Position pos;
+  pos.board = board;
+  MoveRecord record;
+  const RecordEntry& e0 = file.entries[0];
+  record_move(record, board, 0, e0.from_x, e0.from_y, e0.to_x, e0.to_y, e0.piece);
+  restore_history(record, 0, pos);
+  return pos;
+}
+
 Board start_board(const RecordFile& file) {
   const Board& e0 = file.entries[0].board;
   if (file.entries.size() < 2) return e0;
   const RecordEntry& e1 = file.entries[1];
   if (!on_board(e1.from_x, e1.from_y) || !on_board(e1.to_x, e1.to_y)) return e0;
-  Move m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece, false, false};
-  m.en_passant = abs_code(e0[m.fx][m.fy]) == PAWN && m.fx != m.tx && e0[m.tx][m.ty] == EMPTY;
-  if (board_after(e0, m) == e1.board) return e0;
+  const Move m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece};
+  const auto leads_to_entry_1 = [&](const Board& b) {
+    Position p = position_at_entry_0(file, b);
+    play_move(p, m);
+    return p.board == e1.board;
+  };
+  if (leads_to_entry_1(e0)) return e0;
+  // Take move 1 back: the piece (a pawn, if it was promoted) goes home, and what
+  // it took, as entry 0 shows it, comes back.
   Board s = e1.board;
-  const int before = e0[m.fx][m.fy];
-  const bool promoted =
-      abs_code(before) == PAWN && sign(before) == sign(m.placed) && promotion_due(m.fx, m.fy, m.tx, m.ty, before) == 1;
-  s[m.fx][m.fy] = promoted ? before : m.placed;
-  const int taken = e0[m.tx][m.ty];
-  s[m.tx][m.ty] = taken != EMPTY && sign(taken) != sign(m.placed) ? taken : EMPTY;
-  if (abs_code(m.placed) == KING && abs_code(m.tx - m.fx) == 2) {
-    const int rook_from = m.tx < m.fx ? 1 : BOARD_SIZE;
-    const int rook_to = m.tx < m.fx ? m.tx + 1 : m.tx - 1;
-    s[rook_from][m.fy] = s[rook_to][m.fy];
-    s[rook_to][m.fy] = EMPTY;
+  const int before = e0[m.from_x][m.from_y];
+  const bool promoted = abs_code(before) == PAWN && sign(before) == sign(m.piece) &&
+                        promotion_due(m.from_x, m.from_y, m.to_x, m.to_y, before) == 1;
+  s[m.from_x][m.from_y] = promoted ? before : m.piece;
+  const int taken = e0[m.to_x][m.to_y];
+  s[m.to_x][m.to_y] = taken != EMPTY && sign(taken) != sign(m.piece) ? taken : EMPTY;
+  // A castling rook stands beside the king after the move: it goes back to the
+  // corner the move took it from.
+  if (abs_code(m.piece) == KING && abs_code(m.to_x - m.from_x) == 2) {
+    const int corner = m.to_x < m.from_x ? 1 : BOARD_SIZE;
+    const int beside = m.to_x < m.from_x ? m.to_x + 1 : m.to_x - 1;
+    std::swap(s[corner][m.from_y], s[beside][m.from_y]);
   }
-  return s;
+  return leads_to_entry_1(s) ? s : e0;
 }
 
 std::string move_problem(int n, const std::string& what) { return std::to_string(n) + "手目" + what; }
@@ -524,54 +243,54 @@ ChessReading read_as_chess(const RecordFile& file) {
   const Board start = start_board(file);
   std::unique_ptr<Replay> replay;
   // A game read from PGN knows its side to move, rights and counters, as long
-  // as its first position is still the one it started from.
-  FenPosition given;
-  std::string ignored;
-  if (!file.origin.start_fen.empty() && parse_fen(file.origin.start_fen, given, ignored)) {
-    Orientation o;
-    // Without moves the position is shown as a game read from PGN is: White below.
-    o.white_is_lower = moves < 1 || lower_first == given.white_to_move;
-    if (oriented(given.board, o) == start) replay = replay_of(given, o);
+  // as its first position is still the one it started from. Without moves it
+  // is shown as a game read from PGN is: White below.
+  if (const std::string& fen = file.origin.start_fen; !fen.empty()) {
+    const Orientation o = chess_orientation(moves < 1 || lower_first == fen_white_to_move(fen));
+    Position pos;
+    int upper = 0;
+    if (from_fen(fen, o, pos, upper).empty() && pos.board == start) replay = std::make_unique<Replay>(pos, o, upper);
   }
   if (!replay) {
-    // Otherwise the first mover is White, as the window shows a record.
-    Orientation o;
-    o.white_is_lower = lower_first;
-    replay = std::make_unique<Replay>(start, o, true, ALL_RIGHTS, 0, 1);
-    replay->set_previous_double_step(file.entries[0]);
+    // Otherwise the first mover is White, as the window shows a record; a king
+    // and rook at home may castle.
+    const Orientation o = chess_orientation(lower_first);
+    Position pos = position_at_entry_0(file, start);
+    const int upper = lower_first ? 0 : 1;
+    // The rules' own test of a position: what a FEN of it would be refused for.
+    Position checked;
+    int ignored = 0;
+    if (const std::string problem = from_fen(to_fen(pos, o, upper), o, checked, ignored); !problem.empty()) {
+      out.left_out = moves;
+      out.problem = "最初の局面がチェスの局面ではありません（" + problem + "）";
+      return out;
+    }
+    replay = std::make_unique<Replay>(pos, o, upper);
   }
   Replay& r = *replay;
-  out.white_is_lower = r.orientation().white_is_lower;
+  out.white_is_lower = r.orientation().white_is_lower == 1;
   out.white_first = r.white_to_move();
   out.first_move_number = r.fullmove();
-  if (const std::string problem = position_problem(r.board(), r.lower_to_move()); !problem.empty()) {
-    out.left_out = moves;
-    out.problem = "最初の局面がチェスの局面ではありません（" + problem + "）";
-    return out;
-  }
   out.fens.push_back(r.fen());
   for (int n = 1; n <= moves; ++n) {
     const RecordEntry& e = file.entries[static_cast<size_t>(n)];
-    const Move* found = nullptr;
-    for (const Move& m : r.legal_moves()) {
-      if (m.fx == e.from_x && m.fy == e.from_y && m.tx == e.to_x && m.ty == e.to_y && m.placed == e.piece) {
-        found = &m;
-        break;
-      }
-    }
-    if (!found || board_after(r.board(), *found) != e.board) {
+    const Move wanted{e.from_x, e.from_y, e.to_x, e.to_y, e.piece};
+    const std::vector<Move>& legal = r.legal();
+    const bool found = std::find(legal.begin(), legal.end(), wanted) != legal.end();
+    Position after = r.position();
+    if (found) play_move(after, wanted);
+    if (!found || after.board != e.board) {
       out.left_out = moves - n + 1;
       out.problem = move_problem(n, found ? "の局面が指し手と合いません" : "はチェスの規則では指せない手です");
       break;
     }
-    const Move m = *found;
-    std::string san = r.san(m);
-    r.play(m);
+    std::string san = r.san(wanted);
+    r.play(wanted);
     san += r.check_suffix();
     out.sans.push_back(san);
     out.fens.push_back(r.fen());
   }
-  if (r.legal_moves().empty()) {
+  if (r.legal().empty()) {
     if (!r.in_check()) {
       out.result = "1/2-1/2";
     } else {
@@ -800,22 +519,17 @@ std::vector<Move> matching_moves(Replay& r, const San& s) {
   const Orientation& o = r.orientation();
   Target t;
   t.kind = s.kind;
-  if (s.castle) {
-    o.square(s.castle == 1 ? 6 : 2, r.white_to_move() ? 0 : 7, t.tx, t.ty);
-  } else {
-    o.square(s.to_file, s.to_rank, t.tx, t.ty);
-  }
-  for (const Move& m : r.legal_moves_to(t)) {
-    const int kind = abs_code(r.board()[m.fx][m.fy]);
-    if (kind != s.kind || m.castle != (s.castle != 0)) continue;
+  t.to_x = o.x_of(s.castle ? (s.castle == 1 ? 6 : 2) : s.to_file);
+  t.to_y = o.y_of(s.castle ? (r.white_to_move() ? 0 : 7) : s.to_rank);
+  for (const Move& m : r.legal_to(t)) {
+    if (r.castles(m) != (s.castle != 0)) continue;
     if (s.castle) {
-      if ((o.file_of(m.tx) == 6) == (s.castle == 1)) out.push_back(m);
+      out.push_back(m);
       continue;
     }
-    if (o.file_of(m.tx) != s.to_file || o.rank_of(m.ty) != s.to_rank) continue;
-    if (s.from_file >= 0 && o.file_of(m.fx) != s.from_file) continue;
-    if (s.from_rank >= 0 && o.rank_of(m.fy) != s.from_rank) continue;
-    const int promoted = kind == PAWN && abs_code(m.placed) != PAWN ? abs_code(m.placed) : 0;
+    if (s.from_file >= 0 && o.file_of(m.from_x) != s.from_file) continue;
+    if (s.from_rank >= 0 && o.rank_of(m.from_y) != s.from_rank) continue;
+    const int promoted = s.kind == PAWN && abs_code(m.piece) != PAWN ? abs_code(m.piece) : 0;
     if (promoted != s.promotion) continue;
     out.push_back(m);
   }
@@ -970,17 +684,20 @@ class Reader {
   bool start_moves() {
     if (replay_) return true;
     moves_started_ = true;
-    FenPosition start;
-    if (!parse_fen(tags_.has_fen ? std::string_view(tags_.fen) : START_FEN, start, error_)) return false;
     // White below, as in a new game, whoever is to move.
-    replay_ = replay_of(start, Orientation{});
+    const Orientation o = chess_orientation(true);
+    Position start;
+    int upper = 0;
+    error_ = from_fen(tags_.has_fen ? std::string_view(tags_.fen) : START_FEN, o, start, upper);
+    if (!error_.empty()) return false;
+    replay_ = std::make_unique<Replay>(start, o, upper);
     file_.origin.start_fen = replay_->fen();
-    file_.origin.black_first = !start.white_to_move;
+    file_.origin.black_first = !replay_->white_to_move();
     file_.title = tags_.event;
     // White is the lower army, as in a new game.
     file_.lower_name = tags_.white;
     file_.upper_name = tags_.black;
-    RecordEntry e0 = replay_->previous_double_step();
+    RecordEntry e0 = double_step_before(start, upper);
     e0.board = replay_->board();
     file_.entries.push_back(e0);
     return true;
@@ -1000,7 +717,7 @@ class Reader {
     r.play(m);
     RecordEntry e;
     e.board = r.board();
-    e.from_x = m.fx, e.from_y = m.fy, e.to_x = m.tx, e.to_y = m.ty, e.piece = m.placed;
+    e.from_x = m.from_x, e.from_y = m.from_y, e.to_x = m.to_x, e.to_y = m.to_y, e.piece = m.piece;
     file_.entries.push_back(e);
     return true;
   }
@@ -1071,10 +788,11 @@ struct ChessPlayer::Game {
 };
 
 ChessPlayer::ChessPlayer() {
-  FenPosition start;
-  std::string ignored;
-  parse_fen(START_FEN, start, ignored);
-  game_ = std::make_unique<Game>(Game{Replay(start.board, Orientation{}, true, start.rights, 0, 1)});
+  const Orientation o = chess_orientation(true);
+  Position start;
+  int upper = 0;
+  from_fen(START_FEN, o, start, upper);
+  game_ = std::make_unique<Game>(Game{Replay(start, o, upper)});
   RecordEntry e0;
   e0.board = start.board;
   file_.entries.push_back(e0);
@@ -1082,14 +800,14 @@ ChessPlayer::ChessPlayer() {
 
 ChessPlayer::~ChessPlayer() = default;
 
-int ChessPlayer::legal_move_count() { return static_cast<int>(game_->replay.legal_moves().size()); }
+int ChessPlayer::legal_move_count() { return static_cast<int>(game_->replay.legal().size()); }
 
 void ChessPlayer::play(int i) {
-  const Move m = game_->replay.legal_moves().at(static_cast<size_t>(i));
+  const Move m = game_->replay.legal().at(static_cast<size_t>(i));
   game_->replay.play(m);
   RecordEntry e;
   e.board = game_->replay.board();
-  e.from_x = m.fx, e.from_y = m.fy, e.to_x = m.tx, e.to_y = m.ty, e.piece = m.placed;
+  e.from_x = m.from_x, e.from_y = m.from_y, e.to_x = m.to_x, e.to_y = m.to_y, e.piece = m.piece;
   file_.entries.push_back(e);
 }
 

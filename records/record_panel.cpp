@@ -9,6 +9,8 @@
 #include "records/record_file.h"
 #include "records/record_panel_seam.h"
 #include "records/record_storage.h"
+#include "rules/move_rules.h"
+#include "rules/position.h"
 #include "shell/app.h"
 #include "shell/file_io.h"
 #include "shell/sound.h"
@@ -37,6 +39,13 @@ void take_record(App& app, const RecordFile& file) {
   GameState& g = app.game;
   reset_game(app);
   app.origin = file.origin;
+  // The castling rights, en passant square and counters a FEN gave stay the
+  // start of the record, for the rules and for saving again.
+  if (!file.origin.start_fen.empty()) {
+    Position start;
+    int upper = 0;
+    if (from_fen(file.origin.start_fen, Orientation{}, start, upper).empty()) app.record.start = start;
+  }
   g.record_mode = 1;
   app.platform.canvas->set_fore_colour(QB_BLACK);
   print_header(app, file.title, TITLE_LEFT, TITLE_TOP);
@@ -55,7 +64,9 @@ void take_record(App& app, const RecordFile& file) {
   g.record_length = n - 1;
   // A position without moves has no step to show it: it is shown at once, to play from.
   if (g.record_length == 0) {
-    g.board = file.entries[0].board;
+    app.pos.board = file.entries[0].board;
+    restore_history(app.record, 0, app.pos);
+    rescan(app.pos);
     draw_board(app);
   }
 }

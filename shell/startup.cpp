@@ -62,9 +62,11 @@ void reset_game(App& app) {
   g.selection_state = 0;
   g.colors_swapped = 0;
   g.mate_announced = 0;
-  set_initial_position(g.board);
+  set_initial_position(app.pos.board);
+  clear_history(app.pos);
+  clear_history(app.record.start);
   app.origin = {};
-  record_move(app.record, g.board, g.move_number, 0, 0, 0, 0, 0);
+  record_move(app.record, app.pos.board, g.move_number, 0, 0, 0, 0, 0);
   redraw_all(app);
 }
 

@@ -116,22 +116,23 @@ TEST(Pgn, UnplayableGamesAreRefusedWithTheMoveNamed) {
        "PGNﾌｧｲﾙの 4 行目に読めない文字があります"},
       {"a stray character after CRLF line ends", "[Event \"x\"]\r\n\r\n1. e4\r\n@ *",
        "PGNﾌｧｲﾙの 4 行目に読めない文字があります"},
-      {"no king", game("8/8/8/8/8/8/8/8 w - - 0 1", "*"), "FENの局面はキングが白黒1つずつではありません"},
-      {"two white kings", game("4k3/8/8/8/8/8/8/K3K3 w - - 0 1", "*"), "FENの局面はキングが白黒1つずつではありません"},
+      {"no king", game("8/8/8/8/8/8/8/8 w - - 0 1", "*"), "FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です"},
+      {"two white kings", game("4k3/8/8/8/8/8/8/K3K3 w - - 0 1", "*"),
+       "FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です"},
       {"a pawn on the last rank", game("P3k3/8/8/8/8/8/8/4K3 w - - 0 1", "*"),
-       "FENの局面は1段目か8段目にポーンがあります"},
+       "FENの第1欄（駒の配置）：１段目と８段目にはポーンを置けません"},
       {"the side not to move in check", game("4k3/8/8/8/8/8/8/r3K3 b - - 0 1", "*"),
-       "FENの局面は手番でない側のキングにチェックがかかっています"},
-      {"a rank too long", game("4k4/8/8/8/8/8/8/4K3 w - - 0 1", "*"), "FENの駒の配置（1番目の欄）が正しくありません"},
-      {"no side to move", game("4k3/8/8/8/8/8/8/4K3 x - - 0 1", "*"), "FENの手番（2番目の欄）が正しくありません"},
+       "FENの第2欄（手番）：手番でない側のキングがチェックされています"},
+      {"a rank too long", game("4k4/8/8/8/8/8/8/4K3 w - - 0 1", "*"), "FENの第1欄（駒の配置）が正しくありません"},
+      {"no side to move", game("4k3/8/8/8/8/8/8/4K3 x - - 0 1", "*"), "FENの第2欄（手番）は w か b です"},
       {"a castling letter twice", game("4k3/8/8/8/8/8/8/4K2R w KK - 0 1", "*"),
-       "FENのキャスリング（3番目の欄）が正しくありません"},
+       "FENの第3欄（キャスリング）が正しくありません"},
       {"en passant on the mover's side", game("4k3/8/8/8/4P3/8/8/4K3 w - e3 0 1", "*"),
-       "FENのアンパッサン（4番目の欄）が正しくありません"},
+       "FENの第4欄（アンパッサン）が正しくありません"},
       {"a half-move clock that is no number", game("4k3/8/8/8/8/8/8/4K3 w - - x 1", "*"),
-       "FENの50手ルールの手数（5番目の欄）が正しくありません"},
+       "FENの第5欄（50手ルールの手数）が正しくありません"},
       {"a move number that is no number", game("4k3/8/8/8/8/8/8/4K3 w - - 0 -3", "*"),
-       "FENの手数（6番目の欄）が正しくありません"},
+       "FENの第6欄（手数）が正しくありません"},
       {"nothing at all", " \n\n", "PGNﾌｧｲﾙではありません"},
       {"more moves than a record holds", long_game, "手数が多すぎるため読み込めません（最大500手）"},
   };
@@ -160,12 +161,12 @@ TEST(Pgn, AGameSeenFromBlacksSideIsStandardChess) {
   test::TestApp t;
   App& app = t.app;
   reset_game(app);
-  swap_kings_and_queens(app.game.board);
+  swap_kings_and_queens(app.pos.board);
   const auto move = [&](int fx, int fy, int tx, int ty) {
-    const int piece = app.game.board[fx][fy];
-    make_move(app, fx, fy, tx, ty, piece);
+    const int piece = app.pos.board[fx][fy];
+    play_move(app.pos, {fx, fy, tx, ty, piece});
     app.game.move_number += 1;
-    record_move(app.record, app.game.board, app.game.move_number, fx, fy, tx, ty, piece);
+    record_move(app.record, app.pos.board, app.game.move_number, fx, fy, tx, ty, piece);
   };
   move(4, 2, 4, 4);  // the computer (upper, White) plays e4: column 4 is the e-file
   move(5, 7, 5, 5);  // d5
@@ -193,9 +194,9 @@ TEST(Pgn, AHandicapGameStartsFromItsOwnPosition) {
   App& app = t.app;
   reset_game(app);
   LBEL_UP_Click(app);  // grade 1: the computer's rook on a8 goes
-  ASSERT_EQ(app.game.board[1][1], EMPTY);
-  make_move(app, 5, 7, 5, 5, W_PAWN);
-  record_move(app.record, app.game.board, 1, 5, 7, 5, 5, W_PAWN);
+  ASSERT_EQ(app.pos.board[1][1], EMPTY);
+  play_move(app.pos, {5, 7, 5, 5, W_PAWN});
+  record_move(app.record, app.pos.board, 1, 5, 7, 5, 5, W_PAWN);
   RecordFile file;
   for (int n = 0; n <= 1; ++n) file.entries.push_back(record_entry_at(app.record, n));
   const std::string pgn = write_pgn(file, DATE);
@@ -262,8 +263,8 @@ TEST_F(PgnInTheWindow, SavedAndLoadedAgainGivesTheSamePositions) {
     test::move_by_clicks(app, m[0], m[1], m[2], m[3], m[4] ? MOUSE_RIGHT : MOUSE_LEFT);
   }
   ASSERT_EQ(app.game.move_number, 18);
-  EXPECT_EQ(app.game.board[4][4], EMPTY);  // the pawn taken en passant
-  EXPECT_EQ(app.game.board[2][1], B_ROOK);
+  EXPECT_EQ(app.pos.board[4][4], EMPTY);  // the pawn taken en passant
+  EXPECT_EQ(app.pos.board[2][1], B_ROOK);
   const MoveRecord played = app.record;
 
   KIFU_WRITE_Click(app);
@@ -298,7 +299,7 @@ TEST_F(PgnInTheWindow, SavedAndLoadedAgainGivesTheSamePositions) {
 TEST_F(PgnInTheWindow, ARefusedFileChangesNothing) {
   START_Click(app);
   test::move_by_clicks(app, 5, 7, 5, 5);
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   test::write_file(folder.file("bad.pgn"), "1. e4 e5 2. Nf3 Nf3 *");
   t.dialogs.messages.clear();
   KIFU_READ_Click(app);
@@ -306,7 +307,7 @@ TEST_F(PgnInTheWindow, ARefusedFileChangesNothing) {
   File1_Click(app);
   ASSERT_EQ(t.dialogs.texts(), (std::vector<std::string>{"黒の2手目「Nf3」は指せない手のため読み込めません"}));
   EXPECT_EQ(t.dialogs.messages.back().title, "棋譜");
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
   EXPECT_EQ(app.game.move_number, 1);
   EXPECT_EQ(app.game.record_mode, 0);
   EXPECT_EQ(app.game.turn, SECOND);

@@ -8,6 +8,8 @@
 #include "records/pgn.h"
 #include "records/pgn_collection.h"
 #include "records/record_panel.h"
+#include "rules/move_rules.h"
+#include "rules/position.h"
 #include "shell/file_io.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"
@@ -43,7 +45,7 @@ TEST(PgnPositions, AGameKeepsTheSideRightsEnPassantAndCountersOfItsFen) {
        "4k3/8/8/8/8/8/8/4K2R w - - 0 1"},
       {"counters go on from the FEN's", "4k3/8/8/8/8/8/8/4K2R w - - 7 30", "30. Rh2 Ke7",
        "8/4k3/8/8/8/8/7R/4K3 w - - 9 31"},
-      {"Black moves first", "4k3/8/8/8/8/8/4P3/4K3 b - - 0 1", "1... Kd7 2. e4", "8/3k4/8/8/4P3/8/8/4K3 b - - 0 2"},
+      {"Black moves first", "4k3/8/8/8/8/8/4P3/4K3 b - - 0 1", "1... Kd7 2. e4", "8/3k4/8/8/4P3/8/8/4K3 b - e3 0 2"},
       {"an en passant square stands as given", "4k3/8/8/8/4P3/8/8/4K3 b - e3 0 1", "",
        "4k3/8/8/8/4P3/8/8/4K3 b - e3 0 1"},
       {"Black takes en passant", "4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 1", "1... dxe3", "4k3/8/8/8/8/4p3/8/4K3 w - - 0 2"},
@@ -94,7 +96,8 @@ TEST(PgnPositions, ARecordThatIsNoChessPositionIsNotWrittenAsPgn) {
   file.entries[1].piece = W_ROOK;
   ChessReading reading;
   EXPECT_EQ(write_pgn(file, DATE, &reading), "");
-  EXPECT_EQ(reading.problem, "最初の局面がチェスの局面ではありません（キングが白黒1つずつではありません）");
+  EXPECT_EQ(reading.problem,
+            "最初の局面がチェスの局面ではありません（FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です）");
 }
 
 // ---------------------------------------------------------------- the index
@@ -202,10 +205,13 @@ TEST_F(CollectionInTheWindow, APositionWithoutMovesIsShownAtOnce) {
   open("p.pgn", with_fen("4k3/8/8/8/8/8/8/4K2R w - - 0 1", "*"));
   EXPECT_EQ(app.game.record_mode, 1);
   EXPECT_EQ(app.game.record_length, 0);
-  EXPECT_EQ(app.game.board[5][8], W_KING);
-  EXPECT_EQ(app.game.board[8][8], W_ROOK);
-  EXPECT_EQ(app.game.board[5][1], B_KING);
-  EXPECT_EQ(app.game.board[1][1], EMPTY);
+  EXPECT_EQ(app.pos.board[5][8], W_KING);
+  EXPECT_EQ(app.pos.board[8][8], W_ROOK);
+  EXPECT_EQ(app.pos.board[5][1], B_KING);
+  EXPECT_EQ(app.pos.board[1][1], EMPTY);
+  // The game's own rules see the FEN's rights: no castling.
+  EXPECT_EQ(to_fen(app.pos, Orientation{}, 0), "4k3/8/8/8/8/8/8/4K2R w - - 0 1");
+  EXPECT_EQ(check_piece_move(app.pos, 5, 8, 7, 8, W_KING), 0);
 }
 
 TEST_F(CollectionInTheWindow, ARecordFileOfOnePositionLoadsAsThatPosition) {
@@ -217,7 +223,7 @@ TEST_F(CollectionInTheWindow, ARecordFileOfOnePositionLoadsAsThatPosition) {
   open("one.棋譜", "t\r\nb\r\nw\r\n" + e0 + "\r\n");
   EXPECT_EQ(app.game.record_mode, 1);
   EXPECT_EQ(app.game.record_length, 0);
-  EXPECT_EQ(app.game.board[1][8], W_ROOK);
+  EXPECT_EQ(app.pos.board[1][8], W_ROOK);
   EXPECT_EQ(t.dialogs.texts(), std::vector<std::string>{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
 }
 
@@ -225,7 +231,7 @@ TEST_F(CollectionInTheWindow, BlackToMoveKeepsBlacksPiecesBlack) {
   open("b.pgn", with_fen("4k3/8/8/8/8/8/4P3/4K3 b - - 0 1", "1... Kd7 2. e4 *"));
   AFTER_Click(app);
   EXPECT_EQ(app.game.colors_swapped, 0);
-  EXPECT_EQ(app.game.board[4][2], B_KING);
+  EXPECT_EQ(app.pos.board[4][2], B_KING);
 }
 
 TEST_F(CollectionInTheWindow, SavingIntoACollectionAppendsOrOverwrites) {

@@ -128,8 +128,8 @@ TEST_F(StartUp, SetsTheStartValuesPaintsGreenAndShowsANewGame) {
   // No game runs, the initial position stands, and the window was painted green first.
   EXPECT_EQ(g.turn, NONE);
   EXPECT_EQ(g.game_kind, NONE);
-  EXPECT_EQ(g.board[5][8], W_KING);
-  EXPECT_EQ(g.board[4][1], B_QUEEN);
+  EXPECT_EQ(t.app.pos.board[5][8], W_KING);
+  EXPECT_EQ(t.app.pos.board[4][1], B_QUEEN);
   ASSERT_FALSE(t.canvas.calls.empty());
   EXPECT_EQ(t.canvas.calls.front(), "fill 2");
   EXPECT_EQ(t.canvas.matching("picture ZARVOCHESS").size(), 1u) << "the whole window was drawn";
@@ -163,7 +163,7 @@ TEST_F(StartUp, WithoutADeviceWarnsOnceAndLoadsNothing) {
   EXPECT_EQ(count_prefix(t.sound.calls, "dsCreateDSB"), 0);
   EXPECT_EQ(t.app.sounds.sound_device, 0);
   EXPECT_EQ(t.app.sounds.sound_piece, 0);
-  EXPECT_EQ(t.app.game.board[1][1], B_ROOK) << "the game starts all the same";
+  EXPECT_EQ(t.app.pos.board[1][1], B_ROOK) << "the game starts all the same";
 }
 
 // Damaged files are reported by name and left out; the good ones still load.

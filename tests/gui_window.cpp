@@ -31,7 +31,7 @@ TEST(Window, StartsWithTheInitialPositionAndItsTitle) {
   test::ThrowingLifecycle lifecycle;
   MainWindow w({&dialogs, nullptr, nullptr, &sound, &lifecycle});
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Zarvo チェス"));
-  EXPECT_EQ(w.app().game.board[5][8], W_KING);
+  EXPECT_EQ(w.app().pos.board[5][8], W_KING);
   EXPECT_EQ(w.app().game.turn, NONE);
   // An empty square of shade 1 shows the red-brown ground at its centre.
   const QColor c = pixel_at_twips(w.canvas().image(), grid_left(4.5), grid_top(4.5));

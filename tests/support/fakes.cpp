@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "rules/move_rules.h"
+
 namespace zarvo::test {
 namespace {
 
@@ -111,8 +113,8 @@ Board board_from(const std::vector<std::string>& rows) {
 }
 
 void set_position(App& app, const std::vector<std::string>& rows) {
-  app.game.board = board_from(rows);
-  scan_board(app.game.board, app.maps, app.game.kings);
+  app.pos.board = board_from(rows);
+  rescan(app.pos);
 }
 
 void as_ordinary_user(const std::function<void()>& f) {
