@@ -1,7 +1,9 @@
 #include "qt/platform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -60,6 +62,10 @@ void QtClock::idle() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   QThread::msleep(2);
 }
+
+std::string QtClipboard::text() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtClipboard::set_text(std::string_view text) { QGuiApplication::clipboard()->setText(qs(text)); }
 
 bool QtBrowser::open(const std::string& url) { return QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
 

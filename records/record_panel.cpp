@@ -310,6 +310,47 @@ void Games1_Click(App& app) {
   load_collection_game(app, panel.games_path(), chosen);
 }
 
+void KIFU_COPY_PGN_Click(App& app) {
+  close_record_panel(app);
+  ChessReading reading;
+  const std::string pgn = write_pgn(record_to_save(app, *app.platform.panel), today(), &reading);
+  if (pgn.empty()) {
+    refuse(app, reading.problem + "。PGNには書き出せません", "棋譜");
+    return;
+  }
+  app.platform.clipboard->set_text(pgn);
+}
+
+void KIFU_COPY_FEN_Click(App& app) {
+  close_record_panel(app);
+  const ChessReading reading = read_as_chess(record_to_save(app, *app.platform.panel));
+  if (static_cast<int>(reading.fens.size()) <= app.game.move_number) {
+    refuse(app, reading.problem, "棋譜");
+    return;
+  }
+  app.platform.clipboard->set_text(reading.fens.back());
+}
+
+void KIFU_PASTE_Click(App& app) {
+  close_record_panel(app);
+  std::string text = app.platform.clipboard->text();
+  // A FEN alone is a position without moves.
+  const size_t start = text.find_first_not_of(" \t\r\n");
+  if (start != std::string::npos && text[start] != '[' && text.find('/') != std::string::npos &&
+      text.find_first_of("\r\n", start) >= text.find_last_not_of(" \t\r\n")) {
+    const size_t end = text.find_last_not_of(" \t\r\n");
+    text = "[SetUp \"1\"]\n[FEN \"" + text.substr(start, end - start + 1) + "\"]\n\n*\n";
+  }
+  std::string message;
+  const std::optional<RecordFile> file = parse_pgn(text, message);
+  if (!file) {
+    refuse(app, message, "棋譜");
+    return;
+  }
+  take_record(app, *file);
+  announce_loaded(app, *file);
+}
+
 void Drive1_Change(App& app) {
   RecordPanel& panel = *app.platform.panel;
   if (!panel.set_folder(panel.chosen_drive())) {

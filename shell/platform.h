@@ -66,6 +66,14 @@ class Browser {
   virtual bool open(const std::string& url) = 0;
 };
 
+// The desktop's clipboard, as UTF-8 text.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual std::string text() = 0;
+  virtual void set_text(std::string_view text) = 0;
+};
+
 // Check marks of menu items, by the item's control name (MIDORI, SIDOU, LEVEL3 ...).
 class Widgets {
  public:
@@ -127,6 +135,7 @@ struct Platform {
   PromotionWindows* chooser;
   VersionWindow* version;
   RecordPanel* panel;
+  Clipboard* clipboard;
   intptr_t window_handle = 0;
 };
 

@@ -273,5 +273,29 @@ TEST_F(CollectionInTheWindow, SavingAsRecordFileAsksWhenSomethingIsLost) {
   EXPECT_FALSE(file_exists(folder.file("n.棋譜")));
 }
 
+TEST_F(CollectionInTheWindow, GamesAndPositionsGoThroughTheClipboard) {
+  open("g.pgn", "[White \"W\"]\n[Round \"2\"]\n\n1. e4 c5 2. Nf3 *\n");
+  AFTER_Click(app);
+  AFTER_Click(app);
+  KIFU_COPY_FEN_Click(app);
+  EXPECT_EQ(app.platform.clipboard->text(), "rnbqkbnr/pp1ppppp/8/2p5/4P3/8/PPPP1PPP/RNBQKBNR w KQkq c6 0 2");
+  KIFU_COPY_PGN_Click(app);
+  const std::string pgn = app.platform.clipboard->text();
+  EXPECT_NE(pgn.find("[Round \"2\"]"), std::string::npos);
+  EXPECT_NE(pgn.find("\n1. e4 c5 *\n"), std::string::npos);
+  // Pasted back: the same game, through the same reader.
+  KIFU_PASTE_Click(app);
+  EXPECT_EQ(app.game.record_length, 2);
+  app.platform.clipboard->set_text("  4k3/8/8/8/8/8/8/4K2R b - - 3 40\n");
+  KIFU_PASTE_Click(app);
+  EXPECT_EQ(app.game.record_length, 0);
+  EXPECT_EQ(app.pos.board[8][8], W_ROOK);
+  t.dialogs.messages.clear();
+  app.platform.clipboard->set_text("4k3/8/8/8/8/8/8/4K2R x - - 0 1");
+  KIFU_PASTE_Click(app);
+  EXPECT_EQ(t.dialogs.texts(), std::vector<std::string>{"FENの第2欄（手番）は w か b です"});
+  EXPECT_EQ(app.pos.board[8][8], W_ROOK);  // the position before stays
+}
+
 }  // namespace
 }  // namespace zarvo
