@@ -150,7 +150,7 @@ void QtRecordPanel::apply_scale(double scale) {
   for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_, filter1_, games1_})
     w->setFont(font);
   games1_->verticalHeader()->setDefaultSectionSize(std::max(8, static_cast<int>(std::lround(18 * scale))));
-  const int widths[GameListModel::COLUMNS] = {50, 110, 110, 50, 75, 90, 40, 120};
+  const int widths[GameListModel::COLUMNS] = {45, 100, 100, 40, 70, 70, 35, 120};
   for (int c = 0; c < GameListModel::COLUMNS; ++c)
     games1_->setColumnWidth(c, std::max(10, static_cast<int>(std::lround(widths[c] * scale))));
   for (QLabel* l : labels_) l->setFont(font);
