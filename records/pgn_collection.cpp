@@ -101,8 +101,10 @@ void PgnIndexer::feed(std::string_view bytes) {
           continue;
         }
         end_token();
-        if (c == '[' && at_line_start && depth_ == 0) {
-          // The tags of the next game end this one.
+        if (c == '[' && at_line_start) {
+          // The tags of the next game end this one, even one whose variation
+          // was never closed: one broken game does not swallow the rest.
+          depth_ = 0;
           if (moves_seen_) end_game(line_offset_);
           if (!in_game_) start_game();
           mode_ = Mode::tag_name;

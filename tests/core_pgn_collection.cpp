@@ -142,6 +142,8 @@ TEST(PgnIndex, GamesAreFoundWithTheirTagsLinesAndMovesWhateverTheLineEnds) {
       }
     }
   }
+  // A variation never closed ends with its game.
+  EXPECT_EQ(index_of("1. e4 (1. d4 *\n\n[White \"x\"]\n\n1. c4 *\n", 5).size(), 2u);
   std::string message;
   EXPECT_FALSE(parse_pgn("[Event \"x\"]\n\n1. e4 @\n", message, 40).has_value());
   EXPECT_EQ(message, "PGNﾌｧｲﾙの 42 行目に読めない文字があります");
