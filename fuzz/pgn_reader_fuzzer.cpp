@@ -1,11 +1,19 @@
-// Feeds arbitrary bytes to the PGN reader. Besides not crashing, a game the
-// reader accepts must be a record of valid codes whose PGN, as the writer
-// makes it, reads back to the same positions and is written the same again.
+// Feeds arbitrary bytes to the PGN reader and the collection index. Besides
+// not crashing, a game the reader accepts must be a record of valid codes
+// whose PGN, as the writer makes it, reads back to the same positions and is
+// written the same again; the index must cut the bytes into games that lie
+// inside them, in order.
+//
+// An input that begins with the line "%size K" (an escape line to PGN) is
+// padded with a comment up to K kilobytes, so that short seeds reach the
+// limit of one game (4 MB) from both sides.
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "records/pgn.h"
+#include "records/pgn_collection.h"
 
 namespace {
 
@@ -13,10 +21,36 @@ void check(bool condition) {
   if (!condition) std::abort();
 }
 
+// The input, grown as its first line asks.
+std::string expanded(std::string_view bytes) {
+  std::string text(bytes);
+  if (!bytes.starts_with("%size ")) return text;
+  const size_t end = bytes.find('\n');
+  if (end == std::string_view::npos || end > 12) return text;
+  size_t kilobytes = 0;
+  for (size_t i = 6; i < end; ++i) {
+    if (bytes[i] < '0' || bytes[i] > '9') return text;
+    kilobytes = kilobytes * 10 + static_cast<size_t>(bytes[i] - '0');
+  }
+  const size_t wanted = std::min<size_t>(kilobytes, 5000) * 1024;
+  if (wanted <= text.size() + 3) return text;
+  return text + "{" + std::string(wanted - text.size() - 3, 'x') + "}\n";
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const std::string text = expanded(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view bytes(text);
+
+  std::istringstream in(text);
+  uint64_t next = 0;
+  zarvo::index_pgn(in, [&](zarvo::PgnGameEntry&& g) {
+    check(g.offset >= next && g.offset + g.length <= bytes.size());
+    check(g.plies >= 0 && g.line >= 1);
+    next = g.offset + g.length;
+  });
+
   std::string message;
   const auto file = zarvo::parse_pgn(bytes, message);
   if (!file) {
@@ -34,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zarvo::ChessReading reading;
   const std::string pgn = zarvo::write_pgn(*file, date, &reading);
   // Every move the reader accepted is a chess move the writer can name.
+  check(!pgn.empty());
   check(reading.left_out == 0);
   check(reading.sans.size() + 1 == file->entries.size());
   const auto again = zarvo::parse_pgn(pgn, message);

@@ -52,7 +52,9 @@ void AFTER_Click(App& app) {
     }
     return;
   }
-  if (g.move_number == 0) show_first_mover_in_white(app);
+  // The first mover is shown in white, unless it is Black's move in a game
+  // read as chess (White below).
+  if (g.move_number == 0 && !app.origin.black_first) show_first_mover_in_white(app);
   g.move_number += 1;
   g.selection_state = 0;
   clear_marks(app);

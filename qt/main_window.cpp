@@ -178,6 +178,8 @@ MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app
     own_browser_ = std::make_unique<QtBrowser>();
     p.browser = own_browser_.get();
   }
+  own_clipboard_ = std::make_unique<QtClipboard>();
+  p.clipboard = own_clipboard_.get();
   if (o.sound) {
     p.sound = o.sound;
   } else {

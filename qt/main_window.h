@@ -78,6 +78,7 @@ class MainWindow final : public QMainWindow {
   std::unique_ptr<Dialogs> own_dialogs_;
   std::unique_ptr<Clock> own_clock_;
   std::unique_ptr<Browser> own_browser_;
+  std::unique_ptr<Clipboard> own_clipboard_;
   std::unique_ptr<SoundLibrary> own_sound_;
   std::unique_ptr<Lifecycle> own_lifecycle_;
   BoardView* view_ = nullptr;

@@ -1,7 +1,9 @@
 #include "qt/platform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -25,6 +27,16 @@ Answer QtDialogs::message_box(std::string_view text, std::string_view title, But
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   QPushButton* yes = nullptr;
   QPushButton* no = nullptr;
+  if (buttons == Buttons::OverwriteAppendCancel) {
+    QPushButton* overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(QStringLiteral("追加"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(append);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite) return Answer::Overwrite;
+    return box.clickedButton() == append ? Answer::Append : Answer::Cancel;
+  }
   if (buttons == Buttons::YesNo) {
     yes = box.addButton(QCoreApplication::translate("Message", "はい"), QMessageBox::YesRole);
     no = box.addButton(QCoreApplication::translate("Message", "いいえ"), QMessageBox::NoRole);
@@ -52,6 +64,10 @@ void QtClock::idle() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   QThread::msleep(2);
 }
+
+std::string QtClipboard::text() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtClipboard::set_text(std::string_view text) { QGuiApplication::clipboard()->setText(qs(text)); }
 
 bool QtBrowser::open(const std::string& url) { return QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
 

@@ -35,6 +35,12 @@ class QtBrowser final : public Browser {
   bool open(const std::string& url) override;
 };
 
+class QtClipboard final : public Clipboard {
+ public:
+  std::string text() override;
+  void set_text(std::string_view text) override;
+};
+
 class QtWidgets final : public Widgets {
  public:
   void add(const QString& name, QAction* action) { actions_.insert(name, action); }

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QStorageInfo>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
 
 #include "qt/canvas.h"
+#include "qt/game_list.h"
 #include "qt/installers.h"
 #include "qt/main_window.h"
 #include "records/pgn.h"
@@ -57,7 +59,11 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
       drive1_(new QComboBox(view)),
       dir1_(new QListWidget(view)),
       file1_(new QListWidget(view)),
-      command1_(new QPushButton(QStringLiteral("RETURN"), view)) {
+      command1_(new QPushButton(QStringLiteral("RETURN"), view)),
+      filter1_(new QLineEdit(view)),
+      games1_(new QTableView(view)),
+      games_(new GameListModel(this)),
+      filter_(new GameFilter(this)) {
   drive1_->setObjectName(QStringLiteral("Drive1"));
   dir1_->setObjectName(QStringLiteral("Dir1"));
   file1_->setObjectName(QStringLiteral("File1"));
@@ -75,6 +81,25 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
     texts_[static_cast<size_t>(c.field)] = edit;
   }
   command1_->setObjectName(QStringLiteral("Command1"));
+  filter1_->setObjectName(QStringLiteral("Filter1"));
+  filter1_->setPlaceholderText(QStringLiteral("絞り込み（対局者・大会）"));
+  filter1_->setClearButtonEnabled(true);
+  games1_->setObjectName(QStringLiteral("Games1"));
+  filter_->setSourceModel(games_);
+  filter_->setSortRole(Qt::UserRole);
+  filter_->setSortCaseSensitivity(Qt::CaseInsensitive);
+  games1_->setModel(filter_);
+  games1_->setSortingEnabled(true);
+  games1_->sortByColumn(GameListModel::Number, Qt::AscendingOrder);
+  games1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  games1_->setSelectionMode(QAbstractItemView::SingleSelection);
+  games1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  games1_->setWordWrap(false);
+  games1_->verticalHeader()->hide();
+  // Fixed row heights and column widths: nothing is measured over 100,000 rows.
+  games1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  games1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  games1_->horizontalHeader()->setStretchLastSection(true);
   apply_scale(1.0);
 
   // Start-up: the lists show the current directory.
@@ -91,7 +116,19 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
   connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { folder_activated(item); });
   connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(app_); });
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(app_); });
+  connect(filter1_, &QLineEdit::textChanged, this, [this](const QString& text) { filter_->set_text(text); });
+  // Like the file list, one click on a game loads it.
+  connect(games1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    chosen_row_ = filter_->mapToSource(index).row();
+    Games1_Click(app_);
+  });
+  connect(games1_, &QTableView::activated, this, [this](const QModelIndex& index) {
+    chosen_row_ = filter_->mapToSource(index).row();
+    Games1_Click(app_);
+  });
 
+  filter1_->hide();
+  games1_->hide();
   set_lists_visible(false, false, false);
   set_fields_visible(false);
 }
@@ -114,11 +151,19 @@ void QtRecordPanel::apply_scale(double scale) {
     texts_[static_cast<size_t>(CAPTIONS[i].field)]->setGeometry(twips(960, CAPTIONS[i].top, 2295, 270, scale));
   }
   command1_->setGeometry(twips(3360, 3000, 855, 375, scale));
+  // The game list takes the place of the file lists and the board beside them.
+  filter1_->setGeometry(twips(240, 360, 7560, 300, scale));
+  games1_->setGeometry(twips(240, 690, 7560, 5520, scale));
 
   // 9 points of the window font, grown with the board.
   QFont font(window_font_family());
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * scale))));
-  for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_}) w->setFont(font);
+  for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_, filter1_, games1_})
+    w->setFont(font);
+  games1_->verticalHeader()->setDefaultSectionSize(std::max(8, static_cast<int>(std::lround(18 * scale))));
+  const int widths[GameListModel::COLUMNS] = {45, 100, 100, 40, 70, 70, 35, 120};
+  for (int c = 0; c < GameListModel::COLUMNS; ++c)
+    games1_->setColumnWidth(c, std::max(10, static_cast<int>(std::lround(widths[c] * scale))));
   for (QLabel* l : labels_) l->setFont(font);
   for (QLineEdit* e : texts_) e->setFont(font);
   const int icon = std::max(8, static_cast<int>(std::lround(16 * scale)));
@@ -223,7 +268,34 @@ void QtRecordPanel::folder_activated(QListWidgetItem* item) {
   Dir1_Change(app_);
 }
 
+void QtRecordPanel::show_games(const std::string& path, std::vector<PgnGameEntry> games) {
+  const bool shown = !games.empty();
+  games_path_ = shown ? path : std::string();
+  chosen_row_ = -1;
+  // Emptied first, so that clearing the filter sorts and filters nothing.
+  games_->set_games({});
+  filter1_->blockSignals(true);
+  filter1_->clear();
+  filter1_->blockSignals(false);
+  filter_->set_text({});
+  if (shown) games_->set_games(std::move(games));
+  filter1_->setVisible(shown);
+  games1_->setVisible(shown);
+  if (shown) {
+    games1_->scrollToTop();
+    filter1_->setFocus();
+  }
+}
+
+const PgnGameEntry* QtRecordPanel::chosen_game() { return games_->game(chosen_row_); }
+
+void QtRecordPanel::mark_game(int number, const std::string& reason) {
+  games_->mark(number, QString::fromStdString(reason));
+}
+
 void QtRecordPanel::set_lists_visible(bool drives, bool folders, bool files) {
+  // Any other use of the panel closes a collection's list.
+  if (games1_->isVisible()) show_games({}, {});
   // Files may have come and gone since the panel was last open.
   if (folders && dir1_->isHidden()) list_folders();
   if (files && file1_->isHidden()) refresh_files();

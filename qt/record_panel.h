@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPushButton>
 #include <QSet>
+#include <QTableView>
 #include <array>
 #include <functional>
 #include <memory>
@@ -19,6 +20,8 @@ namespace zarvo {
 
 struct App;
 class MainWindow;
+class GameListModel;
+class GameFilter;
 
 class QtRecordPanel final : public QObject, public RecordPanel {
   Q_OBJECT
@@ -38,6 +41,10 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   void set_file_folder(const std::string& path) override;
   std::string chosen_file() override;
   void refresh_files() override;
+  void show_games(const std::string& path, std::vector<PgnGameEntry> games) override;
+  std::string games_path() override { return games_path_; }
+  const PgnGameEntry* chosen_game() override;
+  void mark_game(int number, const std::string& reason) override;
 
   // Places and sizes the controls for the board's scale (1 at the start size).
   void apply_scale(double scale);
@@ -48,6 +55,8 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   QListWidget* file_list() const { return file1_; }
   QLineEdit* field(PanelText t) const { return texts_[static_cast<size_t>(t)]; }
   QPushButton* return_button() const { return command1_; }
+  QTableView* game_list() const { return games1_; }
+  QLineEdit* game_filter() const { return filter1_; }
 
   // The roots a user chooses between: "/", the home folder, volumes under
   // /media, /run/media and /mnt. Exposed for the tests.
@@ -66,6 +75,12 @@ class QtRecordPanel final : public QObject, public RecordPanel {
   std::array<QLabel*, 4> labels_{};
   std::array<QLineEdit*, 4> texts_{};
   QPushButton* command1_;
+  QLineEdit* filter1_;
+  QTableView* games1_;
+  GameListModel* games_;
+  GameFilter* filter_;
+  std::string games_path_;
+  int chosen_row_ = -1;  // in the model
   QString dir_path_;
   QString file_path_;
   QSet<QString> volumes_;  // drive entries that must be mounted to be entered
@@ -97,6 +112,14 @@ class QtRecordPanelOnDemand final : public RecordPanel {
   void set_file_folder(const std::string& path) override { panel().set_file_folder(path); }
   std::string chosen_file() override { return panel().chosen_file(); }
   void refresh_files() override { panel().refresh_files(); }
+  void show_games(const std::string& path, std::vector<PgnGameEntry> games) override {
+    if (built() || !games.empty()) panel().show_games(path, std::move(games));
+  }
+  std::string games_path() override { return built() ? panel_->games_path() : std::string(); }
+  const PgnGameEntry* chosen_game() override { return built() ? panel_->chosen_game() : nullptr; }
+  void mark_game(int number, const std::string& reason) override {
+    if (built()) panel_->mark_game(number, reason);
+  }
 
  private:
   App& app_;

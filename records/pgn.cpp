@@ -6,9 +6,10 @@
 #include <ctime>
 #include <memory>
 
-#include "rules/board_maps.h"
+#include "rules/mate_tests.h"
 #include "rules/move_rules.h"
-#include "shell/app.h"
+#include "rules/position.h"
+#include "shell/text_encoding.h"
 
 namespace zarvo {
 namespace {
@@ -20,152 +21,116 @@ constexpr const char* PIECE_LETTERS = " PNBRQK";
 // The most moves a record holds.
 constexpr int MAX_PLIES = RECORD_LAST;
 
-// Castling rights, indexed white king side, white queen side, black king side, black queen side.
-using Rights = std::array<bool, 4>;
-
-struct PgnMove {
-  int fx = 0, fy = 0, tx = 0, ty = 0;
-  int placed = 0;  // the code that stands on the destination afterwards
-  bool castle = false, en_passant = false;
+// The moves a SAN can mean: a kind of piece to one square.
+struct Target {
+  int kind = 0;
+  int to_x = 0, to_y = 0;
 };
 
-// Screen squares and chess squares. The board is kept as the window shows it:
-// with White below, files a..h run left to right and rank 8 is row 1; with
-// White above, the board is seen from Black's side.
-struct PgnOrientation {
-  bool white_is_lower = true;
+// The window's board seen as chess: White below with files a..h from the left,
+// or White above with the board seen from Black's side.
+Orientation chess_orientation(bool white_is_lower) { return {white_is_lower ? 1 : 0, white_is_lower ? 0 : 1}; }
 
-  void square(int file, int rank, int& x, int& y) const {
-    x = white_is_lower ? file + 1 : BOARD_SIZE - file;
-    y = white_is_lower ? BOARD_SIZE - rank : rank + 1;
-  }
-  int file_of(int x) const { return white_is_lower ? x - 1 : BOARD_SIZE - x; }
-  int rank_of(int y) const { return white_is_lower ? BOARD_SIZE - y : y - 1; }
-  bool is_white(int code) const { return (code <= W_PAWN) == white_is_lower; }
-  int code(int kind, bool white) const { return white == white_is_lower ? -kind : kind; }
-  std::string name(int x, int y) const {
-    return {static_cast<char>('a' + file_of(x)), static_cast<char>('1' + rank_of(y))};
-  }
-};
-
-// The board that a move leaves, worked out without the rules: what a record
-// entry must show after that move.
-Board board_after(Board b, const PgnMove& m) {
-  const int moving = b[m.fx][m.fy];
-  if (m.en_passant) b[m.tx][m.fy] = EMPTY;
-  b[m.fx][m.fy] = EMPTY;
-  b[m.tx][m.ty] = m.placed;
-  if (abs_code(moving) == KING && abs_code(m.tx - m.fx) == 2) {
-    const int rook_from = m.tx < m.fx ? 1 : BOARD_SIZE;
-    const int rook_to = m.tx < m.fx ? m.tx + 1 : m.tx - 1;
-    b[rook_to][m.fy] = b[rook_from][m.fy];
-    b[rook_from][m.fy] = EMPTY;
-  }
-  return b;
-}
-
-// A position being played through the game's own rule functions, on an App of
-// its own that draws nowhere.
+// A game of chess played through the game's own rules on a Position of its own.
 class Replay {
  public:
-  Replay(const Board& start, PgnOrientation o, bool white_to_move, Rights rights, int fullmove)
-      : app_(std::make_unique<App>()), o_(o), white_to_move_(white_to_move), rights_(rights), fullmove_(fullmove) {
-    GameState& g = app_->game;
-    app_->pos.board = start;
-    g.lower_player = FIRST;
-    g.upper_player = SECOND;
-    g.move_number = 0;
-    record_move(app_->record, app_->pos.board, 0, 0, 0, 0, 0, 0);
-    drop_impossible_rights();
+  Replay(const Position& start, Orientation o, int upper_to_move) : pos_(start), o_(o), upper_(upper_to_move) {
+    rescan(pos_);
   }
 
-  const Board& board() const { return app_->pos.board; }
-  const PgnOrientation& orientation() const { return o_; }
-  bool white_to_move() const { return white_to_move_; }
-  int fullmove() const { return fullmove_; }
-  int plies() const { return app_->game.move_number; }
-
-  // A pawn's double step that came before the position, kept in entry 0 so
-  // that the rules see it as the previous move (en passant). Ignored unless the
-  // board shows it.
-  void set_previous_double_step(const RecordEntry& e) {
-    const Board& b = board();
-    const int pawn = lower_to_move() ? B_PAWN : W_PAWN;
-    if (e.piece != pawn || !on_board(e.from_x, e.from_y) || !on_board(e.to_x, e.to_y)) return;
-    if (e.from_x != e.to_x || abs_code(e.to_y - e.from_y) != 2 || b[e.to_x][e.to_y] != pawn) return;
-    if (b[e.from_x][e.from_y] != EMPTY || b[e.from_x][(e.from_y + e.to_y) / 2] != EMPTY) return;
-    record_move(app_->record, b, 0, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
-    app_->pos.ep_x = e.from_x;
-    app_->pos.ep_y = (e.from_y + e.to_y) / 2;
-    previous_ = e;
-    legal_.reset();
+  const Board& board() const { return pos_.board; }
+  const Position& position() const { return pos_; }
+  const Orientation& orientation() const { return o_; }
+  bool white_to_move() const { return (upper_ == 1) != (o_.white_is_lower == 1); }
+  bool lower_to_move() const { return upper_ == 0; }
+  int plies() const { return pos_.plies; }
+  // The move number of the move to be made, as a FEN counts it.
+  int fullmove() const {
+    const int first_black = (white_to_move() ? 0 : 1) ^ (pos_.plies & 1);
+    return pos_.start_fullmove + (pos_.plies + first_black) / 2;
   }
-  const RecordEntry& previous_double_step() const { return previous_; }
 
-  bool lower_to_move() const { return white_to_move_ == o_.white_is_lower; }
-  bool own(int code) const { return lower_to_move() ? code <= W_PAWN : code >= B_PAWN; }
-
-  // Every legal move of the side to move, in board order.
-  const std::vector<PgnMove>& legal_moves() {
-    if (!legal_) legal_ = generate();
+  // Every legal move of the side to move, in board order. The game lets a
+  // king be taken after a mate; chess never does.
+  const std::vector<Move>& legal() {
+    if (!legal_) {
+      legal_ = legal_moves(pos_, upper_);
+      std::erase_if(*legal_, [this](const Move& m) { return abs_code(pos_.board[m.to_x][m.to_y]) == KING; });
+    }
     return *legal_;
   }
 
-  bool in_check() {
-    rescan(app_->pos);
-    const KingSquares& k = app_->pos.kings;
-    if (lower_to_move()) return app_->pos.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
-    return app_->pos.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0;
+  // The legal moves of one kind of piece to one square: what a SAN can name,
+  // without trying every other move.
+  std::vector<Move> legal_to(const Target& t) const {
+    std::vector<Move> out;
+    const Board& b = pos_.board;
+    if (abs_code(b[t.to_x][t.to_y]) == KING) return out;
+    for (int x = 1; x <= BOARD_SIZE; ++x) {
+      for (int y = 1; y <= BOARD_SIZE; ++y) {
+        const int code = b[x][y];
+        if (abs_code(code) != t.kind || (upper_ == 1) != (code >= B_PAWN)) continue;
+        if (check_piece_move(pos_, x, y, t.to_x, t.to_y, code) != 1) continue;
+        if (move_keeps_king_safe(pos_, x, y, t.to_x, t.to_y, upper_) != 1) continue;
+        if (promotion_due(x, y, t.to_x, t.to_y, code) == 1) {
+          for (const int kind : {QUEEN, ROOK, BISHOP, KNIGHT}) out.push_back({x, y, t.to_x, t.to_y, sign(code) * kind});
+        } else {
+          out.push_back({x, y, t.to_x, t.to_y, code});
+        }
+      }
+    }
+    return out;
   }
 
-  // Plays a move from legal_moves() the way the window does: the en passant
-  // victim goes first, then the move maker, then the record entry.
-  void play(const PgnMove& m) {
-    GameState& g = app_->game;
-    const int moving = app_->pos.board[m.fx][m.fy];
-    const bool capture = app_->pos.board[m.tx][m.ty] != EMPTY || m.en_passant;
-    play_move(app_->pos, {m.fx, m.fy, m.tx, m.ty, m.placed});
-    g.move_number += 1;
-    record_move(app_->record, app_->pos.board, g.move_number, m.fx, m.fy, m.tx, m.ty, m.placed);
-    halfmove_ = abs_code(moving) == PAWN || capture ? 0 : halfmove_ + 1;
-    if (!white_to_move_) ++fullmove_;
-    white_to_move_ = !white_to_move_;
-    drop_impossible_rights();
+  bool castles(const Move& m) const {
+    return abs_code(pos_.board[m.from_x][m.from_y]) == KING && abs_code(m.to_x - m.from_x) == 2;
+  }
+  bool captures(const Move& m) const {
+    return pos_.board[m.to_x][m.to_y] != EMPTY ||
+           is_en_passant(pos_, m.from_x, m.from_y, m.to_x, m.to_y, pos_.board[m.from_x][m.from_y]) == 1;
+  }
+  bool in_check() const { return king_in_check(pos_, upper_) == 1; }
+
+  // The maps are not rescanned: every rule the replay asks scans what it
+  // reads, so reading a game scans once a move instead of twice.
+  void play(const Move& m) {
+    play_move(pos_, m);
+    upper_ = 1 - upper_;
     legal_.reset();
   }
 
-  std::string san(const PgnMove& m) {
+  std::string san(const Move& m) {
     const Board& b = board();
-    const int kind = abs_code(b[m.fx][m.fy]);
-    if (m.castle) return o_.file_of(m.tx) == 6 ? "O-O" : "O-O-O";
-    const bool capture = b[m.tx][m.ty] != EMPTY || m.en_passant;
+    const int kind = abs_code(b[m.from_x][m.from_y]);
+    if (castles(m)) return o_.file_of(m.to_x) == 6 ? "O-O" : "O-O-O";
+    const bool capture = captures(m);
     std::string s;
     if (kind == PAWN) {
-      if (capture) s += static_cast<char>('a' + o_.file_of(m.fx));
+      if (capture) s += static_cast<char>('a' + o_.file_of(m.from_x));
     } else {
       s += PIECE_LETTERS[kind];
       // Name as little of the origin as tells this piece from the others that reach the square.
       bool others = false, same_file = false, same_rank = false;
-      for (const PgnMove& o : legal_moves()) {
-        if (o.tx != m.tx || o.ty != m.ty || (o.fx == m.fx && o.fy == m.fy)) continue;
-        if (abs_code(b[o.fx][o.fy]) != kind) continue;
+      for (const Move& o : legal()) {
+        if (o.to_x != m.to_x || o.to_y != m.to_y || (o.from_x == m.from_x && o.from_y == m.from_y)) continue;
+        if (abs_code(b[o.from_x][o.from_y]) != kind) continue;
         others = true;
-        same_file = same_file || o.fx == m.fx;
-        same_rank = same_rank || o.fy == m.fy;
+        same_file = same_file || o.from_x == m.from_x;
+        same_rank = same_rank || o.from_y == m.from_y;
       }
       if (others && !same_file) {
-        s += static_cast<char>('a' + o_.file_of(m.fx));
+        s += static_cast<char>('a' + o_.file_of(m.from_x));
       } else if (others && !same_rank) {
-        s += static_cast<char>('1' + o_.rank_of(m.fy));
+        s += static_cast<char>('1' + o_.rank_of(m.from_y));
       } else if (others) {
-        s += o_.name(m.fx, m.fy);
+        s += o_.square_name(m.from_x, m.from_y);
       }
     }
     if (capture) s += 'x';
-    s += o_.name(m.tx, m.ty);
-    if (kind == PAWN && abs_code(m.placed) != PAWN) {
+    s += o_.square_name(m.to_x, m.to_y);
+    if (kind == PAWN && abs_code(m.piece) != PAWN) {
       s += '=';
-      s += PIECE_LETTERS[abs_code(m.placed)];
+      s += PIECE_LETTERS[abs_code(m.piece)];
     }
     return s;
   }
@@ -173,176 +138,87 @@ class Replay {
   // "+" or "#" for the side to move now, after a move was played.
   std::string check_suffix() {
     if (!in_check()) return "";
-    return legal_moves().empty() ? "#" : "+";
+    return legal().empty() ? "#" : "+";
   }
 
-  std::string fen() {
-    const Board& b = board();
-    std::string s;
-    for (int rank = 7; rank >= 0; --rank) {
-      int empty = 0;
-      for (int file = 0; file < 8; ++file) {
-        int x, y;
-        o_.square(file, rank, x, y);
-        const int code = b[x][y];
-        if (code == EMPTY) {
-          ++empty;
-          continue;
-        }
-        if (empty) s += static_cast<char>('0' + empty), empty = 0;
-        const char letter = PIECE_LETTERS[abs_code(code)];
-        s += o_.is_white(code) ? letter : static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-      }
-      if (empty) s += static_cast<char>('0' + empty);
-      if (rank) s += '/';
-    }
-    s += white_to_move_ ? " w " : " b ";
-    std::string castling;
-    const char* const letters = "KQkq";
-    for (int i = 0; i < 4; ++i)
-      if (rights_[static_cast<size_t>(i)]) castling += letters[i];
-    s += castling.empty() ? "-" : castling;
-    // The square passed over, when a pawn of the side to move can take there.
-    std::string ep = "-";
-    for (const PgnMove& m : legal_moves())
-      if (m.en_passant) ep = o_.name(m.tx, m.ty);
-    s += " " + ep + " " + std::to_string(halfmove_) + " " + std::to_string(fullmove_);
-    return s;
-  }
+  std::string fen() const { return to_fen(pos_, o_, upper_); }
 
  private:
-  struct Home {
-    int king_x, king_y, rook_x, rook_y;
-  };
-  // The king's and rook's squares a castling right depends on.
-  Home home(int right) const {
-    const int rank = right < 2 ? 0 : 7;
-    Home h{};
-    o_.square(4, rank, h.king_x, h.king_y);
-    o_.square(right % 2 == 0 ? 7 : 0, rank, h.rook_x, h.rook_y);
-    return h;
-  }
-
-  // A right lapses once its king or rook has left home (or was taken there).
-  void drop_impossible_rights() {
-    const Board& b = board();
-    for (int i = 0; i < 4; ++i) {
-      const Home h = home(i);
-      const bool white = i < 2;
-      if (b[h.king_x][h.king_y] != o_.code(KING, white) || b[h.rook_x][h.rook_y] != o_.code(ROOK, white))
-        rights_[static_cast<size_t>(i)] = false;
-    }
-  }
-
-  // Castling as chess allows it: the right still held, the king not in check
-  // and the square it crosses not attacked. The rules checked the rest.
-  bool castling_allowed(int fx, int fy, int tx) {
-    const int right = (white_to_move_ ? 0 : 2) + (o_.file_of(tx) == 6 ? 0 : 1);
-    const Home h = home(right);
-    if (!rights_[static_cast<size_t>(right)] || fx != h.king_x || fy != h.king_y) return false;
-    rescan(app_->pos);
-    const SquareMap<int>& enemy =
-        lower_to_move() ? app_->pos.maps.upper_attack_count : app_->pos.maps.lower_attack_count;
-    const int crossed = (fx + tx) / 2;
-    return enemy[fx][fy] == 0 && enemy[crossed][fy] == 0 && enemy[tx][fy] == 0;
-  }
-
-  std::vector<PgnMove> generate() {
-    App& app = *app_;
-    Board& b = app.pos.board;
-    std::vector<PgnMove> out;
-    for (int fx = 1; fx <= BOARD_SIZE; ++fx) {
-      for (int fy = 1; fy <= BOARD_SIZE; ++fy) {
-        const int code = b[fx][fy];
-        if (!own(code)) continue;
-        for (int tx = 1; tx <= BOARD_SIZE; ++tx) {
-          for (int ty = 1; ty <= BOARD_SIZE; ++ty) {
-            if (check_piece_move(app.pos, fx, fy, tx, ty, code) != 1) continue;
-            // A king is never taken in chess: the move before was not legal.
-            if (abs_code(b[tx][ty]) == KING) continue;
-            PgnMove m{fx, fy, tx, ty, code, false, false};
-            m.castle = abs_code(code) == KING && abs_code(tx - fx) == 2;
-            if (m.castle && !castling_allowed(fx, fy, tx)) continue;
-            m.en_passant = is_en_passant(app.pos, fx, fy, tx, ty, code) == 1;
-            if (move_keeps_king_safe(app.pos, fx, fy, tx, ty, lower_to_move() ? 0 : 1) != 1) continue;
-            if (promotion_due(fx, fy, tx, ty, code) == 1) {
-              for (int kind : {QUEEN, ROOK, BISHOP, KNIGHT}) {
-                m.placed = sign(code) * kind;
-                out.push_back(m);
-              }
-            } else {
-              out.push_back(m);
-            }
-          }
-        }
-      }
-    }
-    return out;
-  }
-
-  std::unique_ptr<App> app_;
-  PgnOrientation o_;
-  bool white_to_move_;
-  Rights rights_;
-  int halfmove_ = 0;
-  int fullmove_;
-  std::optional<std::vector<PgnMove>> legal_;
-  RecordEntry previous_;
+  Position pos_;
+  Orientation o_;
+  int upper_;  // 1 when the upper army moves next
+  std::optional<std::vector<Move>> legal_;
 };
 
-// One king each, no pawn on a first or last rank, and the side not to move not in check.
-bool position_playable(Replay& r) {
-  const Board& b = r.board();
-  int kings[2] = {0, 0};
-  for (int x = 1; x <= BOARD_SIZE; ++x) {
-    for (int y = 1; y <= BOARD_SIZE; ++y) {
-      const int code = b[x][y];
-      if (code < W_KING || code > B_KING) return false;
-      if (abs_code(code) == KING) ++kings[code < 0 ? 0 : 1];
-      if (abs_code(code) == PAWN && (y == 1 || y == BOARD_SIZE)) return false;
-    }
-  }
-  if (kings[0] != 1 || kings[1] != 1) return false;
-  // The side that just moved may not have left its king attacked.
-  BoardMaps maps;
-  KingSquares k;
-  scan_board(b, maps, k);
-  const bool lower_moved = !r.lower_to_move();
-  if (lower_moved) return maps.upper_attack_count[k.lower_king_x][k.lower_king_y] == 0;
-  return maps.lower_attack_count[k.upper_king_x][k.upper_king_y] == 0;
+// The side to move of a FEN, read before the FEN is: the orientation depends on it.
+bool fen_white_to_move(std::string_view fen) {
+  const size_t blank = fen.find(' ');
+  return blank == std::string_view::npos || fen.substr(blank + 1, 1) != "b";
 }
 
-// A record does not say what happened before its first entry: a king and rook
-// at home may castle.
-constexpr Rights ALL_RIGHTS = {true, true, true, true};
+// The double step before a position, as entry 0 of a record keeps it.
+RecordEntry double_step_before(const Position& pos, int upper_to_move) {
+  RecordEntry e;
+  if (pos.ep_x == 0) return e;
+  const int pawn = upper_to_move ? W_PAWN : B_PAWN;  // the army that just moved
+  for (const int dy : {-1, 1}) {
+    const int y = pos.ep_y + dy;
+    if (on_board(pos.ep_x, y) && pos.board[pos.ep_x][y] == pawn) {
+      e.from_x = e.to_x = pos.ep_x;
+      e.from_y = pos.ep_y - dy;
+      e.to_y = y;
+      e.piece = pawn;
+    }
+  }
+  return e;
+}
 
 // ---------------------------------------------------------------- records as chess
 
 // The position move 1 was played from. Entry 0 is stored before a game start
 // turns the board to Black's side or a handicap removes pieces, so it can
 // differ from the real start; then entry 1 with move 1 taken back is the start.
+// board with the past entry 0 of a record keeps: every right, and the
+// pawn's double step just before it, if any.
+Position position_at_entry_0(const RecordFile& file, const Board& board) {
+  Position pos;
+  pos.board = board;
+  MoveRecord record;
+  const RecordEntry& e0 = file.entries[0];
+  record_move(record, board, 0, e0.from_x, e0.from_y, e0.to_x, e0.to_y, e0.piece);
+  restore_history(record, 0, pos);
+  return pos;
+}
+
 Board start_board(const RecordFile& file) {
   const Board& e0 = file.entries[0].board;
   if (file.entries.size() < 2) return e0;
   const RecordEntry& e1 = file.entries[1];
   if (!on_board(e1.from_x, e1.from_y) || !on_board(e1.to_x, e1.to_y)) return e0;
-  PgnMove m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece, false, false};
-  m.en_passant = abs_code(e0[m.fx][m.fy]) == PAWN && m.fx != m.tx && e0[m.tx][m.ty] == EMPTY;
-  if (board_after(e0, m) == e1.board) return e0;
+  const Move m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece};
+  const auto leads_to_entry_1 = [&](const Board& b) {
+    Position p = position_at_entry_0(file, b);
+    play_move(p, m);
+    return p.board == e1.board;
+  };
+  if (leads_to_entry_1(e0)) return e0;
+  // Take move 1 back: the piece (a pawn, if it was promoted) goes home, and what
+  // it took, as entry 0 shows it, comes back.
   Board s = e1.board;
-  const int before = e0[m.fx][m.fy];
-  const bool promoted =
-      abs_code(before) == PAWN && sign(before) == sign(m.placed) && promotion_due(m.fx, m.fy, m.tx, m.ty, before) == 1;
-  s[m.fx][m.fy] = promoted ? before : m.placed;
-  const int taken = e0[m.tx][m.ty];
-  s[m.tx][m.ty] = taken != EMPTY && sign(taken) != sign(m.placed) ? taken : EMPTY;
-  if (abs_code(m.placed) == KING && abs_code(m.tx - m.fx) == 2) {
-    const int rook_from = m.tx < m.fx ? 1 : BOARD_SIZE;
-    const int rook_to = m.tx < m.fx ? m.tx + 1 : m.tx - 1;
-    s[rook_from][m.fy] = s[rook_to][m.fy];
-    s[rook_to][m.fy] = EMPTY;
+  const int before = e0[m.from_x][m.from_y];
+  const bool promoted = abs_code(before) == PAWN && sign(before) == sign(m.piece) &&
+                        promotion_due(m.from_x, m.from_y, m.to_x, m.to_y, before) == 1;
+  s[m.from_x][m.from_y] = promoted ? before : m.piece;
+  const int taken = e0[m.to_x][m.to_y];
+  s[m.to_x][m.to_y] = taken != EMPTY && sign(taken) != sign(m.piece) ? taken : EMPTY;
+  // A castling rook stands beside the king after the move: it goes back to the
+  // corner the move took it from.
+  if (abs_code(m.piece) == KING && abs_code(m.to_x - m.from_x) == 2) {
+    const int corner = m.to_x < m.from_x ? 1 : BOARD_SIZE;
+    const int beside = m.to_x < m.from_x ? m.to_x + 1 : m.to_x - 1;
+    std::swap(s[corner][m.from_y], s[beside][m.from_y]);
   }
-  return s;
+  return leads_to_entry_1(s) ? s : e0;
 }
 
 }  // namespace
@@ -362,27 +238,48 @@ ChessReading read_as_chess(const RecordFile& file) {
     return out;
   }
   const int moves = static_cast<int>(file.entries.size()) - 1;
-  // The first mover is White, as the window shows a record.
-  PgnOrientation o;
-  o.white_is_lower = moves < 1 || file.entries[1].piece <= W_PAWN;
-  Replay r(start_board(file), o, true, ALL_RIGHTS, 1);
-  r.set_previous_double_step(file.entries[0]);
-  if (!position_playable(r)) {
-    out.left_out = moves;
-    out.problem = out.problem_pattern = QT_TRANSLATE_NOOP("Message", "最初の局面がチェスの局面ではありません");
-    return out;
+  const bool lower_first = moves < 1 || file.entries[1].piece <= W_PAWN;
+  const Board start = start_board(file);
+  std::unique_ptr<Replay> replay;
+  // A game read from PGN knows its side to move, rights and counters, as long
+  // as its first position is still the one it started from. Without moves it
+  // is shown as a game read from PGN is: White below.
+  if (const std::string& fen = file.origin.start_fen; !fen.empty()) {
+    const Orientation o = chess_orientation(moves < 1 || lower_first == fen_white_to_move(fen));
+    Position pos;
+    int upper = 0;
+    if (from_fen(fen, o, pos, upper).empty() && pos.board == start) replay = std::make_unique<Replay>(pos, o, upper);
   }
+  if (!replay) {
+    // Otherwise the first mover is White, as the window shows a record; a king
+    // and rook at home may castle.
+    const Orientation o = chess_orientation(lower_first);
+    Position pos = position_at_entry_0(file, start);
+    const int upper = lower_first ? 0 : 1;
+    // The rules' own test of a position: what a FEN of it would be refused for.
+    Position checked;
+    int ignored = 0;
+    if (const std::string problem = from_fen(to_fen(pos, o, upper), o, checked, ignored); !problem.empty()) {
+      out.left_out = moves;
+      out.problem_pattern = QT_TRANSLATE_NOOP("Message", "最初の局面がチェスの局面ではありません");
+      out.problem = std::string(out.problem_pattern) + "（" + problem + "）";
+      return out;
+    }
+    replay = std::make_unique<Replay>(pos, o, upper);
+  }
+  Replay& r = *replay;
+  out.white_is_lower = r.orientation().white_is_lower == 1;
+  out.white_first = r.white_to_move();
+  out.first_move_number = r.fullmove();
   out.fens.push_back(r.fen());
   for (int n = 1; n <= moves; ++n) {
     const RecordEntry& e = file.entries[static_cast<size_t>(n)];
-    const PgnMove* found = nullptr;
-    for (const PgnMove& m : r.legal_moves()) {
-      if (m.fx == e.from_x && m.fy == e.from_y && m.tx == e.to_x && m.ty == e.to_y && m.placed == e.piece) {
-        found = &m;
-        break;
-      }
-    }
-    if (!found || board_after(r.board(), *found) != e.board) {
+    const Move wanted{e.from_x, e.from_y, e.to_x, e.to_y, e.piece};
+    const std::vector<Move>& legal = r.legal();
+    const bool found = std::find(legal.begin(), legal.end(), wanted) != legal.end();
+    Position after = r.position();
+    if (found) play_move(after, wanted);
+    if (!found || after.board != e.board) {
       out.left_out = moves - n + 1;
       out.problem_pattern = found ? QT_TRANSLATE_NOOP("Message", "%1手目の局面が指し手と合いません")
                                   : QT_TRANSLATE_NOOP("Message", "%1手目はチェスの規則では指せない手です");
@@ -390,14 +287,13 @@ ChessReading read_as_chess(const RecordFile& file) {
       out.problem = fill(out.problem_pattern, {std::to_string(n)});
       break;
     }
-    const PgnMove m = *found;
-    std::string san = r.san(m);
-    r.play(m);
+    std::string san = r.san(wanted);
+    r.play(wanted);
     san += r.check_suffix();
     out.sans.push_back(san);
     out.fens.push_back(r.fen());
   }
-  if (r.legal_moves().empty()) {
+  if (r.legal().empty()) {
     if (!r.in_check()) {
       out.result = "1/2-1/2";
     } else {
@@ -436,21 +332,55 @@ std::string two_digits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); 
 
 std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading* reading_out) {
   ChessReading reading = read_as_chess(file);
-  const bool white_is_lower = file.entries.size() < 2 || file.entries[1].piece <= W_PAWN;
+  if (reading.fens.empty()) {
+    // Written as anything else it would read back as another game.
+    if (reading_out) *reading_out = std::move(reading);
+    return {};
+  }
+  const GameOrigin& origin = file.origin;
+  // A result the moves do not show (a resignation, an agreed draw) stands as
+  // read while the game is the one read.
+  if (reading.result == "*" && !origin.result.empty() && static_cast<int>(reading.sans.size()) == origin.plies &&
+      reading.left_out == 0)
+    reading.result = origin.result;
+  const bool white_is_lower = reading.white_is_lower;
   const std::string& white = white_is_lower ? file.lower_name : file.upper_name;
   const std::string& black = white_is_lower ? file.upper_name : file.lower_name;
   const auto or_unknown = [](const std::string& s) { return s.empty() ? std::string("?") : s; };
+  const bool set_up = reading.fens[0] != START_FEN;
+  // The Seven Tag Roster, then every other tag as read; names typed for the
+  // game replace the ones read.
+  const std::string date_text =
+      date.year > 0 ? std::to_string(date.year) + "." + two_digits(date.month) + "." + two_digits(date.day)
+                    : "????.??.??";
+  struct Roster {
+    const char* name;
+    std::string made;  // for a game that brings no such tag
+    bool typed_wins;   // a text typed for the game replaces the tag read
+  };
+  const Roster roster[] = {{"Event", or_unknown(file.title), !file.title.empty()},
+                           {"Site", "?", false},
+                           {"Date", date_text, false},
+                           {"Round", "-", false},
+                           {"White", or_unknown(white), !white.empty()},
+                           {"Black", or_unknown(black), !black.empty()},
+                           {"Result", reading.result, true}};
+  const auto kept = [&](std::string_view name) -> const PgnTag* {
+    for (const PgnTag& t : origin.tags)
+      if (t.name == name) return &t;
+    return nullptr;
+  };
   std::string out;
-  out += tag("Event", or_unknown(file.title));
-  out += tag("Site", "?");
-  out +=
-      tag("Date", date.year > 0 ? std::to_string(date.year) + "." + two_digits(date.month) + "." + two_digits(date.day)
-                                : "????.??.??");
-  out += tag("Round", "-");
-  out += tag("White", or_unknown(white));
-  out += tag("Black", or_unknown(black));
-  out += tag("Result", reading.result);
-  if (!reading.fens.empty() && reading.fens[0] != START_FEN) {
+  for (const Roster& r : roster) {
+    const PgnTag* t = kept(r.name);
+    out += tag(r.name, t && !r.typed_wins ? t->value : r.made);
+  }
+  for (const PgnTag& t : origin.tags) {
+    const bool in_roster =
+        std::any_of(std::begin(roster), std::end(roster), [&](const Roster& r) { return t.name == r.name; });
+    if (!in_roster && t.name != "SetUp" && t.name != "FEN") out += tag(t.name, t.value);
+  }
+  if (set_up) {
     out += tag("SetUp", "1");
     out += tag("FEN", reading.fens[0]);
   }
@@ -458,8 +388,17 @@ std::string write_pgn(const RecordFile& file, const PgnDate& date, ChessReading*
 
   // Movetext in lines of at most 79 characters; a move number stays with its move.
   std::vector<std::string> tokens;
-  for (size_t i = 0; i < reading.sans.size(); ++i)
-    tokens.push_back(i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " + reading.sans[i] : reading.sans[i]);
+  int number = reading.first_move_number;
+  bool white_moves = reading.white_first;
+  for (size_t i = 0; i < reading.sans.size(); ++i) {
+    if (white_moves) {
+      tokens.push_back(std::to_string(number) + ". " + reading.sans[i]);
+    } else {
+      tokens.push_back(i == 0 ? std::to_string(number) + "... " + reading.sans[i] : reading.sans[i]);
+      ++number;
+    }
+    white_moves = !white_moves;
+  }
   if (reading.left_out > 0) {
     tokens.push_back("{" + reading.problem + "。以降の" + std::to_string(reading.left_out) +
                      "手はチェスの棋譜に含めていません}");
@@ -485,7 +424,6 @@ namespace {
 
 const char* const NOT_PGN = QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙではありません");
 const char* const TOO_MANY = QT_TRANSLATE_NOOP("Message", "手数が多すぎるため読み込めません（最大500手）");
-const char* const BAD_FEN = QT_TRANSLATE_NOOP("Message", "FENの局面が正しくありません");
 
 // Text from a file that may not be UTF-8: bytes that do not decode are read as Latin-1.
 std::string as_utf8(std::string_view s) {
@@ -522,76 +460,13 @@ struct Tags {
   bool has_fen = false;
 };
 
-// A FEN position, or nullptr and a message when it is not one chess allows.
-std::unique_ptr<Replay> replay_from_fen(std::string_view fen, std::string& error_message) {
-  std::vector<std::string> fields;
-  size_t i = 0;
-  while (i < fen.size()) {
-    while (i < fen.size() && fen[i] == ' ') ++i;
-    const size_t start = i;
-    while (i < fen.size() && fen[i] != ' ') ++i;
-    if (i > start) fields.emplace_back(fen.substr(start, i - start));
+// Lines end at LF, CR or CR LF: the number of the line that offset p is on.
+long line_at(std::string_view t, size_t p) {
+  long line = 1;
+  for (size_t i = 0; i < p && i < t.size(); ++i) {
+    if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= t.size() || t[i + 1] != '\n'))) ++line;
   }
-  error_message = BAD_FEN;
-  if (fields.size() < 2 || fields.size() > 6) return nullptr;
-  PgnOrientation o;  // White below, like a new game
-  Board b{};
-  int rank = 7, file = 0;
-  for (const char c : fields[0]) {
-    if (c == '/') {
-      if (file != 8 || rank == 0) return nullptr;
-      --rank, file = 0;
-      continue;
-    }
-    if (c >= '1' && c <= '8') {
-      file += c - '0';
-      if (file > 8) return nullptr;
-      continue;
-    }
-    const size_t kind = std::string_view("PNBRQK").find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
-    if (kind == std::string_view::npos || file >= 8) return nullptr;
-    int x, y;
-    o.square(file, rank, x, y);
-    b[x][y] = o.code(static_cast<int>(kind) + 1, std::isupper(static_cast<unsigned char>(c)) != 0);
-    ++file;
-  }
-  if (rank != 0 || file != 8) return nullptr;
-  if (fields[1] != "w" && fields[1] != "b") return nullptr;
-  if (fields[1] == "b") {
-    // The window shows the first mover of a record in white.
-    error_message = QT_TRANSLATE_NOOP("Message", "黒番から始まる局面は読み込めません");
-    return nullptr;
-  }
-  Rights rights{};
-  if (fields.size() > 2 && fields[2] != "-") {
-    for (const char c : fields[2]) {
-      const size_t i = std::string_view("KQkq").find(c);
-      if (i == std::string_view::npos) return nullptr;
-      rights[i] = true;
-    }
-  }
-  int fullmove = 1;
-  if (fields.size() > 5) {
-    const std::string& f = fields[5];
-    if (f.empty() || f.size() > 4 || !std::all_of(f.begin(), f.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      return nullptr;
-    fullmove = std::max(1, std::stoi(f));
-  }
-  auto r = std::make_unique<Replay>(b, o, true, rights, fullmove);
-  if (!position_playable(*r)) return nullptr;
-  if (fields.size() > 3 && fields[3] != "-") {
-    const std::string& ep = fields[3];
-    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != '6') return nullptr;
-    // Black's pawn has just gone from rank 7 to rank 5 past this square.
-    int fx, fy, tx, ty;
-    o.square(ep[0] - 'a', 6, fx, fy);
-    o.square(ep[0] - 'a', 4, tx, ty);
-    RecordEntry step;
-    step.from_x = fx, step.from_y = fy, step.to_x = tx, step.to_y = ty, step.piece = o.code(PAWN, false);
-    r->set_previous_double_step(step);
-  }
-  error_message.clear();
-  return r;
+  return line;
 }
 
 struct San {
@@ -642,20 +517,22 @@ bool parse_san(std::string_view t, San& s) {
 }
 
 // The moves of the position that the SAN names.
-std::vector<PgnMove> matching_moves(Replay& r, const San& s) {
-  std::vector<PgnMove> out;
-  const PgnOrientation& o = r.orientation();
-  for (const PgnMove& m : r.legal_moves()) {
-    const int kind = abs_code(r.board()[m.fx][m.fy]);
-    if (kind != s.kind || m.castle != (s.castle != 0)) continue;
+std::vector<Move> matching_moves(Replay& r, const San& s) {
+  std::vector<Move> out;
+  const Orientation& o = r.orientation();
+  Target t;
+  t.kind = s.kind;
+  t.to_x = o.x_of(s.castle ? (s.castle == 1 ? 6 : 2) : s.to_file);
+  t.to_y = o.y_of(s.castle ? (r.white_to_move() ? 0 : 7) : s.to_rank);
+  for (const Move& m : r.legal_to(t)) {
+    if (r.castles(m) != (s.castle != 0)) continue;
     if (s.castle) {
-      if ((o.file_of(m.tx) == 6) == (s.castle == 1)) out.push_back(m);
+      out.push_back(m);
       continue;
     }
-    if (o.file_of(m.tx) != s.to_file || o.rank_of(m.ty) != s.to_rank) continue;
-    if (s.from_file >= 0 && o.file_of(m.fx) != s.from_file) continue;
-    if (s.from_rank >= 0 && o.rank_of(m.fy) != s.from_rank) continue;
-    const int promoted = kind == PAWN && abs_code(m.placed) != PAWN ? abs_code(m.placed) : 0;
+    if (s.from_file >= 0 && o.file_of(m.from_x) != s.from_file) continue;
+    if (s.from_rank >= 0 && o.rank_of(m.from_y) != s.from_rank) continue;
+    const int promoted = s.kind == PAWN && abs_code(m.piece) != PAWN ? abs_code(m.piece) : 0;
     if (promoted != s.promotion) continue;
     out.push_back(m);
   }
@@ -664,7 +541,8 @@ std::vector<PgnMove> matching_moves(Replay& r, const San& s) {
 
 class Reader {
  public:
-  Reader(std::string_view bytes, std::string& error) : t_(bytes), error_(error) {}
+  Reader(std::string_view bytes, std::string& error, long first_line)
+      : t_(bytes), error_(error), first_line_(first_line) {}
 
   std::optional<RecordFile> read() {
     if (t_.size() >= 3 && t_.substr(0, 3) == "\xEF\xBB\xBF") p_ = 3;
@@ -683,12 +561,16 @@ class Reader {
       } else if (c == '{') {
         if (!skip_comment())
           return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目のコメントが閉じていません"));
+        file_.origin.comments = true;
       } else if (c == ';') {
         skip_line();
+        file_.origin.comments = true;
       } else if (c == '(') {
         if (!skip_variation())
           return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目の変化手順が閉じていません"));
+        file_.origin.variations = true;
       } else if (c == '$') {
+        file_.origin.comments = true;
         ++p_;
         if (p_ >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p_])))
           return fail_line(QT_TRANSLATE_NOOP("Message", "PGNﾌｧｲﾙの %1 行目が正しくありません"));
@@ -698,12 +580,16 @@ class Reader {
       } else if (c == '*') {
         ++p_;
         seen_anything = true;
+        file_.origin.result = "*";
         break;
       } else if (symbol_char(c)) {
         seen_anything = true;
         const std::string token = read_symbol();
         if (token.empty()) continue;
-        if (token == "1-0" || token == "0-1" || token == "1/2-1/2") break;
+        if (token == "1-0" || token == "0-1" || token == "1/2-1/2") {
+          file_.origin.result = token;
+          break;
+        }
         if (std::all_of(token.begin(), token.end(), [](char d) { return d >= '0' && d <= '9'; })) continue;
         if (!start_moves()) return std::nullopt;
         if (!play(token)) return std::nullopt;
@@ -716,6 +602,7 @@ class Reader {
       return std::nullopt;
     }
     if (!start_moves()) return std::nullopt;
+    file_.origin.plies = static_cast<int>(file_.entries.size()) - 1;
     return std::move(file_);
   }
 
@@ -790,6 +677,7 @@ class Reader {
     if (p_ >= t_.size() || t_[p_] != ']') return false;
     ++p_;
     const auto known = [&](std::string_view s) { return s == "?" ? std::string() : as_utf8(s); };
+    file_.origin.tags.push_back({as_utf8(name), as_utf8(value)});
     if (name == "Event") tags_.event = known(value);
     if (name == "White") tags_.white = known(value);
     if (name == "Black") tags_.black = known(value);
@@ -801,13 +689,20 @@ class Reader {
   bool start_moves() {
     if (replay_) return true;
     moves_started_ = true;
-    replay_ = replay_from_fen(tags_.has_fen ? std::string_view(tags_.fen) : START_FEN, error_);
-    if (!replay_) return false;
+    // White below, as in a new game, whoever is to move.
+    const Orientation o = chess_orientation(true);
+    Position start;
+    int upper = 0;
+    error_ = from_fen(tags_.has_fen ? std::string_view(tags_.fen) : START_FEN, o, start, upper);
+    if (!error_.empty()) return false;
+    replay_ = std::make_unique<Replay>(start, o, upper);
+    file_.origin.start_fen = replay_->fen();
+    file_.origin.black_first = !replay_->white_to_move();
     file_.title = tags_.event;
     // White is the lower army, as in a new game.
     file_.lower_name = tags_.white;
     file_.upper_name = tags_.black;
-    RecordEntry e0 = replay_->previous_double_step();
+    RecordEntry e0 = double_step_before(start, upper);
     e0.board = replay_->board();
     file_.entries.push_back(e0);
     return true;
@@ -826,16 +721,16 @@ class Reader {
     if (!parse_san(token, s))
       return fail(where(QT_TRANSLATE_NOOP("Message", "%1の%2手目「%3」は読めない手のため読み込めません")));
     if (r.plies() >= MAX_PLIES) return fail(TOO_MANY);
-    const std::vector<PgnMove> moves = matching_moves(r, s);
+    const std::vector<Move> moves = matching_moves(r, s);
     if (moves.empty())
       return fail(where(QT_TRANSLATE_NOOP("Message", "%1の%2手目「%3」は指せない手のため読み込めません")));
     if (moves.size() > 1)
       return fail(where(QT_TRANSLATE_NOOP("Message", "%1の%2手目「%3」はどの駒の手か決まらないため読み込めません")));
-    const PgnMove m = moves.front();
+    const Move m = moves.front();
     r.play(m);
     RecordEntry e;
     e.board = r.board();
-    e.from_x = m.fx, e.from_y = m.fy, e.to_x = m.tx, e.to_y = m.ty, e.piece = m.placed;
+    e.from_x = m.from_x, e.from_y = m.from_y, e.to_x = m.to_x, e.to_y = m.to_y, e.piece = m.piece;
     file_.entries.push_back(e);
     return true;
   }
@@ -851,13 +746,13 @@ class Reader {
   }
   // `what` has %1 for the line number.
   std::optional<RecordFile> fail_line(const char* what) {
-    const long line = 1 + std::count(t_.begin(), t_.begin() + static_cast<long>(std::min(p_, t_.size())), '\n');
-    error_ = fill(translate("Message", what), {std::to_string(line)});
+    error_ = fill(translate("Message", what), {std::to_string(first_line_ - 1 + line_at(t_, p_))});
     return std::nullopt;
   }
 
   std::string_view t_;
   std::string& error_;
+  long first_line_;
   size_t p_ = 0;
   Tags tags_;
   bool moves_started_ = false;
@@ -867,13 +762,75 @@ class Reader {
 
 }  // namespace
 
-std::optional<RecordFile> parse_pgn(std::string_view bytes, std::string& error_message) {
+std::optional<RecordFile> parse_pgn(std::string_view bytes, std::string& error_message, long first_line) {
   error_message.clear();
   if (bytes.size() > RECORD_FILE_MAX_BYTES) {
-    error_message = NOT_PGN;
+    error_message = PGN_GAME_TOO_BIG;
     return std::nullopt;
   }
-  return Reader(bytes, error_message).read();
+  return Reader(bytes, error_message, first_line).read();
 }
+
+std::vector<std::string> record_file_losses(const RecordFile& file) {
+  std::vector<std::string> out;
+  for (const std::string* text : {&file.title, &file.upper_name, &file.lower_name}) {
+    bool ok = true;
+    utf8_to_cp932(*text, &ok);
+    if (!ok)
+      out.push_back(
+          fill(translate("Message", QT_TRANSLATE_NOOP("Message", "「%1」の Shift-JIS にない文字は「?」になります")),
+               {*text}));
+  }
+  const GameOrigin& origin = file.origin;
+  if (origin.comments)
+    out.push_back(translate("Message", QT_TRANSLATE_NOOP("Message", "コメントと注釈記号は書けません")));
+  if (origin.variations) out.push_back(translate("Message", QT_TRANSLATE_NOOP("Message", "変化手順は書けません")));
+  std::string tags;
+  for (const PgnTag& t : origin.tags) {
+    if (t.name == "Event" || t.name == "White" || t.name == "Black" || t.name == "SetUp" || t.name == "FEN") continue;
+    tags += (tags.empty() ? "" : ", ") + t.name;
+  }
+  if (!tags.empty())
+    out.push_back(fill(translate("Message", QT_TRANSLATE_NOOP("Message", "タグ %1 は書けません")), {tags}));
+  if (!origin.start_fen.empty()) {
+    RecordFile plain = file;
+    plain.origin = {};
+    const ChessReading kept = read_as_chess(file), read_back = read_as_chess(plain);
+    if (!kept.fens.empty() && !read_back.fens.empty() && kept.fens[0] != read_back.fens[0])
+      out.push_back(fill(translate("Message", QT_TRANSLATE_NOOP("Message", "最初の局面 %1 は %2 として読み直されます")),
+                         {kept.fens[0], read_back.fens[0]}));
+  }
+  return out;
+}
+
+struct ChessPlayer::Game {
+  Replay replay;
+};
+
+ChessPlayer::ChessPlayer() {
+  const Orientation o = chess_orientation(true);
+  Position start;
+  int upper = 0;
+  from_fen(START_FEN, o, start, upper);
+  game_ = std::make_unique<Game>(Game{Replay(start, o, upper)});
+  RecordEntry e0;
+  e0.board = start.board;
+  file_.entries.push_back(e0);
+}
+
+ChessPlayer::~ChessPlayer() = default;
+
+int ChessPlayer::legal_move_count() { return static_cast<int>(game_->replay.legal().size()); }
+
+void ChessPlayer::play(int i) {
+  const Move m = game_->replay.legal().at(static_cast<size_t>(i));
+  game_->replay.play(m);
+  RecordEntry e;
+  e.board = game_->replay.board();
+  e.from_x = m.from_x, e.from_y = m.from_y, e.to_x = m.to_x, e.to_y = m.to_y, e.piece = m.piece;
+  file_.entries.push_back(e);
+}
+
+std::string pgn_text_as_utf8(std::string_view s) { return as_utf8(s); }
 
 }  // namespace zarvo

@@ -17,10 +17,28 @@ struct RecordEntry {
   int from_x = 0, from_y = 0, to_x = 0, to_y = 0, piece = 0;
 };
 
+// A tag of a PGN game as the file has it (UTF-8).
+struct PgnTag {
+  std::string name, value;
+};
+
+// What a game read from PGN brings beyond its positions, kept so that saving
+// it again loses nothing; empty for a game played here or read from .棋譜.
+struct GameOrigin {
+  std::vector<PgnTag> tags;  // every tag, in the file's order
+  std::string result;        // the result token that ended the moves
+  std::string start_fen;     // entry 0 with side to move, rights, en passant and counters
+  int plies = 0;             // moves the game had when read
+  bool comments = false;     // the moves carried comments or NAGs
+  bool variations = false;   // ... or variations
+  bool black_first = false;  // Black moved first, from the lower army's opponent's side
+};
+
 // Texts in UTF-8.
 struct RecordFile {
   std::string title, upper_name, lower_name;
   std::vector<RecordEntry> entries;
+  GameOrigin origin;
 };
 
 // A record never holds more entry lines than the move record has entries.

@@ -22,6 +22,13 @@ void KIFU_READ_Click(App& app);
 void KIFU_WRITE_Click(App& app);
 void Command1_Click(App& app);
 void File1_Click(App& app);
+// The game up to the position shown, as PGN, and that position as FEN, to
+// the clipboard; a game or position (PGN or FEN) from the clipboard.
+void KIFU_COPY_PGN_Click(App& app);
+void KIFU_COPY_FEN_Click(App& app);
+void KIFU_PASTE_Click(App& app);
+// A game chosen in the list of a PGN collection.
+void Games1_Click(App& app);
 void Drive1_Change(App& app);
 void Dir1_Change(App& app);
 

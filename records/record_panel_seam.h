@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/pgn_collection.h"
+
 namespace zarvo {
 
 // The four text fields by their role.
@@ -44,6 +46,15 @@ class RecordPanel {
   virtual void set_file_folder(const std::string& path) = 0;
   virtual std::string chosen_file() = 0;
   virtual void refresh_files() = 0;
+
+  // The list of the games of a PGN collection, with its filter field, shown
+  // in place of the file lists; no games hides it.
+  virtual void show_games(const std::string& path, std::vector<PgnGameEntry> games) = 0;
+  // The collection shown and the game chosen in its list (nullptr: none).
+  virtual std::string games_path() = 0;
+  virtual const PgnGameEntry* chosen_game() = 0;
+  // A game that cannot be read stays listed, with the reason.
+  virtual void mark_game(int number, const std::string& reason) = 0;
 };
 
 }  // namespace zarvo

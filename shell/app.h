@@ -9,6 +9,7 @@
 #include "display/display_state.h"
 #include "game/play_state.h"
 #include "records/move_record.h"
+#include "records/record_file.h"
 #include "rules/game_state.h"
 #include "rules/position.h"
 #include "shell/data_paths.h"
@@ -22,6 +23,7 @@ struct App {
   Position pos;
   ComputerState com;
   MoveRecord record;
+  GameOrigin origin;  // of the record loaded from PGN, until the next new game
   DisplayState display;
   Options options;
   PlayState play;

@@ -154,7 +154,24 @@ FileError read_whole_file(const std::string& path, size_t max_bytes, std::string
   return FileError::none;
 }
 
-FileError replace_file(const std::string& path, std::string_view bytes) {
+namespace {
+
+// Copies the whole file at path onto fd.
+int copy_file_into(const std::string& path, int fd) {
+  Fd in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (in.get() < 0) return errno;
+  std::string buffer(1 << 20, '\0');
+  while (true) {
+    const ssize_t got = ::read(in.get(), buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return errno;
+    if (got == 0) return 0;
+    if (!write_all(fd, std::string_view(buffer.data(), static_cast<size_t>(got)))) return errno;
+  }
+}
+
+// The file at path replaced by bytes, after its old contents when keep_old.
+FileError write_file_in_one_step(const std::string& path, std::string_view bytes, bool keep_old) {
   std::string target;
   if (const int error = follow_links(path, target); error != 0) return error_of(error);
   mode_t mode = plain_file_mode();
@@ -179,8 +196,9 @@ FileError replace_file(const std::string& path, std::string_view bytes) {
   int error = ::flock(fd.get(), LOCK_EX) == 0 ? 0 : errno;
   Fd lock(error == 0 ? ::dup(fd.get()) : -1);
   if (error == 0 && lock.get() < 0) error = errno;
-  if (error == 0 && (::fchmod(fd.get(), mode) != 0 || !write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0))
-    error = errno;
+  if (error == 0 && ::fchmod(fd.get(), mode) != 0) error = errno;
+  if (error == 0 && keep_old && ::access(target.c_str(), F_OK) == 0) error = copy_file_into(target, fd.get());
+  if (error == 0 && (!write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0)) error = errno;
   if (const int close_error = fd.close(); error == 0) error = close_error;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
@@ -191,6 +209,16 @@ FileError replace_file(const std::string& path, std::string_view bytes) {
   Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
   return FileError::none;
+}
+
+}  // namespace
+
+FileError replace_file(const std::string& path, std::string_view bytes) {
+  return write_file_in_one_step(path, bytes, false);
+}
+
+FileError append_to_file(const std::string& path, std::string_view bytes) {
+  return write_file_in_one_step(path, bytes, true);
 }
 
 bool file_exists(const std::string& path) {

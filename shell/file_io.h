@@ -32,6 +32,9 @@ FileError read_whole_file(const std::string& path, size_t max_bytes, std::string
 // replaced; a new file gets the old file's permissions. A write-protected file
 // or anything but a regular file is left alone.
 FileError replace_file(const std::string& path, std::string_view bytes);
+// The same, with bytes after the file's old contents: an append that leaves
+// the old file whole if it fails.
+FileError append_to_file(const std::string& path, std::string_view bytes);
 
 // Every temporary file replace_file makes is named TEMP_FILE_PREFIX, the id of
 // the process, "-" and six random characters, and locked (flock) by its writer

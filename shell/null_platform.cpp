@@ -42,6 +42,16 @@ class NullBrowser final : public Browser {
   bool open(const std::string&) override { return false; }
 };
 
+// Keeps what was copied, like a clipboard of its own.
+class NullClipboard final : public Clipboard {
+ public:
+  std::string text() override { return text_; }
+  void set_text(std::string_view text) override { text_ = std::string(text); }
+
+ private:
+  std::string text_;
+};
+
 class NullWidgets final : public Widgets {
  public:
   void set_checked(std::string_view, bool) override {}
@@ -94,6 +104,10 @@ class NullRecordPanel final : public RecordPanel {
   void set_file_folder(const std::string&) override {}
   std::string chosen_file() override { return {}; }
   void refresh_files() override {}
+  void show_games(const std::string&, std::vector<PgnGameEntry>) override {}
+  std::string games_path() override { return {}; }
+  const PgnGameEntry* chosen_game() override { return nullptr; }
+  void mark_game(int, const std::string&) override {}
 };
 
 }  // namespace
@@ -109,6 +123,7 @@ struct NullPlatform {
   NullPromotionWindows chooser;
   NullVersionWindow version;
   NullRecordPanel panel;
+  NullClipboard clipboard;
 };
 
 Platform::Platform()
@@ -122,7 +137,8 @@ Platform::Platform()
       lifecycle(&nulls_->lifecycle),
       chooser(&nulls_->chooser),
       version(&nulls_->version),
-      panel(&nulls_->panel) {}
+      panel(&nulls_->panel),
+      clipboard(&nulls_->clipboard) {}
 
 Platform::~Platform() = default;
 Platform::Platform(Platform&&) noexcept = default;

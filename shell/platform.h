@@ -32,9 +32,10 @@ class Canvas {
   virtual void refresh() = 0;
 };
 
-enum class Buttons { Ok, YesNo };
+// OverwriteAppendCancel: "上書き" / "追加" / "キャンセル" for saving into a collection.
+enum class Buttons { Ok, YesNo, OverwriteAppendCancel };
 enum class Icon { None, Exclamation };
-enum class Answer { Ok, Yes, No };
+enum class Answer { Ok, Yes, No, Overwrite, Append, Cancel };
 
 class Dialogs {
  public:
@@ -63,6 +64,14 @@ class Browser {
   virtual ~Browser() = default;
   // Opens a page address in the user's web browser without waiting; false on failure.
   virtual bool open(const std::string& url) = 0;
+};
+
+// The desktop's clipboard, as UTF-8 text.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual std::string text() = 0;
+  virtual void set_text(std::string_view text) = 0;
 };
 
 // Check marks of menu items, by the item's control name (MIDORI, SIDOU, LEVEL3 ...).
@@ -123,6 +132,7 @@ struct Platform {
   PromotionWindows* chooser;
   VersionWindow* version;
   RecordPanel* panel;
+  Clipboard* clipboard;
   intptr_t window_handle = 0;
 };
 

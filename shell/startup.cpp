@@ -66,6 +66,7 @@ void reset_game(App& app) {
   set_initial_position(app.pos.board);
   clear_history(app.pos);
   clear_history(app.record.start);
+  app.origin = {};
   record_move(app.record, app.pos.board, g.move_number, 0, 0, 0, 0, 0);
   redraw_all(app);
 }

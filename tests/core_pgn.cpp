@@ -79,8 +79,8 @@ TEST(Pgn, TagsCarryTitleNamesResultAndTheStartingPosition) {
       "[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 0 30\"]\n\ne4 *\n");
   EXPECT_EQ(pgn,
             "[Event \"春の \\\"対局\\\"\"]\n[Site \"?\"]\n[Date \"2026.03.07\"]\n[Round \"-\"]\n"
-            "[White \"先手さん\"]\n[Black \"?\"]\n[Result \"*\"]\n[SetUp \"1\"]\n"
-            "[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 0 1\"]\n\n1. e4 *\n\n");
+            "[White \"先手さん\"]\n[Black \"?\"]\n[Result \"*\"]\n[Unknown \"x\"]\n[SetUp \"1\"]\n"
+            "[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 0 30\"]\n\n30. e4 *\n\n");
   // The initial position needs no FEN.
   EXPECT_EQ(exported("1. d4 *").find("FEN"), std::string::npos);
 }
@@ -112,8 +112,27 @@ TEST(Pgn, UnplayableGamesAreRefusedWithTheMoveNamed) {
       {"a truncated tag", "[Event \"cut", "PGNﾌｧｲﾙの 1 行目のタグが正しくありません"},
       {"a truncated comment", "1. e4 {no end", "PGNﾌｧｲﾙの 1 行目のコメントが閉じていません"},
       {"a truncated variation", "1. e4 (1. d4 d5", "PGNﾌｧｲﾙの 1 行目の変化手順が閉じていません"},
-      {"a broken FEN", game("8/8/8/8/8/8/8/8 w - - 0 1", "*"), "FENの局面が正しくありません"},
-      {"Black to move first", game("4k3/8/8/8/8/8/8/4K3 b - - 0 1", "Kd7"), "黒番から始まる局面は読み込めません"},
+      {"a stray character after CR line ends", "[Event \"x\"]\r\r1. e4 e5\r2. @ *",
+       "PGNﾌｧｲﾙの 4 行目に読めない文字があります"},
+      {"a stray character after CRLF line ends", "[Event \"x\"]\r\n\r\n1. e4\r\n@ *",
+       "PGNﾌｧｲﾙの 4 行目に読めない文字があります"},
+      {"no king", game("8/8/8/8/8/8/8/8 w - - 0 1", "*"), "FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です"},
+      {"two white kings", game("4k3/8/8/8/8/8/8/K3K3 w - - 0 1", "*"),
+       "FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です"},
+      {"a pawn on the last rank", game("P3k3/8/8/8/8/8/8/4K3 w - - 0 1", "*"),
+       "FENの第1欄（駒の配置）：１段目と８段目にはポーンを置けません"},
+      {"the side not to move in check", game("4k3/8/8/8/8/8/8/r3K3 b - - 0 1", "*"),
+       "FENの第2欄（手番）：手番でない側のキングがチェックされています"},
+      {"a rank too long", game("4k4/8/8/8/8/8/8/4K3 w - - 0 1", "*"), "FENの第1欄（駒の配置）が正しくありません"},
+      {"no side to move", game("4k3/8/8/8/8/8/8/4K3 x - - 0 1", "*"), "FENの第2欄（手番）は w か b です"},
+      {"a castling letter twice", game("4k3/8/8/8/8/8/8/4K2R w KK - 0 1", "*"),
+       "FENの第3欄（キャスリング）が正しくありません"},
+      {"en passant on the mover's side", game("4k3/8/8/8/4P3/8/8/4K3 w - e3 0 1", "*"),
+       "FENの第4欄（アンパッサン）が正しくありません"},
+      {"a half-move clock that is no number", game("4k3/8/8/8/8/8/8/4K3 w - - x 1", "*"),
+       "FENの第5欄（50手ルールの手数）が正しくありません"},
+      {"a move number that is no number", game("4k3/8/8/8/8/8/8/4K3 w - - 0 -3", "*"),
+       "FENの第6欄（手数）が正しくありません"},
       {"nothing at all", " \n\n", "PGNﾌｧｲﾙではありません"},
       {"more moves than a record holds", long_game, "手数が多すぎるため読み込めません（最大500手）"},
   };

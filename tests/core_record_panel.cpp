@@ -437,7 +437,6 @@ TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
   const Row rows[] = {
       {"empty", "", no_data},
       {"header only", header, no_data},
-      {"entry 0 only", header + e0 + "\r\n", no_data},
       {"truncated", good.substr(0, good.size() - 60), "棋譜ﾌｧｲﾙの 5 行目の長さが正しくありません"},
       {"blank lines", blank_lines, "棋譜ﾌｧｲﾙの 6 行目が空行です"},
       {"bad field", changed(20, "xx"), "棋譜ﾌｧｲﾙの 5 行目の駒ｺｰﾄﾞが正しくありません"},

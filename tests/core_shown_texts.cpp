@@ -175,7 +175,7 @@ TEST_F(ShownTexts, ANewBackgroundKeepsTheCounterAndBothCaptions) {
 }
 
 TEST_F(ShownTexts, ANewBackgroundKeepsARecordsTitleAndPlayersUntilAGameStarts) {
-  const RecordFile file{"第一局", "羽生", "佐藤", {record_entry_at(app.record, 0), record_entry_at(app.record, 0)}};
+  const RecordFile file{"第一局", "羽生", "佐藤", {record_entry_at(app.record, 0), record_entry_at(app.record, 0)}, {}};
   take_record(app, file);
   const auto title = [&] { return seen_at(t.canvas, (800.0 - GRID_LEFT) / SQUARE_W, (6350.0 - GRID_TOP) / SQUARE_H); };
   const auto upper = [&] { return seen_at(t.canvas, (3700.0 - GRID_LEFT) / SQUARE_W, (100.0 - GRID_TOP) / SQUARE_H); };

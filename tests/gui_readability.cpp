@@ -124,7 +124,8 @@ TEST_P(Readability, EveryTextStandsOutFromTheTileBehindIt) {
   measure(s, game_texts());
 
   // A record read shows its title and players.
-  RecordFile file{"第一局", "羽生", "佐藤", {record_entry_at(s.app().record, 0), record_entry_at(s.app().record, 1)}};
+  RecordFile file{
+      "第一局", "羽生", "佐藤", {record_entry_at(s.app().record, 0), record_entry_at(s.app().record, 1)}, {}};
   take_record(s.app(), file);
   measure(s, record_texts());
 }

@@ -3,10 +3,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMouseEvent>
+#include <QTableView>
+#include <cstdio>
 
+#include "qt/game_list.h"
 #include "qt/main_window.h"
 #include "qt/record_panel.h"
+#include "records/record_panel.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"
@@ -250,6 +256,93 @@ TEST(RecordPanelWindow, AGameSavedAsPgnLoadsAndStepsLikeARecord) {
   EXPECT_EQ(s.w.app().pos.board, after_three);
   s.w.trigger("REPLAY");
   EXPECT_EQ(s.w.app().game.move_number, 2);
+}
+
+// A collection opened in the window: its games listed, filtered by a player,
+// sorted by a column, and one chosen by a click loads as a game.
+TEST(RecordPanelWindow, ACollectionIsListedFilteredSortedAndAGameChosen) {
+  test::ScratchDir folder;
+  std::string text;
+  for (int i = 1; i <= 30; ++i) {
+    const std::string white = i % 3 == 0 ? "Polgár, Judit" : "Player " + std::to_string(i);
+    text += "[Event \"Open " + std::to_string(i) + "\"]\n[White \"" + white + "\"]\n[Black \"Tal\"]\n\n" +
+            (i == 9 ? "1. e4 e5 2. Ke3 *\n\n" : "1. e4 e5 2. Nf3 *\n\n");
+  }
+  test::write_file(folder.file("many.pgn"), text);
+  Session s;
+  s.w.show();
+  s.w.trigger("KIFU_READ");
+  s.click_item(s.panel().file_list(), QStringLiteral("many.pgn"));
+  QTableView* list = s.panel().game_list();
+  ASSERT_TRUE(list->isVisible());
+  EXPECT_FALSE(s.panel().file_list()->isVisible());
+  EXPECT_EQ(list->model()->rowCount(), 30);
+  s.panel().game_filter()->setText(QStringLiteral("polgár"));
+  ASSERT_EQ(list->model()->rowCount(), 10);
+  // The newest first: sorted by number, descending.
+  list->sortByColumn(GameListModel::Number, Qt::DescendingOrder);
+  EXPECT_EQ(list->model()->index(0, GameListModel::Number).data().toInt(), 30);
+  // Game 9 cannot be read: it stays listed with the reason.
+  const auto click_row = [&](int row) {
+    const QPoint pos = list->visualRect(list->model()->index(row, GameListModel::White)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent e(type, pos, list->viewport()->mapToGlobal(pos), Qt::LeftButton,
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(list->viewport(), &e);
+    }
+  };
+  click_row(7);  // 30, 27, ..., 9
+  EXPECT_EQ(list->model()->index(7, GameListModel::Problem).data().toString().toStdString(),
+            "白の2手目「Ke3」は指せない手のため読み込めません");
+  EXPECT_TRUE(list->isVisible());
+  s.dialogs.messages.clear();
+  click_row(1);  // game 27
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(s.w.app().game.record_length, 3);
+  EXPECT_EQ(s.w.app().origin.tags[0].value, "Open 27");
+}
+
+// The figures for a large collection: ZARVO_COLLECTION names a .pgn file.
+TEST(RecordPanelWindow, LargeCollectionTimes) {
+  const QByteArray path = qgetenv("ZARVO_COLLECTION");
+  if (path.isEmpty()) GTEST_SKIP() << "ZARVO_COLLECTION not set";
+  const QFileInfo file(QString::fromLocal8Bit(path));
+  Session s;
+  s.w.show();
+  s.w.app().platform.panel->set_file_folder(QFile::encodeName(file.absolutePath()).toStdString());
+  s.w.trigger("KIFU_READ");
+  const auto found = s.panel().file_list()->findItems(file.fileName(), Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  s.panel().file_list()->setCurrentItem(found[0]);
+  QElapsedTimer timer;
+  timer.start();
+  File1_Click(s.w.app());
+  QCoreApplication::processEvents();
+  const qint64 listed = timer.elapsed();
+  QTableView* list = s.panel().game_list();
+  const int games = list->model()->rowCount();
+  timer.restart();
+  s.panel().game_filter()->setText(QStringLiteral("Polgár"));
+  QCoreApplication::processEvents();
+  const qint64 filtered = timer.elapsed();
+  const int shown = list->model()->rowCount();
+  timer.restart();
+  list->sortByColumn(GameListModel::Black, Qt::AscendingOrder);
+  QCoreApplication::processEvents();
+  const qint64 sorted = timer.elapsed();
+  const QPoint pos = list->visualRect(list->model()->index(0, GameListModel::White)).center();
+  timer.restart();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent e(type, pos, list->viewport()->mapToGlobal(pos), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &e);
+  }
+  QCoreApplication::processEvents();
+  const qint64 loaded = timer.elapsed();
+  std::printf("games %d listed in %lld ms; filter to %d in %lld ms; sorted in %lld ms; game loaded in %lld ms\n", games,
+              static_cast<long long>(listed), shown, static_cast<long long>(filtered), static_cast<long long>(sorted),
+              static_cast<long long>(loaded));
+  EXPECT_EQ(s.w.app().game.record_mode, 1);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 target=${2:-record}
 case "$target" in
-  record) binary=zarvo-fuzz-record-reader dict=fuzz/record.dict seeds=fuzz/corpus max_len=16384 ;;
+  record) binary=zarvo-fuzz-record-reader dict=fuzz/record.dict seeds=fuzz/corpus max_len=70000 ;;
   pgn) binary=zarvo-fuzz-pgn-reader dict=fuzz/pgn.dict seeds=fuzz/pgn_corpus max_len=16384 ;;
   # The program reads no settings file bigger than this.
   settings) binary=zarvo-fuzz-settings-reader dict=fuzz/settings.dict seeds=fuzz/settings_corpus max_len=4096 ;;

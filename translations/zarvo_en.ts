@@ -306,6 +306,18 @@
         <source>前回の対局を再開</source>
         <translation>Resume the last game</translation>
     </message>
+    <message>
+        <source>PGNをｺﾋﾟｰ</source>
+        <translation>Copy as PGN</translation>
+    </message>
+    <message>
+        <source>FENをｺﾋﾟｰ</source>
+        <translation>Copy position as FEN</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste game or position</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -759,6 +771,42 @@ The help page is this file:
         <source>解説</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>同じ名前のﾌｧｲﾙがあります。上書きしますか、対局を追加しますか？</source>
+        <translation>A file of that name exists. Overwrite it, or add the game to it?</translation>
+    </message>
+    <message>
+        <source>%1。PGNには書き出せません</source>
+        <translation>%1. It cannot be written as PGN.</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙには次のものが保存されません:%1<byte value="xd"/><byte value="xd"/>保存しますか？</source>
+        <translation>A record file cannot keep the following:%1<byte value="xd"/><byte value="xd"/>Save anyway?</translation>
+    </message>
+    <message>
+        <source>1局が4MBを超えるため読み込めません</source>
+        <translation>A game larger than 4 MB cannot be read</translation>
+    </message>
+    <message>
+        <source>「%1」の Shift-JIS にない文字は「?」になります</source>
+        <translation>Characters of &quot;%1&quot; outside Shift-JIS become &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>コメントと注釈記号は書けません</source>
+        <translation>Comments and annotation symbols cannot be kept</translation>
+    </message>
+    <message>
+        <source>変化手順は書けません</source>
+        <translation>Variations cannot be kept</translation>
+    </message>
+    <message>
+        <source>タグ %1 は書けません</source>
+        <translation>The tags %1 cannot be kept</translation>
+    </message>
+    <message>
+        <source>最初の局面 %1 は %2 として読み直されます</source>
+        <translation>The start position %1 would be read back as %2</translation>
+    </message>
 </context>
 <context>
     <name>Promotion</name>
@@ -788,6 +836,38 @@ The help page is this file:
     <message>
         <source>対 局 名：</source>
         <translation>Event:</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>大会</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>手数</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>読めない理由</source>
+        <translation>Why it cannot be read</translation>
     </message>
 </context>
 <context>

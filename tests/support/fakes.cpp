@@ -44,7 +44,7 @@ std::vector<std::string> RecordingCanvas::matching(const std::string& prefix) co
 Answer ScriptedDialogs::message_box(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
   messages.push_back({std::string(text), std::string(title), buttons, icon});
   if (buttons == Buttons::Ok) return Answer::Ok;
-  if (script.empty()) return Answer::Yes;
+  if (script.empty()) return buttons == Buttons::YesNo ? Answer::Yes : Answer::Cancel;
   const Answer a = script.front();
   script.pop_front();
   return a;

@@ -26,6 +26,14 @@ class FakeRecordPanel final : public RecordPanel {
   void set_file_folder(const std::string& path) override { files_dir = path; }
   std::string chosen_file() override { return file; }
   void refresh_files() override { ++refreshed; }
+  void show_games(const std::string& path, std::vector<PgnGameEntry> g) override {
+    games_file = path, games = std::move(g);
+  }
+  std::string games_path() override { return games_file; }
+  const PgnGameEntry* chosen_game() override {
+    return chosen >= 1 && chosen <= static_cast<int>(games.size()) ? &games[static_cast<size_t>(chosen - 1)] : nullptr;
+  }
+  void mark_game(int number, const std::string& reason) override { marks[number] = reason; }
 
   bool drives_shown = false, folders_shown = false, files_shown = false, fields_shown = false;
   std::map<PanelText, std::string> texts;
@@ -33,6 +41,10 @@ class FakeRecordPanel final : public RecordPanel {
   std::string drive, dir, files_dir, file;
   std::set<std::string> not_ready;
   int refreshed = 0;
+  std::string games_file;
+  std::vector<PgnGameEntry> games;
+  int chosen = 0;  // game number chosen in the list
+  std::map<int, std::string> marks;
 };
 
 std::string read_bytes(const std::string& path);
