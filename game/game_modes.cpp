@@ -3,7 +3,7 @@
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "game/computer_turn.h"
-#include "records/record_panel.h"
+#include "game/record_panel.h"
 #include "rules/move_rules.h"
 #include "shell/app.h"
 

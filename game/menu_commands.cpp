@@ -10,10 +10,11 @@
 #include "game/language.h"
 #include "game/last_game.h"
 #include "game/levels.h"
+#include "game/option_commands.h"
+#include "game/program_commands.h"
 #include "game/record_navigation.h"
-#include "records/record_panel.h"
+#include "game/record_panel.h"
 #include "shell/app.h"
-#include "shell/help_version.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 

@@ -4,7 +4,7 @@
 #include "display/display_state.h"
 #include "display/marks.h"
 #include "display/texts.h"
-#include "records/record_panel.h"
+#include "game/record_panel.h"
 #include "shell/app.h"
 #include "shell/sound.h"
 #include "shell/startup.h"

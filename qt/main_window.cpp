@@ -17,8 +17,9 @@
 
 #include "game/menu_commands.h"
 #include "game/mouse_input.h"
+#include "game/program_commands.h"
 #include "qt/installers.h"
-#include "qt/sound.h"
+#include "qt/platform.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 

@@ -1,5 +1,7 @@
 #include "qt/platform.h"
 
+#include <dlfcn.h>
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,8 +11,12 @@
 #include <QThread>
 #include <QTime>
 #include <QUrl>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "qt/translation.h"
+#include "shell/sound_library/zarvo_sound.h"
 
 namespace zarvo {
 namespace {
@@ -81,5 +87,104 @@ bool QtWidgets::is_checked(std::string_view item) {
   QAction* a = action(item);
   return a && a->isChecked();
 }
+
+// The sound library, opened by name after the first frame.
+namespace {
+
+constexpr const char* LIBRARY_NAME = "libzarvosound.so";
+
+// The folders the loader searches for the program's own libraries, its run
+// path with $ORIGIN filled in among them. A name alone is looked up along the
+// run path of the code calling dlopen, and under the sanitizers that is their
+// runtime's interceptor, not the program.
+std::vector<std::string> program_library_folders() {
+  std::vector<std::string> folders;
+  void* self = dlopen(nullptr, RTLD_NOW);
+  if (!self) return folders;
+  Dl_serinfo size{};
+  if (dlinfo(self, RTLD_DI_SERINFOSIZE, &size) == 0) {
+    if (auto* info = static_cast<Dl_serinfo*>(std::malloc(size.dls_size))) {
+      if (dlinfo(self, RTLD_DI_SERINFOSIZE, info) == 0 && dlinfo(self, RTLD_DI_SERINFO, info) == 0)
+        for (unsigned i = 0; i < info->dls_cnt; ++i) folders.emplace_back(info->dls_serpath[i].dls_name);
+      std::free(info);
+    }
+  }
+  dlclose(self);
+  return folders;
+}
+
+void* open_sound_library() {
+  for (const std::string& folder : program_library_folders()) {
+    if (folder.empty()) continue;
+    if (void* handle = dlopen((folder + "/" + LIBRARY_NAME).c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+  }
+  return dlopen(LIBRARY_NAME, RTLD_NOW | RTLD_LOCAL);
+}
+
+// The library is loaded by name when the sound device is first asked for, after
+// the window shows: the audio libraries under it are not needed for the first frame.
+// Without the library there is no sound device, as on a machine without audio.
+class LibrarySound final : public SoundLibrary {
+ public:
+  ~LibrarySound() override {
+    if (handle_) dlclose(handle_);
+  }
+
+  // The library keeps 32-bit handles; the window handle is not used by it.
+  int32_t dsInitialize(intptr_t window) override { return load() ? initialize_(static_cast<int32_t>(window)) : 0; }
+  void dsTerminate(int32_t device) override {
+    if (terminate_) terminate_(device);
+  }
+  int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags) override {
+    return create_ ? create_(device, wav, flags) : 0;
+  }
+  void dsFree(int32_t id) override {
+    if (free_) free_(id);
+  }
+  void dsPlay(int32_t id) override {
+    if (play_) play_(id);
+  }
+  void dsPlayLooping(int32_t id) override {
+    if (play_looping_) play_looping_(id);
+  }
+  void dsStop(int32_t id) override {
+    if (stop_) stop_(id);
+  }
+
+ private:
+  template <class F>
+  void resolve(F*& f, const char* name) {
+    f = reinterpret_cast<F*>(dlsym(handle_, name));
+  }
+
+  bool load() {
+    if (!handle_) {
+      // Found beside the program through its run path, or where the system keeps libraries.
+      handle_ = open_sound_library();
+      if (!handle_) return false;
+      resolve(initialize_, "dsInitialize");
+      resolve(terminate_, "dsTerminate");
+      resolve(create_, "dsCreateDSB");
+      resolve(free_, "dsFree");
+      resolve(play_, "dsPlay");
+      resolve(play_looping_, "dsPlayLooping");
+      resolve(stop_, "dsStop");
+    }
+    return initialize_ && terminate_ && create_ && free_ && play_ && play_looping_ && stop_;
+  }
+
+  void* handle_ = nullptr;
+  decltype(::dsInitialize)* initialize_ = nullptr;
+  decltype(::dsTerminate)* terminate_ = nullptr;
+  decltype(::dsCreateDSB)* create_ = nullptr;
+  decltype(::dsFree)* free_ = nullptr;
+  decltype(::dsPlay)* play_ = nullptr;
+  decltype(::dsPlayLooping)* play_looping_ = nullptr;
+  decltype(::dsStop)* stop_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<SoundLibrary> make_library_sound() { return std::make_unique<LibrarySound>(); }
 
 }  // namespace zarvo

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "shell/platform.h"
 
@@ -51,5 +52,9 @@ class QtWidgets final : public Widgets {
  private:
   QHash<QString, QPointer<QAction>> actions_;
 };
+
+// The sound seam over our sound library: every call goes to the ds* functions
+// of the zarvosound library.
+std::unique_ptr<SoundLibrary> make_library_sound();
 
 }  // namespace zarvo

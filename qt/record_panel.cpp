@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/record_panel.h"
 #include "qt/canvas.h"
 #include "qt/game_list.h"
 #include "qt/installers.h"
 #include "qt/main_window.h"
 #include "records/pgn.h"
-#include "records/record_panel.h"
 #include "records/record_storage.h"
 #include "shell/app.h"
 

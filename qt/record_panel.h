@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "records/record_panel_seam.h"
+#include "shell/record_panel.h"
 
 namespace zarvo {
 

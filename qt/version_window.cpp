@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "assets/picture_library.h"
+#include "game/program_commands.h"
 #include "qt/canvas.h"
 #include "qt/installers.h"
 #include "qt/main_window.h"

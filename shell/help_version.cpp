@@ -1,10 +1,6 @@
-#include "shell/help_version.h"
-
 #include <filesystem>
 
-#include "records/record_panel.h"
 #include "shell/app.h"
-#include "shell/sound.h"
 #include "shell/translation.h"
 #include "shell/version_window.h"
 
@@ -60,21 +56,6 @@ std::string help_page_url(const App& app) { return page_url(app, english(app) ? 
 
 std::string home_page_url(const App& app) { return page_url(app, english(app) ? HOME_PAGE_EN : HOME_PAGE); }
 
-// The browser runs on its own; without one the player is told where the page is.
-void KAISETU_Click(App& app) {
-  if (app.platform.browser->open(help_page_url(app))) return;
-  const std::string text =
-      translate("Message", QT_TRANSLATE_NOOP("Message", "ﾌﾞﾗｳｻﾞを開けませんでした。\n解説はこのﾌｧｲﾙにあります：\n%1"));
-  app.platform.dialogs->message_box(fill(text, {program_file(app, english(app) ? HELP_PAGE_EN : HELP_PAGE)}),
-                                    QT_TRANSLATE_NOOP("Message", "解説"), Buttons::Ok);
-}
-
-void VER_Click(App& app) {
-  close_record_panel(app);
-  play_other(app);
-  app.platform.version->show_modal();
-}
-
-bool Form4_Command1_Click(App& app) { return app.platform.browser->open(home_page_url(app)); }
+std::string help_page_file(const App& app) { return program_file(app, english(app) ? HELP_PAGE_EN : HELP_PAGE); }
 
 }  // namespace zarvo

@@ -1,6 +1,6 @@
-#include "records/record_panel_seam.h"
 #include "shell/platform.h"
 #include "shell/promotion_windows.h"
+#include "shell/record_panel.h"
 #include "shell/version_window.h"
 
 namespace zarvo {

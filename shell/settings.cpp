@@ -49,11 +49,15 @@ void apply_language(App& app, Language language) {
   use_language(language);
 }
 
+}  // namespace
+
 void set_guidance(App& app, bool on) {
   app.platform.widgets->set_checked("SIDOU", on);
   app.game.guidance_on = on ? 1 : 0;
   app.options.guidance_colour = on ? QB_BRIGHT_WHITE : erase_colour;
 }
+
+namespace {
 
 // Only the last word of a file counts for each option, so music that a later
 // line switches off is never started and left playing unchecked. At start-up
@@ -74,16 +78,6 @@ void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing, 
     w.set_checked("BGM", *s.music);
     if (*s.music && !playing && !start_up) start_music(app);
   }
-}
-
-void background_click(App& app, const char* item, int kind) {
-  if (!app.platform.widgets->is_checked(item)) {
-    check_background_item(app, kind);
-    app.options.current_background = kind;
-  }
-  save_settings(app);
-  redraw_window(app);
-  app.platform.canvas->refresh();
 }
 
 void read_and_apply_settings(App& app, bool start_up) {
@@ -145,37 +139,6 @@ void check_background_item(App& app, int kind) {
   Widgets& w = *app.platform.widgets;
   for (const BackgroundItem& b : BACKGROUNDS) w.set_checked(b.item, false);
   if (const BackgroundItem* b = background_of_kind(kind)) w.set_checked(b->item, true);
-}
-
-void MIDORI_Click(App& app) { background_click(app, "MIDORI", TILE_MIDORI); }
-void TATAMI_Click(App& app) { background_click(app, "TATAMI", TILE_TATAMI); }
-void TAKE_Click(App& app) { background_click(app, "TAKE", TILE_TAKE); }
-void UCHU_Click(App& app) { background_click(app, "UCHU", TILE_UCHU); }
-void RENGA_Click(App& app) { background_click(app, "RENGA", TILE_RENGA); }
-
-void SIDOU_Click(App& app) {
-  if (app.platform.widgets->is_checked("SIDOU")) {
-    // Frames of a piece picked up before are wiped now, not at the next move.
-    for (int x = 1; x <= BOARD_SIZE; ++x)
-      for (int y = 1; y <= BOARD_SIZE; ++y) mark_square(app, erase_colour, x, y);
-    app.platform.canvas->refresh();
-    set_guidance(app, false);
-  } else {
-    set_guidance(app, true);
-  }
-  save_settings(app);
-}
-
-void BGM_Click(App& app) {
-  Widgets& w = *app.platform.widgets;
-  if (w.is_checked("BGM")) {
-    w.set_checked("BGM", false);
-    stop_music(app);
-  } else {
-    w.set_checked("BGM", true);
-    start_music(app);
-  }
-  save_settings(app);
 }
 
 }  // namespace zarvo

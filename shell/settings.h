@@ -11,12 +11,7 @@ void load_settings(App& app);
 void load_settings_for_start_up(App& app);
 void save_settings(App& app);
 void check_background_item(App& app, int kind);
-void MIDORI_Click(App& app);
-void TATAMI_Click(App& app);
-void TAKE_Click(App& app);
-void UCHU_Click(App& app);
-void RENGA_Click(App& app);
-void SIDOU_Click(App& app);
-void BGM_Click(App& app);
+// Ticks "移動指導" and sets the guidance on or off with its frame colour.
+void set_guidance(App& app, bool on);
 
 }  // namespace zarvo

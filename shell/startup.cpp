@@ -82,20 +82,4 @@ void end_program(App& app) {
   stop_sound(app);
 }
 
-void Form_Unload(App& app) {
-  end_program(app);
-  app.platform.lifecycle->terminate();
-}
-
-void Form_KeyDown(App& app, int key_code, int /*shift*/) {
-  if (key_code != KEY_ESCAPE) return;
-  end_program(app);
-  app.platform.lifecycle->terminate();
-}
-
-void OWARI_Click(App& app) {
-  end_program(app);
-  app.platform.lifecycle->terminate();
-}
-
 }  // namespace zarvo

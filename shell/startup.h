@@ -19,10 +19,5 @@ void open_sounds(App& app);
 void reset_game(App& app);
 // Frees the four sound buffers and closes the sound device; does not terminate.
 void end_program(App& app);
-void Form_Unload(App& app);
-void Form_KeyDown(App& app, int key_code, int shift);
-void OWARI_Click(App& app);
-
-constexpr int KEY_ESCAPE = 27;
 
 }  // namespace zarvo

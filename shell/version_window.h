@@ -28,8 +28,7 @@ std::string file_url(std::string_view absolute_path);
 std::string help_page_url(const App& app);
 // Our home page; until the product has a web site, the help page's section about it.
 std::string home_page_url(const App& app);
-
-// Form4's "ホームページ": opens the home page; true when Form4 should close.
-bool Form4_Command1_Click(App& app);
+// The path of the help page in the language shown, for a player without a browser.
+std::string help_page_file(const App& app);
 
 }  // namespace zarvo

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "game/program_commands.h"
 #include "shell/app.h"
 #include "shell/data_paths.h"
-#include "shell/help_version.h"
 #include "shell/startup.h"
 #include "shell/text_encoding.h"
 #include "shell/version_window.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/help_version.h"
+#include "game/program_commands.h"
 #include "shell/version_window.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"

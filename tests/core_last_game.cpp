@@ -6,6 +6,7 @@
 
 #include "game/game_modes.h"
 #include "game/last_game.h"
+#include "game/program_commands.h"
 #include "game/record_navigation.h"
 #include "records/last_game.h"
 #include "records/record_file.h"

@@ -5,8 +5,8 @@
 
 #include "game/game_modes.h"
 #include "game/levels.h"
+#include "game/record_panel.h"
 #include "records/pgn.h"
-#include "records/record_panel.h"
 #include "rules/move_rules.h"
 #include "shell/startup.h"
 #include "tests/support/fakes.h"

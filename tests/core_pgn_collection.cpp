@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "game/record_navigation.h"
+#include "game/record_panel.h"
 #include "records/pgn.h"
 #include "records/pgn_collection.h"
-#include "records/record_panel.h"
 #include "rules/move_rules.h"
 #include "rules/position.h"
 #include "shell/file_io.h"

@@ -8,8 +8,8 @@
 #include <random>
 
 #include "game/record_navigation.h"
+#include "game/record_panel.h"
 #include "records/record_file.h"
-#include "records/record_panel.h"
 #include "records/record_storage.h"
 #include "rules/move_rules.h"
 #include "shell/startup.h"

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "display/display_state.h"
+#include "game/option_commands.h"
 #include "shell/settings.h"
 #include "shell/text_encoding.h"
 #include "tests/support/fakes.h"

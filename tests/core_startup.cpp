@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/program_commands.h"
 #include "shell/app.h"
 #include "shell/sound.h"
 #include "shell/startup.h"

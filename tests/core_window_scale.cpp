@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "display/board_scale.h"
+#include "game/option_commands.h"
 #include "shell/settings.h"
 #include "shell/text_encoding.h"
 #include "shell/window_size.h"

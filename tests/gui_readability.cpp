@@ -10,8 +10,8 @@
 
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "game/record_panel.h"
 #include "records/record_file.h"
-#include "records/record_panel.h"
 #include "tests/support/options_fakes.h"
 #include "tests/support/window_fixture.h"
 

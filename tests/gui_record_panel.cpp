@@ -9,10 +9,10 @@
 #include <QTableView>
 #include <cstdio>
 
+#include "game/record_panel.h"
 #include "qt/game_list.h"
 #include "qt/main_window.h"
 #include "qt/record_panel.h"
-#include "records/record_panel.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
 #include "tests/support/record_fakes.h"

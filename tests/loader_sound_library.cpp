@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "qt/sound.h"
+#include "qt/platform.h"
 
 namespace zarvo {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "records/record_panel_seam.h"
+#include "shell/record_panel.h"
 
 namespace zarvo::test {
 

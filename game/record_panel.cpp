@@ -1,4 +1,4 @@
-#include "records/record_panel.h"
+#include "game/record_panel.h"
 
 #include <fstream>
 #include <string>
@@ -8,12 +8,12 @@
 #include "records/pgn.h"
 #include "records/pgn_collection.h"
 #include "records/record_file.h"
-#include "records/record_panel_seam.h"
 #include "records/record_storage.h"
 #include "rules/move_rules.h"
 #include "rules/position.h"
 #include "shell/app.h"
 #include "shell/file_io.h"
+#include "shell/record_panel.h"
 #include "shell/sound.h"
 #include "shell/startup.h"
 #include "shell/translation.h"
