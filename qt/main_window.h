@@ -21,6 +21,7 @@ struct PlatformOverrides {
   Browser* browser = nullptr;
   SoundLibrary* sound = nullptr;
   Lifecycle* lifecycle = nullptr;
+  EngineProcess* engine = nullptr;
 };
 
 class BoardView;
@@ -74,6 +75,7 @@ class MainWindow final : public QMainWindow {
   std::unique_ptr<Browser> own_browser_;
   std::unique_ptr<SoundLibrary> own_sound_;
   std::unique_ptr<Lifecycle> own_lifecycle_;
+  std::unique_ptr<EngineProcess> own_engine_;
   BoardView* view_ = nullptr;
   bool placed_ = false;
   bool started_ = false;

@@ -38,6 +38,8 @@ SettingsFile settings_from_marks(App& app) {
   s.guidance = w.is_checked("SIDOU");
   s.music = w.is_checked("BGM");
   s.window = app.options.window_size;
+  if (app.draw_rules.in_file) s.draw_rules = app.draw_rules.on;
+  if (app.engine.configured_in_file) s.engine = app.engine.configured;
   return s;
 }
 
@@ -53,6 +55,15 @@ void set_guidance(App& app, bool on) {
 // right afterwards, and the music starts once the sounds are open.
 void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing, bool start_up = false) {
   if (s.window) app.options.window_size = s.window;
+  if (s.draw_rules) {
+    app.draw_rules.on = *s.draw_rules;
+    app.draw_rules.in_file = true;
+    app.platform.widgets->set_checked("HIKIWAKE", *s.draw_rules);
+  }
+  if (s.engine) {
+    app.engine.configured = *s.engine;
+    app.engine.configured_in_file = true;
+  }
   if (s.background) {
     check_background_item(app, *s.background);
     if (!start_up) tile_background(app, *s.background);

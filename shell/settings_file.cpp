@@ -42,6 +42,10 @@ SettingsFile parse_settings_file(std::string_view bytes) {
       s.music = value == "ON";
     } else if (key == WINDOW_SIZE_KEY) {
       s.window = parse_window_size(value);
+    } else if (key == DRAW_RULES_KEY) {
+      s.draw_rules = value == "ON";
+    } else if (key == ENGINE_KEY) {
+      s.engine = std::string(value);
     }
   }
   return s;
@@ -55,6 +59,8 @@ std::string write_settings_file(const SettingsFile& s) {
   text += s.guidance.value_or(false) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
   text += s.music.value_or(false) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
   if (s.window) text += std::string(WINDOW_SIZE_KEY) + "=" + window_size_value(*s.window) + "\r\n";
+  if (s.draw_rules) text += std::string(DRAW_RULES_KEY) + (*s.draw_rules ? "=ON\r\n" : "=OFF\r\n");
+  if (s.engine) text += std::string(ENGINE_KEY) + "=" + *s.engine + "\r\n";
   return utf8_to_cp932(text);
 }
 

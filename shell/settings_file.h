@@ -14,6 +14,9 @@ namespace zarvo {
 // A settings file is three short lines; anything much bigger is something else.
 constexpr size_t SETTINGS_FILE_MAX_BYTES = 4096;
 
+inline constexpr std::string_view DRAW_RULES_KEY = "引き分け規則";
+inline constexpr std::string_view ENGINE_KEY = "エンジン";
+
 struct BackgroundItem {
   const char* item;   // the menu item
   const char* value;  // its value in the file
@@ -29,6 +32,8 @@ struct SettingsFile {
   std::optional<bool> guidance;
   std::optional<bool> music;
   std::optional<WindowSize> window = std::nullopt;
+  std::optional<bool> draw_rules = std::nullopt;     // "引き分け規則=ON"
+  std::optional<std::string> engine = std::nullopt;  // "エンジン=PATH"
   bool operator==(const SettingsFile&) const = default;
 };
 
@@ -39,7 +44,8 @@ struct SettingsFile {
 SettingsFile parse_settings_file(std::string_view bytes);
 
 // The image the program writes: background (when known), guidance, music,
-// and the window size once the player has chosen one; Shift-JIS with CR LF.
+// and the window size, the draw rules and the engine once the player has
+// chosen them; Shift-JIS with CR LF.
 std::string write_settings_file(const SettingsFile& settings);
 
 }  // namespace zarvo
