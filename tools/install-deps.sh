@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-mincho
   clang libclang-rt-dev llvm clang-format
   file desktop-file-utils appstream
+  stockfish
 )
 
 missing=()
