@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "display/display_state.h"
 #include "computer/uci.h"
+#include "display/display_state.h"
 #include "game/menu_commands.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
@@ -408,9 +408,9 @@ namespace {
 
 TEST_F(Settings, DrawRulesAndEngineLinesAppearOnlyOnceChosenAndComeBackAsRead) {
   // Files with the new lines read and save back byte for byte; a file without them gains none.
-  for (const char* text : {"背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=ON\r\nエンジン=/opt/sf/stockfish\r\n",
-                           "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=OFF\r\n",
-                           "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n"}) {
+  for (const char* text :
+       {"背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=ON\r\nエンジン=/opt/sf/stockfish\r\n",
+        "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=OFF\r\n", "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n"}) {
     test::TestApp fresh;
     write_ini(text);
     const std::string before = test::file_bytes(INI);
