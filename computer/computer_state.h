@@ -39,6 +39,7 @@ struct ComputerState {
   int handicap_grade = 0;            // -7..7, 0 is the even game
   Candidate best{};                  // the move chosen by the last search
   int best_found = 0;                // 0 when the last search met no candidate at all
+  int takes_king = 0;                // 1 when the move chosen takes the W king
 };
 
 }  // namespace zarvo

@@ -1,13 +1,15 @@
 #include "computer/position_evaluation.h"
 
+#include "computer/computer_state.h"
+#include "computer/move_scoring.h"
 #include "rules/move_rules.h"
-#include "shell/app.h"
+#include "rules/position.h"
 
 namespace zarvo {
 // Looks for the W rook and the W queen: the W pieces that move straight up a
 // column. The first B piece on the way closes the column.
-int file_attack_from_below(App& app, int x, int y) {
-  Board& b = app.game.board;
+int file_attack_from_below(Position& pos, int x, int y) {
+  Board& b = pos.board;
   const int saved = b[x][y];
   b[x][y] = EMPTY;
   int answer = 0;
@@ -15,7 +17,7 @@ int file_attack_from_below(App& app, int x, int y) {
     const int k = b[x][r];
     if (k >= B_PAWN) break;
     if (k == W_ROOK || k == W_QUEEN) {
-      answer = check_piece_move(app, x, r, x, y, k);
+      answer = scored_move_allowed(pos, x, r, x, y, k);
       break;
     }
   }
@@ -23,12 +25,11 @@ int file_attack_from_below(App& app, int x, int y) {
   return answer;
 }
 
-double evaluate_position(App& app, int mp, int x2, int y2) {
-  const Board& b = app.game.board;
-  const BoardMaps& m = app.maps;
-  const KingSquares& k = app.game.kings;
-  const ComputerState& com = app.com;
-  const SquareMap<int>& pinned = app.pins.lower_pinned;
+double evaluate_position(Position& pos, ComputerState& com, int mp, int x2, int y2) {
+  const Board& b = pos.board;
+  const BoardMaps& m = pos.maps;
+  const KingSquares& k = pos.kings;
+  const SquareMap<int>& pinned = pos.pins.lower_pinned;
   double s = 0;
   int forks = 0;
   int fork_min = B_KING + 1;  // above every piece value
@@ -46,12 +47,12 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
         // Undefended holes in the home rows, worse when a rook or queen can come up the column.
         if (m.upper_attack_count[x][y] == 0 && y < 4) {
           s = s - 0.1;
-          if (file_attack_from_below(app, x, y) == 1) s = s - 10;
+          if (file_attack_from_below(pos, x, y) == 1) s = s - 10;
         }
         // A W pawn about to advance into the home rows.
         if (y < 4 && b[x][y + 1] == W_PAWN && m.lower_attack_count[x][y] >= m.upper_attack_count[x][y]) {
           s = s - 30;
-          if (file_attack_from_below(app, x, y + 1) == 1) s = s - 70;
+          if (file_attack_from_below(pos, x, y + 1) == 1) s = s - 70;
         }
       } else if (p >= B_PAWN) {
         if (p == B_KING && y == 1) {
@@ -74,7 +75,7 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
               m.upper_defender[x][y] >= abs_code(m.lower_attacker[x][y]))
             s = s - p;
           if (y <= 3 && m.upper_attack_count[x][y] == m.lower_attack_count[x][y] && b[x][y + 1] != EMPTY &&
-              file_attack_from_below(app, x, y + 1) == 1)
+              file_attack_from_below(pos, x, y + 1) == 1)
             s = s - p - abs_code(m.lower_attacker[x][y + 1]);
         }
         // Hanging.
@@ -94,7 +95,7 @@ double evaluate_position(App& app, int mp, int x2, int y2) {
         // Undefended W pieces, and the W king, that the moved piece attacks from a safe square.
         if (m.lower_attack_count[x2][y2] == 0 &&
             (m.lower_attack_count[x][y] == 0 || (x == k.lower_king_x && y == k.lower_king_y)) &&
-            check_piece_move(app, x2, y2, x, y, mp) == 1) {
+            scored_move_allowed(pos, x2, y2, x, y, mp) == 1) {
           s = s + 0.1;
           forks = forks + 1;
           if (abs_code(p) < fork_min) fork_min = abs_code(p);

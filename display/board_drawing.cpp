@@ -67,13 +67,13 @@ void draw_square(App& app, int k, int x, int y) {
 void draw_changed_squares(App& app, const MoveChanges& changes) {
   for (int i = 0; i < changes.count; ++i) {
     const MoveChanges::Square s = changes.squares[i];
-    draw_square(app, app.game.board[s.x][s.y], s.x, s.y);
+    draw_square(app, app.pos.board[s.x][s.y], s.x, s.y);
   }
 }
 
 void draw_board(App& app) {
   for (int x = 1; x <= BOARD_SIZE; ++x)
-    for (int y = 1; y <= BOARD_SIZE; ++y) draw_square(app, app.game.board[x][y], x, y);
+    for (int y = 1; y <= BOARD_SIZE; ++y) draw_square(app, app.pos.board[x][y], x, y);
 }
 
 void tile_background(App& app, int kind) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "rules/move_rules.h"
+#include "rules/position.h"
 
 namespace zarvo {
 

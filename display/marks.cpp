@@ -39,8 +39,8 @@ void clear_caption_area(App& app, int X, int Y) {
 
 // The tiles of column 0 overlap the board's first column.
 void redraw_squares_under_upper_caption(App& app) {
-  draw_square(app, app.game.board[1][2], 1, 2);
-  draw_square(app, app.game.board[1][3], 1, 3);
+  draw_square(app, app.pos.board[1][2], 1, 2);
+  draw_square(app, app.pos.board[1][3], 1, 3);
 }
 
 void show_move_caption(App& app, int X, int Y, int tx, int ty, int k, int col) {

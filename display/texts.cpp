@@ -83,7 +83,7 @@ void draw_coordinates(App& app) {
   for (int X = 1; X <= BOARD_SIZE; ++X) {
     draw_tile(app, bg, X, 0);
     print_shadowed(app, X + 0.3, 0.4, square_name(file_number(app, X)), QB_YELLOW, 16);
-    draw_square(app, app.game.board[X][1], X, 1);
+    draw_square(app, app.pos.board[X][1], X, 1);
     draw_tile(app, bg, 9, X);
     print_shadowed(app, 9.1, X + 0.3, number_text(rank_number(app, X)), QB_YELLOW, 16);
     mark_square(app, grid_colour, 8, X);
@@ -95,7 +95,7 @@ void show_move_number(App& app, int n, int /*colour*/) {
   const int bg = app.options.current_background;
   draw_tile(app, bg, 10, 4);
   draw_tile(app, bg, 11, 4);
-  draw_square(app, app.game.board[8][4], 8, 4);
+  draw_square(app, app.pos.board[8][4], 8, 4);
   // Wider numbers start further left so that the last digit stays in place.
   const double x = n < 10 ? 10.3 : n < 100 ? 10.2 : 10.1;
   print_shadowed(app, x - 0.1, 4.3, number_text(n), QB_BRIGHT_WHITE, 12);

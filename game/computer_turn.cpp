@@ -10,6 +10,7 @@
 #include "game/engine_position.h"
 #include "game/engine_turn.h"
 #include "game/game_end.h"
+#include "game/move_commit.h"
 #include "game/promotion.h"
 #include "records/move_record.h"
 #include "rules/move_rules.h"
@@ -42,7 +43,7 @@ void com_ban(App& app) {
   }
 
   show_thinking_caption(app);
-  prepare_search(app);
+  prepare_search(app.pos, app.com);
   app.platform.canvas->refresh();
   wait_seconds(app, 0.3);
 
@@ -56,11 +57,12 @@ void com_ban(App& app) {
 
 void play_searched_move(App& app) {
   // Nothing of the upper army can move: the game ends drawn, as a stalemate.
-  if (search_candidates(app) == 0) {
+  if (search_candidates(app.pos, app.com) == 0) {
     app.platform.dialogs->message_box("ステールメイト", "判定", Buttons::Ok);
     announce_result(app, "引分");
     return;
   }
+  if (app.com.takes_king == 1) app.game.winner = app.game.upper_player;
   play_computer_move(app, app.com.best);
 }
 
@@ -71,29 +73,17 @@ void play_computer_move(App& app, const Candidate& c) {
   blink_square(app, c.moving, c.x1, c.y1, 2);
   if (c.placed != c.moving) {
     choose_promotion(app, c.placed);
-  } else if (is_en_passant(app, c.x1, c.y1, c.x2, c.y2, c.placed) == 1) {
+  } else if (is_en_passant(app.pos, c.x1, c.y1, c.x2, c.y2, c.placed) == 1) {
     dialogs.message_box("アンパッサンします！", "アンパッサン", Buttons::Ok);
-    // The W pawn passed over stands one row above the destination.
-    g.board[c.x2][c.y2 - 1] = EMPTY;
-    draw_square(app, EMPTY, c.x2, c.y2 - 1);
   }
-
-  draw_changed_squares(app, make_move(app, c.x1, c.y1, c.x2, c.y2, c.placed));
-  wait_seconds(app, 0.5);
-  play_piece_placed(app);
-
-  g.move_number = g.move_number + 1;
-  record_move(app.record, g.board, g.move_number, c.x1, c.y1, c.x2, c.y2, c.placed);
-  g.record_length = g.move_number;
-  show_move_number(app, g.record_length, QB_BLACK);
-  scan_board(g.board, app.maps, g.kings);
+  commit_move(app, {c.x1, c.y1, c.x2, c.y2, c.placed}, 0.5);
 
   if (g.winner == g.upper_player) {
     announce_result(app, "ｺﾝﾋﾟｭｰﾀ");
     return;
   }
-  if (app.maps.upper_attack_count[g.kings.lower_king_x][g.kings.lower_king_y] > 0) {
-    if (lower_king_mated(app) == 1) {
+  if (app.pos.maps.upper_attack_count[app.pos.kings.lower_king_x][app.pos.kings.lower_king_y] > 0) {
+    if (lower_king_mated(app.pos) == 1) {
       dialogs.message_box("よし！!", "チェックメイト ?", Buttons::Ok);
       g.mate_announced = 1;
     } else {

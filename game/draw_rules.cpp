@@ -4,6 +4,7 @@
 
 #include "game/engine_position.h"
 #include "game/game_end.h"
+#include "records/move_record.h"
 #include "rules/draw_rules.h"
 #include "shell/app.h"
 #include "shell/settings.h"
@@ -15,7 +16,7 @@ constexpr int FIFTY_MOVES_PLIES = 100;
 
 DrawRule draw_by_rule(const App& app, int n) {
   if (n < 0 || n > RECORD_LAST) return DrawRule::None;
-  const Board& board = n == app.game.move_number ? app.game.board : app.record.record_board[static_cast<size_t>(n)];
+  const Board& board = n == app.game.move_number ? app.pos.board : app.record.record_board[static_cast<size_t>(n)];
   if (insufficient_material(board) == 1) return DrawRule::Material;
   const int quiet = plies_since_capture_or_pawn(app, n);
   // Only positions since the last capture or pawn move can come back.

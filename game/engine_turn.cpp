@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "computer/computer_state.h"
 #include "computer/search.h"
 #include "computer/uci.h"
 #include "display/display_state.h"
@@ -11,6 +12,7 @@
 #include "game/levels.h"
 #include "records/record_panel.h"
 #include "rules/move_rules.h"
+#include "rules/position.h"
 #include "shell/app.h"
 #include "shell/engine_program.h"
 #include "shell/settings.h"
@@ -131,30 +133,6 @@ void set_handlers(App& app) {
   app.platform.engine->set_handlers(std::move(h));
 }
 
-// The board turned half round with the armies' signs exchanged, so that the
-// lower army stands where the search looks for the computer's.
-void turn_round(App& s) {
-  GameState& g = s.game;
-  auto turn_board = [](Board& b) {
-    const Board t = b;
-    for (int x = 1; x <= BOARD_SIZE; ++x)
-      for (int y = 1; y <= BOARD_SIZE; ++y) b[BOARD_SIZE + 1 - x][BOARD_SIZE + 1 - y] = -t[x][y];
-  };
-  auto turn = [](int v) { return v == 0 ? 0 : BOARD_SIZE + 1 - v; };
-  turn_board(g.board);
-  MoveRecord& r = s.record;
-  for (int k = 0; k <= g.move_number && k <= RECORD_LAST; ++k) {
-    const auto i = static_cast<size_t>(k);
-    turn_board(r.record_board[i]);
-    r.record_from_x[i] = turn(r.record_from_x[i]);
-    r.record_from_y[i] = turn(r.record_from_y[i]);
-    r.record_to_x[i] = turn(r.record_to_x[i]);
-    r.record_to_y[i] = turn(r.record_to_y[i]);
-    r.record_piece[i] = -r.record_piece[i];
-  }
-  std::swap(g.lower_player, g.upper_player);
-}
-
 }  // namespace
 
 int engine_thinking(const App& app) { return app.engine.task != EngineTask::None ? 1 : 0; }
@@ -224,53 +202,20 @@ bool engine_answers_uci(App& app, const std::string& program) {
 }
 
 std::optional<Candidate> searched_move(const App& app, bool upper, int level) {
-  auto scratch = std::make_unique<App>();
-  App& s = *scratch;
-  s.game = app.game;
-  s.record = app.record;
-  s.com = app.com;
-  s.com.level = level;
-  s.game.winner = NONE;
-  if (!upper) turn_round(s);
-  scan_board(s.game.board, s.maps, s.game.kings);
-  if (search_computer_move(s) == 0) return std::nullopt;
-  Candidate c = s.com.best;
+  // The search plays the upper army: the lower army's move is looked for on
+  // the board turned round, where that army stands above.
+  Position p = upper ? app.pos : flipped(app.pos);
+  rescan(p);
+  ComputerState com = app.com;
+  com.level = level;
+  if (search_computer_move(p, com) == 0) return std::nullopt;
+  Candidate c = com.best;
   if (!upper) {
     c.x1 = BOARD_SIZE + 1 - c.x1, c.y1 = BOARD_SIZE + 1 - c.y1;
     c.x2 = BOARD_SIZE + 1 - c.x2, c.y2 = BOARD_SIZE + 1 - c.y2;
     c.moving = -c.moving, c.placed = -c.placed, c.captured = -c.captured;
   }
   return c;
-}
-
-std::vector<Candidate> legal_moves(App& app, bool upper) {
-  GameState& g = app.game;
-  std::vector<Candidate> out;
-  const int side = upper ? g.upper_player : g.lower_player;
-  for (int x1 = 1; x1 <= BOARD_SIZE; ++x1) {
-    for (int y1 = 1; y1 <= BOARD_SIZE; ++y1) {
-      const int code = g.board[x1][y1];
-      if (upper ? code < B_PAWN : code > W_PAWN) continue;
-      for (int x2 = 1; x2 <= BOARD_SIZE; ++x2) {
-        for (int y2 = 1; y2 <= BOARD_SIZE; ++y2) {
-          if (check_piece_move(app, x1, y1, x2, y2, code) != 1) continue;
-          if (abs_code(g.board[x2][y2]) == B_KING) continue;
-          if (move_keeps_king_safe(app, x1, y1, x2, y2, side) != 1) continue;
-          Candidate c{x1, y1, x2, y2, code, code, g.board[x2][y2], 0};
-          if (promotion_due(x1, y1, x2, y2, code) == 1) {
-            for (const int kind : {B_QUEEN, B_ROOK, B_BISHOP, B_KNIGHT}) {
-              c.placed = upper ? kind : -kind;
-              out.push_back(c);
-            }
-          } else {
-            out.push_back(c);
-          }
-        }
-      }
-    }
-  }
-  scan_board(g.board, app.maps, g.kings);
-  return out;
 }
 
 void ENGINE_Click(App& app) {

@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "computer/computer_state.h"
 #include "game/engine_state.h"
@@ -31,9 +30,6 @@ bool engine_answers_uci(App& app, const std::string& program);
 // The move the game's own search at level 1..3 would choose for either army,
 // worked out on a copy of the game; nullopt when the army cannot move.
 std::optional<Candidate> searched_move(const App& app, bool upper, int level);
-// Every move of the army that the game's rules allow and that leaves its king
-// safe; a promotion once for each piece.
-std::vector<Candidate> legal_moves(App& app, bool upper);
 
 void ENGINE_Click(App& app);
 void HINT_Click(App& app);

@@ -16,13 +16,9 @@ void REVERSE_Click(App& app) {
   }
   g.board_reversed = 1;
   g.selection_state = 0;
-  const Board t = g.board;
-  for (int x = 1; x <= BOARD_SIZE; ++x) {
-    for (int y = 1; y <= BOARD_SIZE; ++y) {
-      const int k = t[x][y];
-      g.board[9 - x][9 - y] = k >= 1 ? -k : k <= -1 ? -k : k;
-    }
-  }
+  // Castling rights and the en passant square turn with the board, so both
+  // are judged after the flip as they were before it.
+  app.pos = flipped(app.pos);
   redraw_all(app);
   show_move_number(app, g.move_number, QB_BLACK);
   if (g.handicap_set == 1) {

@@ -37,9 +37,26 @@ void announce_check(App& app) { app.platform.dialogs->message_box("   ** チェ�
 
 }  // namespace
 
+namespace {
+
+bool plays(const GameState& g, int player) { return player == g.lower_player || player == g.upper_player; }
+
+// 1 when the king of the player's army stands attacked.
+int player_in_check(const App& app, int player) {
+  const GameState& g = app.game;
+  return plays(g, player) ? king_in_check(app.pos, player == g.upper_player ? 1 : 0) : 0;
+}
+
+}  // namespace
+
 int end_game_without_moves(App& app, int player, std::string_view winner) {
-  if (has_legal_move(app, player) == 1) return 0;
-  if (king_in_check(app, player) == 1) {
+  const GameState& g = app.game;
+  const int upper = player == g.upper_player ? 1 : 0;
+  // After the computer's mate announcement the human's move takes any move the
+  // movement rules allow; the computer's own moves are always judged.
+  const int unsafe_accepted = g.mate_announced == 1 && !(upper && g.game_kind == KIND_VS_COMPUTER) ? 1 : 0;
+  if (plays(g, player) && has_legal_move(app.pos, upper, unsafe_accepted) == 1) return 0;
+  if (player_in_check(app, player) == 1) {
     announce_result(app, winner);
   } else {
     announce_stalemate(app);
@@ -54,7 +71,7 @@ void end_of_move_evaluation(App& app, int captured) {
       announce_result(app, "あなた");
       return;
     }
-    if (upper_king_mated(app) == 1) {
+    if (upper_king_mated(app.pos) == 1) {
       announce_result(app, "あなた");
       return;
     }
@@ -77,7 +94,7 @@ void end_of_move_evaluation(App& app, int captured) {
   // A player left without a move is mated (the mover wins) or stalemated.
   if (end_game_without_moves(app, next, g.turn == FIRST ? "先手" : "後手") == 1) return;
   if (end_game_by_draw_rules(app) == 1) return;
-  if (king_in_check(app, next) == 1) announce_check(app);
+  if (player_in_check(app, next) == 1) announce_check(app);
   g.turn = next;
 }
 

@@ -4,6 +4,7 @@
 #include "display/texts.h"
 #include "game/computer_turn.h"
 #include "records/record_panel.h"
+#include "rules/move_rules.h"
 #include "shell/app.h"
 
 namespace zarvo {
@@ -14,7 +15,7 @@ namespace {
 // exchanging king and queen, so that the first mover is always White.
 void show_colours(App& app, int wanted) {
   if (app.game.colors_swapped == wanted) return;
-  swap_kings_and_queens(app.game.board);
+  swap_kings_and_queens(app.pos.board);
   app.game.colors_swapped = wanted;
   // The labels name the squares as seen from the side now shown below.
   draw_coordinates(app);
@@ -65,7 +66,7 @@ void continue_after_flip(App& app) {
   if (g.turn == NONE) return;
   // The flip hands each army to the other side of the board; the army that
   // was to move still moves.
-  scan_board(g.board, app.maps, g.kings);
+  rescan(app.pos);
   if (g.game_kind == KIND_TWO_HUMANS) {
     g.turn = g.turn == g.lower_player ? g.upper_player : g.lower_player;
   } else if (g.game_kind == KIND_VS_COMPUTER && g.turn == g.lower_player) {

@@ -43,7 +43,7 @@ GradeStep grade_step(int g) {
 
 void set_square(App& app, int x, int y, int code) {
   if (!on_board(x, y)) return;
-  app.game.board[x][y] = code;
+  app.pos.board[x][y] = code;
   draw_square(app, code, x, y);
 }
 

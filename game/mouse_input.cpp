@@ -8,6 +8,7 @@
 #include "game/computer_turn.h"
 #include "game/engine_turn.h"
 #include "game/game_end.h"
+#include "game/move_commit.h"
 #include "game/promotion.h"
 #include "records/move_record.h"
 #include "records/record_panel.h"
@@ -55,7 +56,7 @@ void pick(App& app, int x, int y) {
   PlayState& p = app.play;
   p.pick_x = x;
   p.pick_y = y;
-  p.picked_piece = app.game.board[x][y];
+  p.picked_piece = app.pos.board[x][y];
   show_guidance(app, x, y, app.options.guidance_colour, p.picked_piece);
 }
 
@@ -90,14 +91,14 @@ void second_click(App& app, int button, int x, int y) {
   PlayState& p = app.play;
   p.drop_x = x;
   p.drop_y = y;
-  const int clicked = g.board[x][y];
+  const int clicked = app.pos.board[x][y];
   if (belongs_to_player_to_move(g, clicked)) {
     mark_square(app, erase_colour, p.pick_x, p.pick_y);
     pick(app, x, y);
     mark_square(app, select_colour, x, y);
     return;
   }
-  if (check_piece_move(app, p.pick_x, p.pick_y, x, y, p.picked_piece) == 0) {
+  if (check_piece_move(app.pos, p.pick_x, p.pick_y, x, y, p.picked_piece) == 0) {
     clear_marks(app);
     g.selection_state = 0;
     return;
@@ -106,7 +107,8 @@ void second_click(App& app, int button, int x, int y) {
     refuse(app, "マウスの右をクリックして下さい", "成り");
     return;
   }
-  if (move_keeps_king_safe(app, p.pick_x, p.pick_y, x, y, g.turn) == 0 && g.mate_announced == 0) {
+  if (move_keeps_king_safe(app.pos, p.pick_x, p.pick_y, x, y, g.turn == g.upper_player ? 1 : 0) == 0 &&
+      g.mate_announced == 0) {
     refuse(app, "自殺できません", "チェックです");
     return;
   }
@@ -123,43 +125,34 @@ void second_click(App& app, int button, int x, int y) {
   mark_square(app, erase_colour, x, y);
   show_guidance(app, p.pick_x, p.pick_y, erase_colour, p.picked_piece);
 
-  if (is_en_passant(app, p.pick_x, p.pick_y, x, y, p.picked_piece) == 1) {
-    // Declined, the capture is no move at all: a pawn may not step diagonally
-    // onto an empty square. The pick is dropped and the same player moves again.
-    if (app.platform.dialogs->message_box("取りますか？", "アンパッサン", Buttons::YesNo) != Answer::Yes) return;
-    const int victim_y = g.turn == g.lower_player ? y + 1 : g.turn == g.upper_player ? y - 1 : 0;
-    if (on_board(x, victim_y)) {
-      g.board[x][victim_y] = EMPTY;
-      draw_square(app, EMPTY, x, victim_y);
-    }
-  }
+  // Declined, the capture is no move at all: a pawn may not step diagonally
+  // onto an empty square. The pick is dropped and the same player moves again.
+  if (is_en_passant(app.pos, p.pick_x, p.pick_y, x, y, p.picked_piece) == 1 &&
+      app.platform.dialogs->message_box("取りますか？", "アンパッサン", Buttons::YesNo) != Answer::Yes)
+    return;
 
-  const int captured = g.board[x][y];
-  draw_changed_squares(app, make_move(app, p.pick_x, p.pick_y, x, y, p.picked_piece));
-  play_piece_placed(app);
-
-  g.move_number += 1;
-  record_move(app.record, g.board, g.move_number, p.pick_x, p.pick_y, x, y, p.picked_piece);
-  g.record_length = g.move_number;
-  show_move_number(app, g.record_length, QB_BLACK);
+  const MoveChanges changes = commit_move(app, {p.pick_x, p.pick_y, x, y, p.picked_piece}, 0);
   if (p.picked_piece >= B_PAWN) {
     show_move_caption(app, UPPER_CAPTION_X, UPPER_CAPTION_Y, x, y, p.picked_piece, QB_BRIGHT_WHITE);
   } else {
     show_move_caption(app, LOWER_CAPTION_X, LOWER_CAPTION_Y, x, y, p.picked_piece, QB_BRIGHT_WHITE);
   }
-
-  scan_board(g.board, app.maps, g.kings);
-  end_of_move_evaluation(app, captured);
+  end_of_move_evaluation(app, changes.captured);
 }
 
 }  // namespace
 
+// The squares a move of the piece would be accepted on: the king of its army
+// left unattacked, unless the computer has announced mate (then any move counts).
 void show_guidance(App& app, int fx, int fy, int colour, int piece) {
   clear_marks(app);
   if (app.game.guidance_on != 1) return;
+  const int upper = piece >= B_PAWN ? 1 : 0;
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y)
-      if (check_piece_move(app, fx, fy, x, y, piece) == 1) mark_square(app, colour, x, y);
+      if (check_piece_move(app.pos, fx, fy, x, y, piece) == 1 &&
+          (app.game.mate_announced == 1 || move_keeps_king_safe(app.pos, fx, fy, x, y, upper) == 1))
+        mark_square(app, colour, x, y);
 }
 
 void Form_MouseDown(App& app, int button, int /*shift*/, double X, double Y) {
@@ -184,7 +177,7 @@ void Form_MouseDown(App& app, int button, int /*shift*/, double X, double Y) {
   const int y = static_cast<int>(fy);
 
   if (g.selection_state == 0) {
-    const int code = g.board[x][y];
+    const int code = app.pos.board[x][y];
     if (code == EMPTY) return;
     pick(app, x, y);
     if (belongs_to_player_to_move(g, code)) {

@@ -20,7 +20,8 @@ void refuse_step(App& app, std::string_view title) { refuse(app, "できませ�
 // promotion come back without any rule of their own.
 void restore_entry(App& app, int n) {
   if (n < 0 || n > RECORD_LAST) return;
-  Board& board = app.game.board;
+  restore_history(app.record, n, app.pos);
+  Board& board = app.pos.board;
   const Board& stored = app.record.record_board[n];
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {

@@ -24,9 +24,6 @@ class LibrarySound final : public SoundLibrary {
   int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags) override {
     return create_ ? create_(device, wav, flags) : 0;
   }
-  int32_t dsCreateResDSB(int32_t device, const char* path, int32_t flags) override {
-    return create_from_file_ ? create_from_file_(device, path, flags) : 0;
-  }
   void dsFree(int32_t id) override {
     if (free_) free_(id);
   }
@@ -54,7 +51,6 @@ class LibrarySound final : public SoundLibrary {
       resolve(initialize_, "dsInitialize");
       resolve(terminate_, "dsTerminate");
       resolve(create_, "dsCreateDSB");
-      resolve(create_from_file_, "dsCreateResDSB");
       resolve(free_, "dsFree");
       resolve(play_, "dsPlay");
       resolve(play_looping_, "dsPlayLooping");
@@ -67,7 +63,6 @@ class LibrarySound final : public SoundLibrary {
   decltype(::dsInitialize)* initialize_ = nullptr;
   decltype(::dsTerminate)* terminate_ = nullptr;
   decltype(::dsCreateDSB)* create_ = nullptr;
-  decltype(::dsCreateResDSB)* create_from_file_ = nullptr;
   decltype(::dsFree)* free_ = nullptr;
   decltype(::dsPlay)* play_ = nullptr;
   decltype(::dsPlayLooping)* play_looping_ = nullptr;

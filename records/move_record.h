@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/game_state.h"
+#include "rules/position.h"
 
 namespace zarvo {
 
@@ -22,7 +23,14 @@ struct MoveRecord {
   std::array<int, RECORD_ENTRIES> record_to_x{};
   std::array<int, RECORD_ENTRIES> record_to_y{};
   std::array<int, RECORD_ENTRIES> record_piece{};
+  // Castling rights, en passant square and counters before entry 1; a game
+  // set up from a FEN keeps the FEN's.
+  Position start;
 };
+
+// Gives pos the castling rights, en passant square and counters that the
+// start and entries 1..n leave; the board is not touched.
+void restore_history(const MoveRecord& record, int n, Position& pos);
 
 // Stores entry n from the current board. Entries outside 0..500 are
 // ignored: callers refuse the move before they get here.

@@ -23,7 +23,7 @@ constexpr int MAX_PLIES = RECORD_LAST;
 // Castling rights, indexed white king side, white queen side, black king side, black queen side.
 using Rights = std::array<bool, 4>;
 
-struct Move {
+struct PgnMove {
   int fx = 0, fy = 0, tx = 0, ty = 0;
   int placed = 0;  // the code that stands on the destination afterwards
   bool castle = false, en_passant = false;
@@ -32,7 +32,7 @@ struct Move {
 // Screen squares and chess squares. The board is kept as the window shows it:
 // with White below, files a..h run left to right and rank 8 is row 1; with
 // White above, the board is seen from Black's side.
-struct Orientation {
+struct PgnOrientation {
   bool white_is_lower = true;
 
   void square(int file, int rank, int& x, int& y) const {
@@ -50,7 +50,7 @@ struct Orientation {
 
 // The board that a move leaves, worked out without the rules: what a record
 // entry must show after that move.
-Board board_after(Board b, const Move& m) {
+Board board_after(Board b, const PgnMove& m) {
   const int moving = b[m.fx][m.fy];
   if (m.en_passant) b[m.tx][m.fy] = EMPTY;
   b[m.fx][m.fy] = EMPTY;
@@ -68,19 +68,19 @@ Board board_after(Board b, const Move& m) {
 // its own that draws nowhere.
 class Replay {
  public:
-  Replay(const Board& start, Orientation o, bool white_to_move, Rights rights, int fullmove)
+  Replay(const Board& start, PgnOrientation o, bool white_to_move, Rights rights, int fullmove)
       : app_(std::make_unique<App>()), o_(o), white_to_move_(white_to_move), rights_(rights), fullmove_(fullmove) {
     GameState& g = app_->game;
-    g.board = start;
+    app_->pos.board = start;
     g.lower_player = FIRST;
     g.upper_player = SECOND;
     g.move_number = 0;
-    record_move(app_->record, g.board, 0, 0, 0, 0, 0, 0);
+    record_move(app_->record, app_->pos.board, 0, 0, 0, 0, 0, 0);
     drop_impossible_rights();
   }
 
-  const Board& board() const { return app_->game.board; }
-  const Orientation& orientation() const { return o_; }
+  const Board& board() const { return app_->pos.board; }
+  const PgnOrientation& orientation() const { return o_; }
   bool white_to_move() const { return white_to_move_; }
   int fullmove() const { return fullmove_; }
   int plies() const { return app_->game.move_number; }
@@ -95,6 +95,8 @@ class Replay {
     if (e.from_x != e.to_x || abs_code(e.to_y - e.from_y) != 2 || b[e.to_x][e.to_y] != pawn) return;
     if (b[e.from_x][e.from_y] != EMPTY || b[e.from_x][(e.from_y + e.to_y) / 2] != EMPTY) return;
     record_move(app_->record, b, 0, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
+    app_->pos.ep_x = e.from_x;
+    app_->pos.ep_y = (e.from_y + e.to_y) / 2;
     previous_ = e;
     legal_.reset();
   }
@@ -104,29 +106,27 @@ class Replay {
   bool own(int code) const { return lower_to_move() ? code <= W_PAWN : code >= B_PAWN; }
 
   // Every legal move of the side to move, in board order.
-  const std::vector<Move>& legal_moves() {
+  const std::vector<PgnMove>& legal_moves() {
     if (!legal_) legal_ = generate();
     return *legal_;
   }
 
   bool in_check() {
-    GameState& g = app_->game;
-    scan_board(g.board, app_->maps, g.kings);
-    const KingSquares& k = g.kings;
-    if (lower_to_move()) return app_->maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
-    return app_->maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0;
+    rescan(app_->pos);
+    const KingSquares& k = app_->pos.kings;
+    if (lower_to_move()) return app_->pos.maps.upper_attack_count[k.lower_king_x][k.lower_king_y] > 0;
+    return app_->pos.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] > 0;
   }
 
   // Plays a move from legal_moves() the way the window does: the en passant
   // victim goes first, then the move maker, then the record entry.
-  void play(const Move& m) {
+  void play(const PgnMove& m) {
     GameState& g = app_->game;
-    const int moving = g.board[m.fx][m.fy];
-    const bool capture = g.board[m.tx][m.ty] != EMPTY || m.en_passant;
-    if (m.en_passant) g.board[m.tx][m.fy] = EMPTY;
-    make_move(*app_, m.fx, m.fy, m.tx, m.ty, m.placed);
+    const int moving = app_->pos.board[m.fx][m.fy];
+    const bool capture = app_->pos.board[m.tx][m.ty] != EMPTY || m.en_passant;
+    play_move(app_->pos, {m.fx, m.fy, m.tx, m.ty, m.placed});
     g.move_number += 1;
-    record_move(app_->record, g.board, g.move_number, m.fx, m.fy, m.tx, m.ty, m.placed);
+    record_move(app_->record, app_->pos.board, g.move_number, m.fx, m.fy, m.tx, m.ty, m.placed);
     halfmove_ = abs_code(moving) == PAWN || capture ? 0 : halfmove_ + 1;
     if (!white_to_move_) ++fullmove_;
     white_to_move_ = !white_to_move_;
@@ -134,7 +134,7 @@ class Replay {
     legal_.reset();
   }
 
-  std::string san(const Move& m) {
+  std::string san(const PgnMove& m) {
     const Board& b = board();
     const int kind = abs_code(b[m.fx][m.fy]);
     if (m.castle) return o_.file_of(m.tx) == 6 ? "O-O" : "O-O-O";
@@ -146,7 +146,7 @@ class Replay {
       s += PIECE_LETTERS[kind];
       // Name as little of the origin as tells this piece from the others that reach the square.
       bool others = false, same_file = false, same_rank = false;
-      for (const Move& o : legal_moves()) {
+      for (const PgnMove& o : legal_moves()) {
         if (o.tx != m.tx || o.ty != m.ty || (o.fx == m.fx && o.fy == m.fy)) continue;
         if (abs_code(b[o.fx][o.fy]) != kind) continue;
         others = true;
@@ -204,7 +204,7 @@ class Replay {
     s += castling.empty() ? "-" : castling;
     // The square passed over, when a pawn of the side to move can take there.
     std::string ep = "-";
-    for (const Move& m : legal_moves())
+    for (const PgnMove& m : legal_moves())
       if (m.en_passant) ep = o_.name(m.tx, m.ty);
     s += " " + ep + " " + std::to_string(halfmove_) + " " + std::to_string(fullmove_);
     return s;
@@ -234,39 +234,37 @@ class Replay {
     }
   }
 
-  int mover() const { return lower_to_move() ? FIRST : SECOND; }
-
   // Castling as chess allows it: the right still held, the king not in check
   // and the square it crosses not attacked. The rules checked the rest.
   bool castling_allowed(int fx, int fy, int tx) {
     const int right = (white_to_move_ ? 0 : 2) + (o_.file_of(tx) == 6 ? 0 : 1);
     const Home h = home(right);
     if (!rights_[static_cast<size_t>(right)] || fx != h.king_x || fy != h.king_y) return false;
-    GameState& g = app_->game;
-    scan_board(g.board, app_->maps, g.kings);
-    const SquareMap<int>& enemy = lower_to_move() ? app_->maps.upper_attack_count : app_->maps.lower_attack_count;
+    rescan(app_->pos);
+    const SquareMap<int>& enemy =
+        lower_to_move() ? app_->pos.maps.upper_attack_count : app_->pos.maps.lower_attack_count;
     const int crossed = (fx + tx) / 2;
     return enemy[fx][fy] == 0 && enemy[crossed][fy] == 0 && enemy[tx][fy] == 0;
   }
 
-  std::vector<Move> generate() {
+  std::vector<PgnMove> generate() {
     App& app = *app_;
-    Board& b = app.game.board;
-    std::vector<Move> out;
+    Board& b = app.pos.board;
+    std::vector<PgnMove> out;
     for (int fx = 1; fx <= BOARD_SIZE; ++fx) {
       for (int fy = 1; fy <= BOARD_SIZE; ++fy) {
         const int code = b[fx][fy];
         if (!own(code)) continue;
         for (int tx = 1; tx <= BOARD_SIZE; ++tx) {
           for (int ty = 1; ty <= BOARD_SIZE; ++ty) {
-            if (check_piece_move(app, fx, fy, tx, ty, code) != 1) continue;
+            if (check_piece_move(app.pos, fx, fy, tx, ty, code) != 1) continue;
             // A king is never taken in chess: the move before was not legal.
             if (abs_code(b[tx][ty]) == KING) continue;
-            Move m{fx, fy, tx, ty, code, false, false};
+            PgnMove m{fx, fy, tx, ty, code, false, false};
             m.castle = abs_code(code) == KING && abs_code(tx - fx) == 2;
             if (m.castle && !castling_allowed(fx, fy, tx)) continue;
-            m.en_passant = is_en_passant(app, fx, fy, tx, ty, code) == 1;
-            if (move_keeps_king_safe(app, fx, fy, tx, ty, mover()) != 1) continue;
+            m.en_passant = is_en_passant(app.pos, fx, fy, tx, ty, code) == 1;
+            if (move_keeps_king_safe(app.pos, fx, fy, tx, ty, lower_to_move() ? 0 : 1) != 1) continue;
             if (promotion_due(fx, fy, tx, ty, code) == 1) {
               for (int kind : {QUEEN, ROOK, BISHOP, KNIGHT}) {
                 m.placed = sign(code) * kind;
@@ -283,12 +281,12 @@ class Replay {
   }
 
   std::unique_ptr<App> app_;
-  Orientation o_;
+  PgnOrientation o_;
   bool white_to_move_;
   Rights rights_;
   int halfmove_ = 0;
   int fullmove_;
-  std::optional<std::vector<Move>> legal_;
+  std::optional<std::vector<PgnMove>> legal_;
   RecordEntry previous_;
 };
 
@@ -328,7 +326,7 @@ Board start_board(const RecordFile& file) {
   if (file.entries.size() < 2) return e0;
   const RecordEntry& e1 = file.entries[1];
   if (!on_board(e1.from_x, e1.from_y) || !on_board(e1.to_x, e1.to_y)) return e0;
-  Move m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece, false, false};
+  PgnMove m{e1.from_x, e1.from_y, e1.to_x, e1.to_y, e1.piece, false, false};
   m.en_passant = abs_code(e0[m.fx][m.fy]) == PAWN && m.fx != m.tx && e0[m.tx][m.ty] == EMPTY;
   if (board_after(e0, m) == e1.board) return e0;
   Board s = e1.board;
@@ -367,7 +365,7 @@ ChessReading read_as_chess(const RecordFile& file) {
   }
   const int moves = static_cast<int>(file.entries.size()) - 1;
   // The first mover is White, as the window shows a record.
-  Orientation o;
+  PgnOrientation o;
   o.white_is_lower = moves < 1 || file.entries[1].piece <= W_PAWN;
   Replay r(start_board(file), o, true, ALL_RIGHTS, 1);
   r.set_previous_double_step(file.entries[0]);
@@ -379,8 +377,8 @@ ChessReading read_as_chess(const RecordFile& file) {
   out.fens.push_back(r.fen());
   for (int n = 1; n <= moves; ++n) {
     const RecordEntry& e = file.entries[static_cast<size_t>(n)];
-    const Move* found = nullptr;
-    for (const Move& m : r.legal_moves()) {
+    const PgnMove* found = nullptr;
+    for (const PgnMove& m : r.legal_moves()) {
       if (m.fx == e.from_x && m.fy == e.from_y && m.tx == e.to_x && m.ty == e.to_y && m.placed == e.piece) {
         found = &m;
         break;
@@ -391,7 +389,7 @@ ChessReading read_as_chess(const RecordFile& file) {
       out.problem = move_problem(n, found ? "の局面が指し手と合いません" : "はチェスの規則では指せない手です");
       break;
     }
-    const Move m = *found;
+    const PgnMove m = *found;
     std::string san = r.san(m);
     r.play(m);
     san += r.check_suffix();
@@ -535,7 +533,7 @@ std::unique_ptr<Replay> replay_from_fen(std::string_view fen, std::string& error
   }
   error_message = BAD_FEN;
   if (fields.size() < 2 || fields.size() > 6) return nullptr;
-  Orientation o;  // White below, like a new game
+  PgnOrientation o;  // White below, like a new game
   Board b{};
   int rank = 7, file = 0;
   for (const char c : fields[0]) {
@@ -643,10 +641,10 @@ bool parse_san(std::string_view t, San& s) {
 }
 
 // The moves of the position that the SAN names.
-std::vector<Move> matching_moves(Replay& r, const San& s) {
-  std::vector<Move> out;
-  const Orientation& o = r.orientation();
-  for (const Move& m : r.legal_moves()) {
+std::vector<PgnMove> matching_moves(Replay& r, const San& s) {
+  std::vector<PgnMove> out;
+  const PgnOrientation& o = r.orientation();
+  for (const PgnMove& m : r.legal_moves()) {
     const int kind = abs_code(r.board()[m.fx][m.fy]);
     if (kind != s.kind || m.castle != (s.castle != 0)) continue;
     if (s.castle) {
@@ -819,10 +817,10 @@ class Reader {
     San s;
     if (!parse_san(token, s)) return fail(where + "は読めない手のため読み込めません");
     if (r.plies() >= MAX_PLIES) return fail(TOO_MANY);
-    const std::vector<Move> moves = matching_moves(r, s);
+    const std::vector<PgnMove> moves = matching_moves(r, s);
     if (moves.empty()) return fail(where + "は指せない手のため読み込めません");
     if (moves.size() > 1) return fail(where + "はどの駒の手か決まらないため読み込めません");
-    const Move m = moves.front();
+    const PgnMove m = moves.front();
     r.play(m);
     RecordEntry e;
     e.board = r.board();

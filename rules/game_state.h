@@ -53,7 +53,6 @@ struct KingSquares {
 };
 
 struct GameState {
-  Board board{};
   int turn = NONE;
   int lower_player = 0;  // set when a game starts
   int upper_player = 0;
@@ -68,7 +67,6 @@ struct GameState {
   int board_reversed = 0;
   int handicap_set = 0;
   int guidance_on = 0;
-  KingSquares kings;
 };
 
 // Exchanges king and queen of each army: the position seen from Black's side.

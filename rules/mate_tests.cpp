@@ -2,16 +2,16 @@
 
 #include "rules/board_maps.h"
 #include "rules/move_rules.h"
-#include "shell/app.h"
+#include "rules/position.h"
 
 namespace zarvo {
 
-int king_boxed_in(App& app, int kx, int ky) {
+int king_boxed_in(const Position& pos, int kx, int ky) {
   if (!on_board(kx, ky)) return 1;
-  const int k = app.game.board[kx][ky];
+  const int k = pos.board[kx][ky];
   if (k != B_KING && k != W_KING) return 1;
   // A king is boxed in when it stands free but every square around it is watched.
-  const SquareMap<int>& attacks = k == B_KING ? app.maps.lower_attack_count : app.maps.upper_attack_count;
+  const SquareMap<int>& attacks = k == B_KING ? pos.maps.lower_attack_count : pos.maps.upper_attack_count;
   if (attacks[kx][ky] != 0) return 0;
   for (int x = kx - 1; x <= kx + 1; ++x) {
     for (int y = ky - 1; y <= ky + 1; ++y) {
@@ -22,23 +22,25 @@ int king_boxed_in(App& app, int kx, int ky) {
   return 1;
 }
 
-int upper_king_mated(App& app) {
-  const int kx = app.game.kings.upper_king_x;
-  const int ky = app.game.kings.upper_king_y;
+int upper_king_mated(Position& pos) {
+  const int kx = pos.kings.upper_king_x;
+  const int ky = pos.kings.upper_king_y;
   if (!on_board(kx, ky)) return 0;
-  if (app.maps.lower_attack_count[kx][ky] == 0) return 0;
+  if (pos.maps.lower_attack_count[kx][ky] == 0) return 0;
   for (int x = kx - 1; x <= kx + 1; ++x) {
     for (int y = ky - 1; y <= ky + 1; ++y) {
       if (!on_board(x, y)) continue;
-      if (check_piece_move(app, kx, ky, x, y, B_KING) == 1 && app.maps.lower_attack_count[x][y] == 0) return 0;
+      // A king on its home square has its maps rescanned first, as the castling test always did.
+      if (castling_scan_due(pos, kx, ky, B_KING) == 1) rescan(pos);
+      if (check_piece_move(pos, kx, ky, x, y, B_KING) == 1 && pos.maps.lower_attack_count[x][y] == 0) return 0;
     }
   }
   // Any other piece that captures the checker or steps between. The squares
   // that end the check are those of the real position: each trial rescans the
   // maps, and a trial that uncovers a second checker must not hide the squares
   // still to be tried.
-  const SquareMap<int> check_squares = app.maps.lower_check_map;
-  Board& b = app.game.board;
+  const SquareMap<int> check_squares = pos.maps.lower_check_map;
+  Board& b = pos.board;
   for (int a = 1; a <= BOARD_SIZE; ++a) {
     for (int c = 1; c <= BOARD_SIZE; ++c) {
       const int piece = b[a][c];
@@ -46,15 +48,15 @@ int upper_king_mated(App& app) {
       for (int x = 1; x <= BOARD_SIZE; ++x) {
         for (int y = 1; y <= BOARD_SIZE; ++y) {
           if (check_squares[x][y] <= 0) continue;
-          if (check_piece_move(app, a, c, x, y, piece) != 1) continue;
+          if (check_piece_move(pos, a, c, x, y, piece) != 1) continue;
           const int taken = b[x][y];
           b[x][y] = piece;
           b[a][c] = EMPTY;
-          scan_board(b, app.maps, app.game.kings);
+          rescan(pos);
           b[x][y] = taken;
           b[a][c] = piece;
-          const KingSquares& k = app.game.kings;
-          if (app.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] == 0) return 0;
+          const KingSquares& k = pos.kings;
+          if (pos.maps.lower_attack_count[k.upper_king_x][k.upper_king_y] == 0) return 0;
         }
       }
     }
@@ -62,55 +64,29 @@ int upper_king_mated(App& app) {
   return 1;
 }
 
-namespace {
-
-// The maps and king squares as a caller left them, put back after tests that
-// rescan: the computer's turn reads what the last scan before it left.
-struct MapsKeeper {
-  App& app;
-  const BoardMaps maps;
-  const KingSquares kings;
-  explicit MapsKeeper(App& a) : app(a), maps(a.maps), kings(a.game.kings) {}
-  ~MapsKeeper() {
-    app.maps = maps;
-    app.game.kings = kings;
-  }
-};
-
-}  // namespace
-
-int king_in_check(App& app, int player) {
-  GameState& g = app.game;
-  if (player != g.lower_player && player != g.upper_player) return 0;
-  const MapsKeeper keep(app);
-  scan_board(g.board, app.maps, g.kings);
-  const bool upper = player == g.upper_player;
-  const int x = upper ? g.kings.upper_king_x : g.kings.lower_king_x;
-  const int y = upper ? g.kings.upper_king_y : g.kings.lower_king_y;
-  if (!on_board(x, y) || g.board[x][y] != (upper ? B_KING : W_KING)) return 0;
-  return (upper ? app.maps.lower_attack_count[x][y] : app.maps.upper_attack_count[x][y]) > 0 ? 1 : 0;
+int king_in_check(const Position& pos, int upper) {
+  BoardMaps maps;
+  KingSquares kings = pos.kings;
+  scan_board(pos.board, maps, kings);
+  const int x = upper ? kings.upper_king_x : kings.lower_king_x;
+  const int y = upper ? kings.upper_king_y : kings.lower_king_y;
+  if (!on_board(x, y) || pos.board[x][y] != (upper ? B_KING : W_KING)) return 0;
+  return (upper ? maps.lower_attack_count[x][y] : maps.upper_attack_count[x][y]) > 0 ? 1 : 0;
 }
 
-int has_legal_move(App& app, int player) {
-  GameState& g = app.game;
-  if (player != g.lower_player && player != g.upper_player) return 0;
-  const bool upper = player == g.upper_player;
-  // After the computer's mate announcement the human's move takes any move the
-  // movement rules allow; the computer's own moves are always judged.
-  const bool unsafe_accepted = g.mate_announced == 1 && !(upper && g.game_kind == KIND_VS_COMPUTER);
-  const MapsKeeper keep(app);
-  const Board& b = g.board;
+int has_legal_move(const Position& pos, int upper, int unsafe_accepted) {
+  const Board& b = pos.board;
   for (int a = 1; a <= BOARD_SIZE; ++a) {
     for (int c = 1; c <= BOARD_SIZE; ++c) {
       const int piece = b[a][c];
       if (upper ? piece < B_PAWN : piece > W_PAWN) continue;
       for (int x = 1; x <= BOARD_SIZE; ++x) {
         for (int y = 1; y <= BOARD_SIZE; ++y) {
-          if (check_piece_move(app, a, c, x, y, piece) != 1) continue;
+          if (check_piece_move(pos, a, c, x, y, piece) != 1) continue;
           // Taking the king ends the game, whatever it leaves behind.
           const int target = b[x][y];
           if (target == B_KING || target == W_KING || unsafe_accepted) return 1;
-          if (move_keeps_king_safe(app, a, c, x, y, player) == 1) return 1;
+          if (move_keeps_king_safe(pos, a, c, x, y, upper) == 1) return 1;
         }
       }
     }

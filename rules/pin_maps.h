@@ -10,10 +10,10 @@ struct PinMaps {
   int upper_pin_found = 0;        // 1 when some B piece shields B_KING
 };
 
-struct App;
+struct Position;
 
 // Lifts each piece in turn and asks whether an enemy bishop or rook could then
 // reach its king. The board is restored; the board maps are not touched.
-void find_pins(App& app);
+void find_pins(Position& pos);
 
 }  // namespace zarvo

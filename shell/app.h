@@ -10,9 +10,8 @@
 #include "game/engine_state.h"
 #include "game/play_state.h"
 #include "records/move_record.h"
-#include "rules/board_maps.h"
 #include "rules/game_state.h"
-#include "rules/pin_maps.h"
+#include "rules/position.h"
 #include "shell/data_paths.h"
 #include "shell/options.h"
 #include "shell/platform.h"
@@ -21,8 +20,7 @@ namespace zarvo {
 
 struct App {
   GameState game;
-  BoardMaps maps;
-  PinMaps pins;
+  Position pos;
   ComputerState com;
   MoveRecord record;
   DisplayState display;

@@ -85,9 +85,6 @@ class SoundLibrary {
   virtual int32_t dsInitialize(intptr_t window) = 0;
   virtual void dsTerminate(int32_t device) = 0;
   virtual int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags) = 0;
-  // A buffer the library makes from the wave file at `path` itself, so that it
-  // can play a long music from the file instead of holding it; 0 where it cannot.
-  virtual int32_t dsCreateResDSB(int32_t /*device*/, const char* /*path*/, int32_t /*flags*/) { return 0; }
   virtual void dsFree(int32_t id) = 0;
   virtual void dsPlay(int32_t id) = 0;
   virtual void dsPlayLooping(int32_t id) = 0;

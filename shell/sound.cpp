@@ -64,13 +64,7 @@ int32_t load_sound(App& app, const std::string& file_name, int32_t flags) {
     show_warning(app, "サウンドファイル「" + file_name + "」は正しいWAVファイルではありません。");
     return 0;
   }
-  // The music is long: the library plays it from the file, which was just found
-  // sound, rather than keep it in memory. Failing that, and for the effects, the
-  // library copies what it needs from the bytes, which go when this returns.
-  if (flags == ZARVO_DSB_MUSIC) {
-    const int32_t id = app.platform.sound->dsCreateResDSB(app.sounds.sound_device, path.c_str(), flags);
-    if (id != 0) return id;
-  }
+  // The library converts what it needs from the bytes, which go when this returns.
   return app.platform.sound->dsCreateDSB(app.sounds.sound_device, bytes.data(), flags);
 }
 

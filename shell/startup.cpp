@@ -69,8 +69,10 @@ void reset_game(App& app) {
   g.selection_state = 0;
   g.colors_swapped = 0;
   g.mate_announced = 0;
-  set_initial_position(g.board);
-  record_move(app.record, g.board, g.move_number, 0, 0, 0, 0, 0);
+  set_initial_position(app.pos.board);
+  clear_history(app.pos);
+  clear_history(app.record.start);
+  record_move(app.record, app.pos.board, g.move_number, 0, 0, 0, 0, 0);
   redraw_all(app);
 }
 

@@ -57,7 +57,7 @@ TEST(Search, TheBestIsTheFirstCandidateWithTheHighestScore) {
     for (int level = 1; level <= 3; ++level) {
       test::TestApp t;
       set_computer_game(t.app, rows, level);
-      const Board before = t.app.game.board;
+      const Board before = t.app.pos.board;
       const test::SearchLog log = run_search(t.app);
       ASSERT_FALSE(log.candidates.empty());
       double top = log.candidates[0].score;
@@ -70,7 +70,7 @@ TEST(Search, TheBestIsTheFirstCandidateWithTheHighestScore) {
       EXPECT_EQ(t.app.com.best.y2, first->y2);
       EXPECT_EQ(t.app.com.best_score, top);
       // Every trial move was taken back.
-      EXPECT_EQ(t.app.game.board, before);
+      EXPECT_EQ(t.app.pos.board, before);
     }
   }
 }
@@ -106,7 +106,7 @@ TEST(Search, TakingTheKingEndsTheSearchAtOnce) {
   EXPECT_EQ(last.score, 9999);
   EXPECT_EQ(find_candidate(log, 4, 1, 5, 1), nullptr);  // later moves of the rook are not tried
   EXPECT_EQ(find_candidate(log, 7, 3, 5, 4), nullptr);
-  EXPECT_EQ(t.app.game.winner, t.app.game.upper_player);
+  EXPECT_EQ(t.app.com.takes_king, 1);
   EXPECT_EQ(t.app.com.best.captured, W_KING);
 }
 
@@ -161,8 +161,8 @@ TEST(ScoreMove, AKnightCheckWithoutFlightSquaresScores9998EvenWhenTheKnightCanBe
   test::TestApp t;
   set_computer_game(t.app,
                     {".......k", "........", "........", "........", "........", "........", "PPn.....", "KB......"});
-  EXPECT_EQ(lower_king_mated(t.app), 0);
-  EXPECT_EQ(count_safe_moves(t.app, 1, 8, W_KING), 0);
+  EXPECT_EQ(lower_king_mated(t.app.pos), 0);
+  EXPECT_EQ(count_safe_moves(t.app.pos, 1, 8, W_KING), 0);
 }
 
 TEST(ScoreMove, ExchangeOnADefendedSquareCostsTheDifference) {
@@ -210,7 +210,7 @@ TEST(BoardFunctions, FlightSquaresCountOnlyEmptyUnattackedSquares) {
                     {"....k...", "........", "........", "........", "........", "r.......", "...n....", "....K..."});
   // (4, 7) holds the knight, the knight covers (6, 8), the rook only row 6:
   // (4, 8), (5, 7) and (6, 7) are left.
-  EXPECT_EQ(count_flight_squares(t.app), 3);
+  EXPECT_EQ(count_flight_squares(t.app.pos), 3);
 }
 
 TEST(BoardFunctions, CountSafeMovesUsesTheOtherArmysAttacks) {
@@ -218,28 +218,28 @@ TEST(BoardFunctions, CountSafeMovesUsesTheOtherArmysAttacks) {
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "........", "........", "r...K..."});
   // The W king on (5, 8) may step to five squares; the rook covers row 8.
-  EXPECT_EQ(count_safe_moves(t.app, 5, 8, W_KING), 3);
-  EXPECT_EQ(count_safe_moves(t.app, 1, 8, B_ROOK), 3 + 7);  // row up to the king, and the whole column
-  EXPECT_EQ(count_safe_moves(t.app, 3, 3, EMPTY), 0);
+  EXPECT_EQ(count_safe_moves(t.app.pos, 5, 8, W_KING), 3);
+  EXPECT_EQ(count_safe_moves(t.app.pos, 1, 8, B_ROOK), 3 + 7);  // row up to the king, and the whole column
+  EXPECT_EQ(count_safe_moves(t.app.pos, 3, 3, EMPTY), 0);
 }
 
 TEST(BoardFunctions, CrowdingCountsBishopsRooksQueensAndKings) {
   test::TestApp t;
   set_computer_game(t.app,
                     {"rnbqkbnr", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "RNBQKBNR"});
-  EXPECT_EQ(crowding_penalty(t.app, 4, 2), -3);  // bishop, queen, king; the pawns and knights do not count
-  EXPECT_EQ(crowding_penalty(t.app, 1, 1), 0);
-  EXPECT_EQ(crowding_penalty(t.app, 4, 7), 0);  // W pieces do not count
+  EXPECT_EQ(crowding_penalty(t.app.pos, 4, 2), -3);  // bishop, queen, king; the pawns and knights do not count
+  EXPECT_EQ(crowding_penalty(t.app.pos, 1, 1), 0);
+  EXPECT_EQ(crowding_penalty(t.app.pos, 4, 7), 0);  // W pieces do not count
 }
 
 TEST(BoardFunctions, LowerKingAttackedAsksTheMoveRules) {
   test::TestApp t;
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "........", "........", "r...K..."});
-  EXPECT_EQ(lower_king_attacked(t.app), 1);
+  EXPECT_EQ(lower_king_attacked(t.app.pos), 1);
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "........", "........", "r.N.K..."});
-  EXPECT_EQ(lower_king_attacked(t.app), 0);
+  EXPECT_EQ(lower_king_attacked(t.app.pos), 0);
 }
 
 TEST(BoardFunctions, MateTestTriesStepsCapturesAndBlocks) {
@@ -247,22 +247,22 @@ TEST(BoardFunctions, MateTestTriesStepsCapturesAndBlocks) {
   // Back rank: no step, no capture, no block.
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "........", "PP......", "K......q"});
-  const Board before = t.app.game.board;
-  EXPECT_EQ(lower_king_mated(t.app), 1);
-  EXPECT_EQ(t.app.game.board, before);
+  const Board before = t.app.pos.board;
+  EXPECT_EQ(lower_king_mated(t.app.pos), 1);
+  EXPECT_EQ(t.app.pos.board, before);
   // A W rook that can step between.
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "...R....", "PP......", "K......q"});
-  EXPECT_EQ(lower_king_mated(t.app), 0);
-  EXPECT_EQ(t.app.game.board[4][6], W_ROOK);
+  EXPECT_EQ(lower_king_mated(t.app.pos), 0);
+  EXPECT_EQ(t.app.pos.board[4][6], W_ROOK);
   // A king that can step out of the check.
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "........", ".P......", "K......q"});
-  EXPECT_EQ(lower_king_mated(t.app), 0);
+  EXPECT_EQ(lower_king_mated(t.app.pos), 0);
   // Not in check at all.
   set_computer_game(t.app,
                     {"....k...", "........", "........", "........", "........", "........", "PP.....q", "K......."});
-  EXPECT_EQ(lower_king_mated(t.app), 0);
+  EXPECT_EQ(lower_king_mated(t.app.pos), 0);
 }
 
 // ---- evaluate_position ------------------------------------------------------
@@ -273,59 +273,59 @@ class Evaluation : public ::testing::Test {
   App& app = t.app;
   void set(const Rows& rows) {
     set_computer_game(app, rows);
-    find_pins(app);
+    find_pins(app.pos);
   }
 };
 
 TEST_F(Evaluation, AForkOfAnUndefendedRookAndTheKingAddsBothTenthsAndTheRook) {
   set({"k.......", "........", "........", "........", "........", "...P.n..", "...R...K", "........"});
-  EXPECT_DOUBLE_EQ(evaluate_position(app, B_KNIGHT, 6, 6), 0.1 + 0.1 + 4);
+  EXPECT_DOUBLE_EQ(evaluate_position(app.pos, app.com, B_KNIGHT, 6, 6), 0.1 + 0.1 + 4);
   // A defended rook is no target: the king alone gives a single tenth.
   set({"k.......", "........", "........", "........", "........", "...P.n..", "...R...K", "...R...."});
-  EXPECT_DOUBLE_EQ(evaluate_position(app, B_KNIGHT, 6, 6), 0.1);
+  EXPECT_DOUBLE_EQ(evaluate_position(app.pos, app.com, B_KNIGHT, 6, 6), 0.1);
 }
 
 TEST_F(Evaluation, AHangingPieceAttackedByACheaperOneCostsTwice) {
   set({"k.......", "........", "........", "........", "...r....", "..P.....", "........", ".......K"});
-  EXPECT_DOUBLE_EQ(evaluate_position(app, B_ROOK, 4, 5), -4 + 1 - 4);
+  EXPECT_DOUBLE_EQ(evaluate_position(app.pos, app.com, B_ROOK, 4, 5), -4 + 1 - 4);
   // It has just taken a W knight there: the knight comes back into the sum.
   app.com.board_at_turn_start[4][5] = W_KNIGHT;
-  EXPECT_DOUBLE_EQ(evaluate_position(app, B_ROOK, 4, 5), -4 + 1 - 4 + 2);
+  EXPECT_DOUBLE_EQ(evaluate_position(app.pos, app.com, B_ROOK, 4, 5), -4 + 1 - 4 + 2);
   // On row 2, attacked by a pawn: one more and twenty more.
   set({"........", "...r...k", "..P.....", "........", "........", "........", "........", "K......."});
-  EXPECT_DOUBLE_EQ(evaluate_position(app, B_ROOK, 4, 2), -4 + 1 - 4 - 1 - 20);
+  EXPECT_DOUBLE_EQ(evaluate_position(app.pos, app.com, B_ROOK, 4, 2), -4 + 1 - 4 - 1 - 20);
 }
 
 TEST_F(Evaluation, KingOnItsHomeRowWithTheSquareInFrontContested) {
   // The W knight attacks (5, 2) once; the king defends it once.
   set({"....k...", "........", "........", "...N....", "........", "........", "........", ".......K"});
-  EXPECT_NEAR(evaluate_position(app, B_KING, 5, 1), -50 - 250 - 0.5 - 0.1 - 0.1 - 0.1, 1e-9);
+  EXPECT_NEAR(evaluate_position(app.pos, app.com, B_KING, 5, 1), -50 - 250 - 0.5 - 0.1 - 0.1 - 0.1, 1e-9);
 }
 
 TEST_F(Evaluation, ACheapAttackerPinnedToItsKingDoesNotThreatenTheExchange) {
   // The W knight on (4, 6) is pinned by the rook on (4, 1) and attacks the undefended bishop.
   set({"...r...k", "........", "........", "....b...", "........", "...N....", "........", "...K...."});
-  ASSERT_EQ(app.pins.lower_pinned[4][6], 1);
-  const double pinned = evaluate_position(app, B_BISHOP, 5, 4);
-  app.pins.lower_pinned[4][6] = 0;
-  const double free = evaluate_position(app, B_BISHOP, 5, 4);
+  ASSERT_EQ(app.pos.pins.lower_pinned[4][6], 1);
+  const double pinned = evaluate_position(app.pos, app.com, B_BISHOP, 5, 4);
+  app.pos.pins.lower_pinned[4][6] = 0;
+  const double free = evaluate_position(app.pos, app.com, B_BISHOP, 5, 4);
   EXPECT_NEAR(free - pinned, -3 + 2, 1e-9);
 }
 
 TEST_F(Evaluation, FileAttackLooksForTheRookAndQueenBelow) {
   set({"....k...", "........", "...p....", "........", "...P....", "........", "........", "...RK..."});
   // The W pawn on (4, 5) stands in the way.
-  EXPECT_EQ(file_attack_from_below(app, 4, 3), 0);
+  EXPECT_EQ(file_attack_from_below(app.pos, 4, 3), 0);
   // With the square itself lifted the rook reaches it.
-  EXPECT_EQ(file_attack_from_below(app, 4, 5), 1);
-  EXPECT_EQ(app.game.board[4][5], W_PAWN);
+  EXPECT_EQ(file_attack_from_below(app.pos, 4, 5), 1);
+  EXPECT_EQ(app.pos.board[4][5], W_PAWN);
   // A B piece closes the column even if a queen stands behind it.
   set({"....k...", "........", "........", "...p....", "........", "...Q....", "........", "....K..."});
-  EXPECT_EQ(file_attack_from_below(app, 4, 3), 0);
-  EXPECT_EQ(file_attack_from_below(app, 4, 4), 1);
+  EXPECT_EQ(file_attack_from_below(app.pos, 4, 3), 0);
+  EXPECT_EQ(file_attack_from_below(app.pos, 4, 4), 1);
   // Knights and bishops are not looked for.
   set({"....k...", "........", "........", "........", "........", "...B....", "........", "....K..."});
-  EXPECT_EQ(file_attack_from_below(app, 4, 3), 0);
+  EXPECT_EQ(file_attack_from_below(app.pos, 4, 3), 0);
 }
 
 // ---- Piece terms -------------------------------------------------------------
@@ -334,27 +334,23 @@ TEST(PieceTerms, TheQueenHasNone) {
   test::TestApp t;
   set_computer_game(t.app,
                     {"k.......", "........", "........", "...q....", "........", "........", "........", ".......K"});
-  EXPECT_EQ(add_piece_terms(t.app, 7.5, EMPTY, B_QUEEN, 4, 3, 4, 4), 7.5);
+  EXPECT_EQ(add_piece_terms(t.app.pos, t.app.com, 7.5, EMPTY, B_QUEEN, 4, 3, 4, 4), 7.5);
 }
 
 TEST(PieceTerms, PawnEnPassantCaptureEarnsTen) {
   const Rows rows = {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"};
-  // The previous move was the W pawn's double step to (5, 5).
-  auto score = [&](int level, int previous_piece) {
+  // With a double step of the W pawn to (5, 5) just made, (5, 6) is its en passant square.
+  auto score = [&](int level, bool double_step) {
     test::TestApp t;
     set_computer_game(t.app, rows, level);
-    t.app.game.move_number = 1;
-    t.app.record.record_from_y[1] = 7;
-    t.app.record.record_to_x[1] = 5;
-    t.app.record.record_to_y[1] = 5;
-    t.app.record.record_piece[1] = previous_piece;
+    if (double_step) t.app.pos.ep_x = 5, t.app.pos.ep_y = 6;
     const test::SearchLog log = run_search(t.app);
     const Candidate* c = find_candidate(log, 4, 5, 5, 6);
     return c ? c->score : -1e9;
   };
-  EXPECT_NEAR(score(3, W_PAWN) - score(2, W_PAWN), 10 - 0.1, 1e-9);
+  EXPECT_NEAR(score(3, true) - score(2, true), 10 - 0.1, 1e-9);
   // After any other previous move there is no such capture at all.
-  EXPECT_EQ(score(3, W_KNIGHT), -1e9);
+  EXPECT_EQ(score(3, false), -1e9);
 }
 
 }  // namespace

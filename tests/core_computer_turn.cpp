@@ -8,10 +8,22 @@
 #include "display/texts.h"
 #include "game/computer_turn.h"
 #include "game/levels.h"
+#include "records/move_record.h"
+#include "rules/move_rules.h"
 #include "tests/support/computer_fakes.h"
 
 namespace zarvo {
 namespace {
+
+// The W pawn on (5, 5) arrives there by its double step, as a game plays it.
+void play_w_double_step(App& app) {
+  app.pos.board[5][5] = EMPTY;
+  app.pos.board[5][7] = W_PAWN;
+  play_move(app.pos, {5, 7, 5, 5, W_PAWN});
+  app.game.move_number = 1;
+  record_move(app.record, app.pos.board, 1, 5, 7, 5, 5, W_PAWN);
+  rescan(app.pos);
+}
 
 using test::set_computer_game;
 using Rows = std::vector<std::string>;
@@ -45,11 +57,11 @@ TEST_F(ComputerTurn, PlaysRecordsAndShowsItsMove) {
   const Candidate c = app.com.best;
   ASSERT_EQ(app.com.best_found, 1);
   // The move is on the board and in the record as entry 1.
-  EXPECT_EQ(app.game.board[c.x1][c.y1], EMPTY);
-  EXPECT_EQ(app.game.board[c.x2][c.y2], c.placed);
+  EXPECT_EQ(app.pos.board[c.x1][c.y1], EMPTY);
+  EXPECT_EQ(app.pos.board[c.x2][c.y2], c.placed);
   EXPECT_EQ(app.game.move_number, 1);
   EXPECT_EQ(app.game.record_length, 1);
-  EXPECT_EQ(app.record.record_board[1], app.game.board);
+  EXPECT_EQ(app.record.record_board[1], app.pos.board);
   EXPECT_EQ(app.record.record_from_x[1], c.x1);
   EXPECT_EQ(app.record.record_from_y[1], c.y1);
   EXPECT_EQ(app.record.record_to_x[1], c.x2);
@@ -100,8 +112,8 @@ TEST_F(ComputerTurn, BlinksTheMovingPieceTwiceOnItsOrigin) {
   EXPECT_EQ(origin, (std::vector<std::string>{"picture KARA_MASU2 1660 740", "picture B_KING_2 1660 740",
                                               "picture KARA_MASU2 1660 740", "picture B_KING_2 1660 740",
                                               "picture KARA_MASU2 1660 740"}));
-  EXPECT_EQ(app.game.board[app.com.best.x2][app.com.best.y2], B_KING);
-  EXPECT_EQ(app.game.board[1][1], EMPTY);
+  EXPECT_EQ(app.pos.board[app.com.best.x2][app.com.best.y2], B_KING);
+  EXPECT_EQ(app.pos.board[1][1], EMPTY);
 }
 
 TEST_F(ComputerTurn, AnnouncesCheck) {
@@ -122,7 +134,7 @@ TEST_F(ComputerTurn, AnnouncesMateAndTheGameGoesOn) {
                     {"....k...", "........", "........", ".......q", "........", "........", "PP......", "K......."});
   com_ban(app);
   // Two squares mate; (4, 8) is met before (8, 8).
-  EXPECT_EQ(app.game.board[4][8], B_QUEEN);
+  EXPECT_EQ(app.pos.board[4][8], B_QUEEN);
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text, "よし！!");
   EXPECT_EQ(t.dialogs.messages[0].title, "チェックメイト ?");
@@ -141,7 +153,7 @@ TEST_F(ComputerTurn, TakingTheKingWinsTheGame) {
   EXPECT_EQ(app.record.record_piece[1], B_ROOK);
   EXPECT_EQ(app.record.record_board[1][4][8], B_ROOK);
   EXPECT_EQ(app.game.turn, NONE);
-  EXPECT_EQ(app.game.board[5][8], W_KING);
+  EXPECT_EQ(app.pos.board[5][8], W_KING);
 }
 
 TEST_F(ComputerTurn, PromotesThroughTheChooserToAQueen) {
@@ -149,7 +161,7 @@ TEST_F(ComputerTurn, PromotesThroughTheChooserToAQueen) {
                     {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
   com_ban(app);
   ASSERT_EQ(app.com.best.moving, B_PAWN);
-  EXPECT_EQ(app.game.board[1][8], B_QUEEN);
+  EXPECT_EQ(app.pos.board[1][8], B_QUEEN);
   EXPECT_EQ(app.record.record_piece[1], B_QUEEN);
   // The chooser shows the queen for 1.5 seconds and presses its button.
   EXPECT_NE(std::find(t.clock.waits.begin(), t.clock.waits.end(), 1.5), t.clock.waits.end());
@@ -159,20 +171,15 @@ TEST_F(ComputerTurn, PromotesThroughTheChooserToAQueen) {
 TEST_F(ComputerTurn, EnPassantRemovesThePawnPassedOver) {
   set_computer_game(app,
                     {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
-  app.game.move_number = 1;
-  app.record.record_from_x[1] = 5;
-  app.record.record_from_y[1] = 7;
-  app.record.record_to_x[1] = 5;
-  app.record.record_to_y[1] = 5;
-  app.record.record_piece[1] = W_PAWN;
+  play_w_double_step(app);
   com_ban(app);
   ASSERT_EQ(app.com.best.x2, 5);
   ASSERT_EQ(app.com.best.y2, 6);
   ASSERT_FALSE(t.dialogs.messages.empty());
   EXPECT_EQ(t.dialogs.messages[0].text, "アンパッサンします！");
   EXPECT_EQ(t.dialogs.messages[0].title, "アンパッサン");
-  EXPECT_EQ(app.game.board[5][5], EMPTY);
-  EXPECT_EQ(app.game.board[5][6], B_PAWN);
+  EXPECT_EQ(app.pos.board[5][5], EMPTY);
+  EXPECT_EQ(app.pos.board[5][6], B_PAWN);
   EXPECT_EQ(app.record.record_board[2][5][5], EMPTY);
 }
 
@@ -181,13 +188,13 @@ TEST_F(ComputerTurn, WithoutAnyMoveTheGameEndsDrawn) {
   set_computer_game(app,
                     {"kp......", "pp......", "pp......", "pp......", "pp......", "pp......", "pp......", "pp.....K"});
   t.dialogs.script = {Answer::Yes};
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   com_ban(app);
   EXPECT_EQ(t.dialogs.texts(), (std::vector<std::string>{"ステールメイト", "引き分けです", "続けますか？"}));
   EXPECT_EQ(titles(), (std::vector<std::string>{"判定", "終了", "再ゲーム"}));
   // No empty move was recorded; the new game starts from the initial position.
   EXPECT_EQ(app.record.record_piece[1], 0);
-  EXPECT_NE(app.game.board, before);
+  EXPECT_NE(app.pos.board, before);
   EXPECT_EQ(app.game.move_number, 0);
 }
 
@@ -196,9 +203,9 @@ TEST_F(ComputerTurn, AFullRecordRefusesTheMove) {
                     {"k.......", "........", "........", "........", "........", "........", "........", ".......K"});
   app.game.move_number = 500;
   app.game.turn = SECOND;
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   com_ban(app);
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
   EXPECT_EQ(app.game.move_number, 500);
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].title, "棋譜");
@@ -213,7 +220,7 @@ TEST_F(ComputerTurn, TheSameStateGivesTheSameMove) {
   set_computer_game(other.app, rows);
   com_ban(app);
   com_ban(other.app);
-  EXPECT_EQ(app.game.board, other.app.game.board);
+  EXPECT_EQ(app.pos.board, other.app.pos.board);
   EXPECT_EQ(app.com.best_score, other.app.com.best_score);
 }
 
@@ -264,11 +271,7 @@ TEST_F(ComputerTurn, EnPassantIsAnnouncedAfterTheBlinkingAndBeforeTheMove) {
   test::Journal journal(t);
   set_computer_game(app,
                     {"k.......", "........", "........", "........", "...pP...", "........", "........", ".......K"});
-  app.game.move_number = 1;
-  app.record.record_from_y[1] = 7;
-  app.record.record_to_x[1] = 5;
-  app.record.record_to_y[1] = 5;
-  app.record.record_piece[1] = W_PAWN;
+  play_w_double_step(app);
   com_ban(app);
   const auto& e = journal.events;
   const auto message = std::find(e.begin(), e.end(), "message アンパッサンします！ | アンパッサン");
@@ -289,7 +292,7 @@ class Strength : public ComputerTurn {
  protected:
   void SetUp() override {
     ComputerTurn::SetUp();
-    set_initial_position(app.game.board);
+    set_initial_position(app.pos.board);
   }
   std::vector<std::string> captions() const {
     std::vector<std::string> out;
@@ -330,26 +333,26 @@ TEST_F(Strength, LevelMenusSetTheLevelAndTheCheckMarks) {
 TEST_F(Strength, GradesStepUpToSevenAndBack) {
   // Each step up takes one piece of the computer's army off, in this order.
   const int squares[7][2] = {{1, 1}, {8, 1}, {3, 1}, {6, 1}, {2, 1}, {7, 1}, {4, 1}};
-  const Board start = app.game.board;
+  const Board start = app.pos.board;
   const char* const up[7] = {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
                              "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"};
   for (int i = 0; i < 7; ++i) {
     t.canvas.clear();
     LBEL_UP_Click(app);
     EXPECT_EQ(app.com.handicap_grade, i + 1);
-    EXPECT_EQ(app.game.board[squares[i][0]][squares[i][1]], EMPTY);
+    EXPECT_EQ(app.pos.board[squares[i][0]][squares[i][1]], EMPTY);
     EXPECT_EQ(captions(), (std::vector<std::string>{up[i], up[i]}));
   }
-  EXPECT_EQ(app.game.board[5][1], B_KING);
+  EXPECT_EQ(app.pos.board[5][1], B_KING);
   EXPECT_EQ(app.game.handicap_set, 1);
   EXPECT_EQ(t.sound.calls.size(), 7u);
 
   // At the limit nothing changes, nothing is shown and nothing sounds.
   t.canvas.clear();
-  const Board at_seven = app.game.board;
+  const Board at_seven = app.pos.board;
   LBEL_UP_Click(app);
   EXPECT_EQ(app.com.handicap_grade, 7);
-  EXPECT_EQ(app.game.board, at_seven);
+  EXPECT_EQ(app.pos.board, at_seven);
   EXPECT_TRUE(t.canvas.calls.empty());
   EXPECT_EQ(t.sound.calls.size(), 7u);
 
@@ -357,18 +360,18 @@ TEST_F(Strength, GradesStepUpToSevenAndBack) {
     t.canvas.clear();
     LEBEL_DOWN_Click(app);
     EXPECT_EQ(app.com.handicap_grade, i);
-    EXPECT_EQ(app.game.board[squares[i][0]][squares[i][1]], start[squares[i][0]][squares[i][1]]);
+    EXPECT_EQ(app.pos.board[squares[i][0]][squares[i][1]], start[squares[i][0]][squares[i][1]]);
   }
   EXPECT_EQ(captions(), (std::vector<std::string>{"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"}));
-  EXPECT_EQ(app.game.board, start);
+  EXPECT_EQ(app.pos.board, start);
 }
 
 TEST_F(Strength, NegativeGradesTakeTheHumansPieces) {
-  const Board start = app.game.board;
+  const Board start = app.pos.board;
   const int squares[7][2] = {{1, 8}, {8, 8}, {3, 8}, {6, 8}, {2, 8}, {7, 8}, {4, 8}};
   for (int i = 0; i < 7; ++i) {
     LEBEL_DOWN_Click(app);
-    EXPECT_EQ(app.game.board[squares[i][0]][squares[i][1]], EMPTY);
+    EXPECT_EQ(app.pos.board[squares[i][0]][squares[i][1]], EMPTY);
   }
   EXPECT_EQ(app.com.handicap_grade, -7);
   EXPECT_EQ(t.canvas.texts.back().text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段");
@@ -381,12 +384,12 @@ TEST_F(Strength, NegativeGradesTakeTheHumansPieces) {
   EXPECT_EQ(t.sound.calls.size(), sounds);
   EXPECT_EQ(app.game.handicap_set, 1);
   for (int i = 0; i < 7; ++i) LBEL_UP_Click(app);
-  EXPECT_EQ(app.game.board, start);
+  EXPECT_EQ(app.pos.board, start);
   EXPECT_EQ(t.canvas.texts.back().text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
 }
 
 TEST_F(Strength, GradesAreRefusedOutsideTheInitialPosition) {
-  const Board start = app.game.board;
+  const Board start = app.pos.board;
   struct Case {
     int record_mode, move_number, board_reversed;
     const char* reason;
@@ -412,7 +415,7 @@ TEST_F(Strength, GradesAreRefusedOutsideTheInitialPosition) {
     EXPECT_EQ(t.sound.calls, (std::vector<std::string>{"dsPlay 2", "dsPlay 2"}));
     EXPECT_EQ(app.com.handicap_grade, 0);
     EXPECT_EQ(app.game.handicap_set, 0);
-    EXPECT_EQ(app.game.board, start);
+    EXPECT_EQ(app.pos.board, start);
   }
 }
 

@@ -39,7 +39,7 @@ std::string picture_at(const Calls& calls, int x, int y) {
 struct DisplayTest : ::testing::Test {
   DisplayTest() {
     t.app.options.current_background = TILE_MIDORI;
-    set_initial_position(t.app.game.board);
+    set_initial_position(t.app.pos.board);
   }
   test::TestApp t;
   const Calls& calls() { return t.canvas.calls; }
@@ -177,7 +177,7 @@ TEST_F(DisplayTest, FlipTurnsThePositionAndEveryArmyChangesSides) {
   redraw_all(t.app);
   t.canvas.clear();
   REVERSE_Click(t.app);
-  const Board& b = t.app.game.board;
+  const Board& b = t.app.pos.board;
   EXPECT_EQ(b[4][1], B_KING);
   EXPECT_EQ(b[5][1], B_QUEEN) << "the W queen from (4, 8) becomes a B queen on (5, 1)";
   EXPECT_EQ(b[4][8], W_KING);
@@ -193,7 +193,7 @@ TEST_F(DisplayTest, FlipTurnsThePositionAndEveryArmyChangesSides) {
   REVERSE_Click(t.app);
   Board initial{};
   set_initial_position(initial);
-  EXPECT_EQ(t.app.game.board, initial) << "two flips restore the position";
+  EXPECT_EQ(t.app.pos.board, initial) << "two flips restore the position";
 }
 
 TEST_F(DisplayTest, FlipInvertsASetHandicapGradeAndShowsIt) {
@@ -212,9 +212,9 @@ TEST_F(DisplayTest, FlipInvertsASetHandicapGradeAndShowsIt) {
 TEST_F(DisplayTest, FlipIsRefusedInRecordMode) {
   t.app.sounds.sound_forbidden = 5;
   t.app.game.record_mode = 1;
-  const Board before = t.app.game.board;
+  const Board before = t.app.pos.board;
   REVERSE_Click(t.app);
-  EXPECT_EQ(t.app.game.board, before);
+  EXPECT_EQ(t.app.pos.board, before);
   EXPECT_EQ(t.app.game.board_reversed, 0);
   EXPECT_EQ(t.sound.calls, (Calls{"dsPlay 5"}));
   ASSERT_EQ(t.dialogs.messages.size(), 1u);

@@ -7,6 +7,7 @@
 #include "records/move_record.h"
 #include "rules/draw_rules.h"
 #include "rules/move_rules.h"
+#include "rules/position.h"
 #include "tests/support/computer_fakes.h"
 #include "tools/match_games.h"
 
@@ -34,11 +35,10 @@ struct TwoPlayers {
       const bool upper = g.turn == g.upper_player;
       const std::optional<Candidate> c = move_from_uci(app, m, upper);
       ASSERT_TRUE(c) << m;
-      if (is_en_passant(app, c->x1, c->y1, c->x2, c->y2, c->moving) == 1) g.board[c->x2][c->y1] = EMPTY;
-      make_move(app, c->x1, c->y1, c->x2, c->y2, c->placed);
+      play_move(app.pos, {c->x1, c->y1, c->x2, c->y2, c->placed});
       g.move_number += 1;
-      record_move(app.record, g.board, g.move_number, c->x1, c->y1, c->x2, c->y2, c->placed);
-      scan_board(g.board, app.maps, g.kings);
+      record_move(app.record, app.pos.board, g.move_number, c->x1, c->y1, c->x2, c->y2, c->placed);
+      rescan(app.pos);
       g.turn = upper ? g.lower_player : g.upper_player;
     }
   }
@@ -150,8 +150,7 @@ TEST(EnginePosition, FenFollowsTheBoardAsShown) {
   };
   const Row rows[] = {
       {"a new game", 0, false, "", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"},
-      {"after e4, nothing to take en passant", 0, true, "e2e4",
-       "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"},
+      {"after e4", 0, true, "e2e4", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"},
       {"an en passant square", 0, false, "e2e4 a7a6 e4e5 d7d5",
        "rnbqkbnr/1pp1pppp/p7/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3"},
       {"a king that moved", 0, false, "e2e4 e7e5 e1e2 e8e7 e2e1 e7e8",
@@ -164,7 +163,7 @@ TEST(EnginePosition, FenFollowsTheBoardAsShown) {
   }
   // Seen from Black's side, kings and queens exchanged: the same chess position.
   TwoPlayers second(START);
-  swap_kings_and_queens(second.app.game.board);
+  swap_kings_and_queens(second.app.pos.board);
   second.app.game.colors_swapped = 1;
   EXPECT_EQ(position_fen(second.app, true), "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
   EXPECT_EQ(uci_text(second.app, 4, 2, 4, 4, B_PAWN, B_PAWN), "e2e4");

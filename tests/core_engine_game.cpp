@@ -74,8 +74,8 @@ TEST_F(EngineGame, TheEnginePromotesAsItSaysAndTheTurnEndsAsEver) {
   EXPECT_EQ(app.game.move_number, 0);
   until_answered();
   EXPECT_EQ(engine_thinking(app), 0);
-  EXPECT_EQ(app.game.board[4][8], B_QUEEN);
-  EXPECT_EQ(app.game.board[4][7], EMPTY);
+  EXPECT_EQ(app.pos.board[4][8], B_QUEEN);
+  EXPECT_EQ(app.pos.board[4][7], EMPTY);
   EXPECT_EQ(app.record.record_piece[1], B_QUEEN);
   EXPECT_EQ(app.game.turn, app.game.lower_player);
   EXPECT_NE(sent().find("position fen 8/4P3/k7/8/8/8/8/4K3 w - - 0 1"), std::string::npos) << sent();
@@ -90,10 +90,10 @@ TEST_F(EngineGame, TheEngineCastlesWithTheRightsOfTheRecord) {
   com_ban(app);
   until_answered();
   EXPECT_NE(sent().find("position fen 4k3/8/8/8/8/8/8/4K2R w K - 0 1"), std::string::npos) << sent();
-  EXPECT_EQ(app.game.board[2][1], B_KING);
-  EXPECT_EQ(app.game.board[3][1], B_ROOK);
-  EXPECT_EQ(app.game.board[1][1], EMPTY);
-  EXPECT_EQ(app.game.board[4][1], EMPTY);
+  EXPECT_EQ(app.pos.board[2][1], B_KING);
+  EXPECT_EQ(app.pos.board[3][1], B_ROOK);
+  EXPECT_EQ(app.pos.board[1][1], EMPTY);
+  EXPECT_EQ(app.pos.board[4][1], EMPTY);
 }
 
 TEST_F(EngineGame, FailuresAreToldAndLevelThreeMoves) {
@@ -195,12 +195,12 @@ TEST_F(EngineGame, WhileTheEngineThinksTheBoardWaitsAndQuittingEndsIt) {
   process.wait(300);
   ASSERT_EQ(engine_thinking(app), 1);
   ASSERT_TRUE(process.running());
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   // A click on a pawn of the human's is not taken, nor is a flip.
   Form_MouseDown(app, MOUSE_LEFT, 0, GRID_LEFT + 5.5 * SQUARE_W, GRID_TOP + 7.5 * SQUARE_H);
   menu_command(app, "REVERSE");
   EXPECT_EQ(app.game.selection_state, 0);
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
   EXPECT_EQ(messages(), std::vector<std::string>{"コンピュータの思考中です"});
   EXPECT_THROW(menu_command(app, "OWARI"), test::ProgramEnded);
   EXPECT_FALSE(process.running());
@@ -229,9 +229,9 @@ TEST_F(EngineGame, WithoutAnEngineTheHintIsLevelThreesAndOutsideAGameRefused) {
       app, {"rnbqkbnr", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "RNBQKBNR"}, 3);
   menu_command(app, "HINT");
   // The lower army's move, found by turning the board for the search.
-  const int piece = app.game.board[app.engine.hint_x1][app.engine.hint_y1];
+  const int piece = app.pos.board[app.engine.hint_x1][app.engine.hint_y1];
   EXPECT_LT(piece, 0);
-  EXPECT_EQ(app.game.board[app.engine.hint_x2][app.engine.hint_y2], EMPTY);
+  EXPECT_EQ(app.pos.board[app.engine.hint_x2][app.engine.hint_y2], EMPTY);
 }
 
 TEST_F(EngineGame, AProgramThatIsNoUciEngineIsRefused) {

@@ -54,7 +54,7 @@ TEST(WholeGames, EveryPositionAcceptsAMoveOrHasAResult) {
     reset_game(app);
     const bool humans = seed % 2 == 1;
     if (humans && seed % 3 != 0) set_position(app, bare_king[seed % 3 - 1]);
-    record_move(app.record, app.game.board, 0, 0, 0, 0, 0, 0);
+    record_move(app.record, app.pos.board, 0, 0, 0, 0, 0, 0);
     humans ? START_Click(app) : seed % 4 == 0 ? GOTE_Click(app) : SENTE_Click(app);
     GameState& g = app.game;
     const auto ended = [&] {
@@ -62,7 +62,8 @@ TEST(WholeGames, EveryPositionAcceptsAMoveOrHasAResult) {
                          [](const test::Message& m) { return m.title == "終了"; });
     };
     for (int n = 0; n < 150 && !ended(); ++n) {
-      ASSERT_TRUE(has_piece(g.board, W_KING) && has_piece(g.board, B_KING)) << "a king is gone, the game goes on";
+      ASSERT_TRUE(has_piece(app.pos.board, W_KING) && has_piece(app.pos.board, B_KING))
+          << "a king is gone, the game goes on";
       if (rng() % 30 == 0) {
         REVERSE_Click(app);
         continue;
@@ -73,7 +74,8 @@ TEST(WholeGames, EveryPositionAcceptsAMoveOrHasAResult) {
         for (int fy = 1; fy <= 8; ++fy)
           for (int tx = 1; tx <= 8; ++tx)
             for (int ty = 1; ty <= 8; ++ty)
-              if (g.board[fx][fy] * sign > 0 && g.board[tx][ty] * sign <= 0) tries.push_back({fx, fy, tx, ty});
+              if (app.pos.board[fx][fy] * sign > 0 && app.pos.board[tx][ty] * sign <= 0)
+                tries.push_back({fx, fy, tx, ty});
       std::shuffle(tries.begin(), tries.end(), rng);
       const int before = g.move_number;
       bool accepted = false;
@@ -82,7 +84,7 @@ TEST(WholeGames, EveryPositionAcceptsAMoveOrHasAResult) {
       for (int round = 0; round < 2 && !accepted; ++round) {
         for (const auto& [fx, fy, tx, ty] : tries) {
           if (round == 0) t.dialogs.script = {rng() % 2 ? Answer::Yes : Answer::No};
-          const bool last_row = abs_code(g.board[fx][fy]) == B_PAWN && (ty == 1 || ty == 8);
+          const bool last_row = abs_code(app.pos.board[fx][fy]) == B_PAWN && (ty == 1 || ty == 8);
           move_by_clicks(app, fx, fy, tx, ty, last_row || rng() % 4 == 0 ? MOUSE_RIGHT : MOUSE_LEFT);
           t.dialogs.script.clear();
           accepted = g.move_number != before || ended();
@@ -140,12 +142,11 @@ TEST(WholeGames, MatesAndStalematesCheckedByHand) {
     app.game.lower_player = FIRST;
     app.game.upper_player = SECOND;
     set_position(app, c.rows);
-    const int player = c.upper ? SECOND : FIRST;
-    const BoardMaps maps = app.maps;
-    EXPECT_EQ(has_legal_move(app, player), c.can_move) << c.name;
-    EXPECT_EQ(king_in_check(app, player), c.in_check) << c.name;
-    EXPECT_EQ(app.maps.lower_attack_count, maps.lower_attack_count) << c.name << ": maps left changed";
-    EXPECT_EQ(c.upper ? upper_king_mated(app) : lower_king_mated(app), c.mated) << c.name;
+    const BoardMaps maps = app.pos.maps;
+    EXPECT_EQ(has_legal_move(app.pos, c.upper ? 1 : 0, 0), c.can_move) << c.name;
+    EXPECT_EQ(king_in_check(app.pos, c.upper ? 1 : 0), c.in_check) << c.name;
+    EXPECT_EQ(app.pos.maps.lower_attack_count, maps.lower_attack_count) << c.name << ": maps left changed";
+    EXPECT_EQ(c.upper ? upper_king_mated(app.pos) : lower_king_mated(app.pos), c.mated) << c.name;
   }
 }
 
@@ -163,7 +164,7 @@ TEST(WholeGames, TheFlipKeepsTheMoveOrder) {
   REVERSE_Click(app);
   // Black's army, to move, is now below: the lower player moves it.
   EXPECT_EQ(app.game.turn, app.game.lower_player);
-  EXPECT_EQ(app.game.board[4][4], B_PAWN);  // White's pawn, turned round, above
+  EXPECT_EQ(app.pos.board[4][4], B_PAWN);  // White's pawn, turned round, above
   move_by_clicks(app, 4, 7, 4, 5);
   EXPECT_EQ(app.game.move_number, 2);
   EXPECT_EQ(app.game.turn, app.game.upper_player);

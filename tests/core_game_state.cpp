@@ -39,13 +39,13 @@ TEST(GameState, ResetGameLaysOutTheInitialPositionAndRecordsEntryZero) {
   EXPECT_EQ(g.lower_player, SECOND);
   const int back[9] = {0, B_ROOK, B_KNIGHT, B_BISHOP, B_QUEEN, B_KING, B_BISHOP, B_KNIGHT, B_ROOK};
   for (int x = 1; x <= 8; ++x) {
-    EXPECT_EQ(g.board[x][1], back[x]);
-    EXPECT_EQ(g.board[x][2], B_PAWN);
-    for (int y = 3; y <= 6; ++y) EXPECT_EQ(g.board[x][y], EMPTY);
-    EXPECT_EQ(g.board[x][7], W_PAWN);
-    EXPECT_EQ(g.board[x][8], -back[x]);
+    EXPECT_EQ(app.pos.board[x][1], back[x]);
+    EXPECT_EQ(app.pos.board[x][2], B_PAWN);
+    for (int y = 3; y <= 6; ++y) EXPECT_EQ(app.pos.board[x][y], EMPTY);
+    EXPECT_EQ(app.pos.board[x][7], W_PAWN);
+    EXPECT_EQ(app.pos.board[x][8], -back[x]);
   }
-  EXPECT_EQ(app.record.record_board[0], g.board);
+  EXPECT_EQ(app.record.record_board[0], app.pos.board);
   EXPECT_EQ(app.record.record_piece[0], 0);
   EXPECT_EQ(app.record.record_from_x[0], 0);
   // The whole window was redrawn: the logo is the last picture.
@@ -92,14 +92,14 @@ TEST(MoveRecordTest, EntriesAreStoredWithoutTouchingTheCounters) {
   test::TestApp t;
   App& app = t.app;
   reset_game(app);
-  app.game.board[5][5] = W_PAWN;
-  record_move(app.record, app.game.board, 3, 5, 7, 5, 5, W_PAWN);
+  app.pos.board[5][5] = W_PAWN;
+  record_move(app.record, app.pos.board, 3, 5, 7, 5, 5, W_PAWN);
   EXPECT_EQ(app.game.move_number, 0);
   EXPECT_EQ(app.record.record_board[3][5][5], W_PAWN);
   EXPECT_EQ(app.record.record_piece[3], W_PAWN);
   // Storing an entry again replaces it completely.
-  app.game.board[5][5] = EMPTY;
-  record_move(app.record, app.game.board, 3, 1, 2, 1, 3, B_PAWN);
+  app.pos.board[5][5] = EMPTY;
+  record_move(app.record, app.pos.board, 3, 1, 2, 1, 3, B_PAWN);
   EXPECT_EQ(app.record.record_board[3][5][5], EMPTY);
   EXPECT_EQ(app.record.record_from_x[3], 1);
   EXPECT_EQ(app.record.record_piece[3], B_PAWN);

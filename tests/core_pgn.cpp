@@ -142,12 +142,12 @@ TEST(Pgn, AGameSeenFromBlacksSideIsStandardChess) {
   test::TestApp t;
   App& app = t.app;
   reset_game(app);
-  swap_kings_and_queens(app.game.board);
+  swap_kings_and_queens(app.pos.board);
   const auto move = [&](int fx, int fy, int tx, int ty) {
-    const int piece = app.game.board[fx][fy];
-    make_move(app, fx, fy, tx, ty, piece);
+    const int piece = app.pos.board[fx][fy];
+    play_move(app.pos, {fx, fy, tx, ty, piece});
     app.game.move_number += 1;
-    record_move(app.record, app.game.board, app.game.move_number, fx, fy, tx, ty, piece);
+    record_move(app.record, app.pos.board, app.game.move_number, fx, fy, tx, ty, piece);
   };
   move(4, 2, 4, 4);  // the computer (upper, White) plays e4: column 4 is the e-file
   move(5, 7, 5, 5);  // d5
@@ -175,9 +175,9 @@ TEST(Pgn, AHandicapGameStartsFromItsOwnPosition) {
   App& app = t.app;
   reset_game(app);
   LBEL_UP_Click(app);  // grade 1: the computer's rook on a8 goes
-  ASSERT_EQ(app.game.board[1][1], EMPTY);
-  make_move(app, 5, 7, 5, 5, W_PAWN);
-  record_move(app.record, app.game.board, 1, 5, 7, 5, 5, W_PAWN);
+  ASSERT_EQ(app.pos.board[1][1], EMPTY);
+  play_move(app.pos, {5, 7, 5, 5, W_PAWN});
+  record_move(app.record, app.pos.board, 1, 5, 7, 5, 5, W_PAWN);
   RecordFile file;
   for (int n = 0; n <= 1; ++n) file.entries.push_back(record_entry_at(app.record, n));
   const std::string pgn = write_pgn(file, DATE);
@@ -244,8 +244,8 @@ TEST_F(PgnInTheWindow, SavedAndLoadedAgainGivesTheSamePositions) {
     test::move_by_clicks(app, m[0], m[1], m[2], m[3], m[4] ? MOUSE_RIGHT : MOUSE_LEFT);
   }
   ASSERT_EQ(app.game.move_number, 18);
-  EXPECT_EQ(app.game.board[4][4], EMPTY);  // the pawn taken en passant
-  EXPECT_EQ(app.game.board[2][1], B_ROOK);
+  EXPECT_EQ(app.pos.board[4][4], EMPTY);  // the pawn taken en passant
+  EXPECT_EQ(app.pos.board[2][1], B_ROOK);
   const MoveRecord played = app.record;
 
   KIFU_WRITE_Click(app);
@@ -280,7 +280,7 @@ TEST_F(PgnInTheWindow, SavedAndLoadedAgainGivesTheSamePositions) {
 TEST_F(PgnInTheWindow, ARefusedFileChangesNothing) {
   START_Click(app);
   test::move_by_clicks(app, 5, 7, 5, 5);
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   test::write_file(folder.file("bad.pgn"), "1. e4 e5 2. Nf3 Nf3 *");
   t.dialogs.messages.clear();
   KIFU_READ_Click(app);
@@ -288,7 +288,7 @@ TEST_F(PgnInTheWindow, ARefusedFileChangesNothing) {
   File1_Click(app);
   ASSERT_EQ(t.dialogs.texts(), (std::vector<std::string>{"黒の2手目「Nf3」は指せない手のため読み込めません"}));
   EXPECT_EQ(t.dialogs.messages.back().title, "棋譜");
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
   EXPECT_EQ(app.game.move_number, 1);
   EXPECT_EQ(app.game.record_mode, 0);
   EXPECT_EQ(app.game.turn, SECOND);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/flip.h"
 #include "game/game_end.h"
 #include "game/game_modes.h"
 #include "rules/move_rules.h"
@@ -36,7 +37,7 @@ class Play : public ::testing::Test {
   void two_human_position(const std::vector<std::string>& rows) {
     start_two_humans();
     test::set_position(app, rows);
-    record_move(app.record, app.game.board, app.game.move_number, 0, 0, 0, 0, 0);
+    record_move(app.record, app.pos.board, app.game.move_number, 0, 0, 0, 0, 0);
   }
   int count_sound(const std::string& call) const {
     return static_cast<int>(std::count(t.sound.calls.begin(), t.sound.calls.end(), call));
@@ -59,7 +60,7 @@ TEST_F(Play, WithoutAGameAClickOnlyAdvises) {
   EXPECT_EQ(t.dialogs.messages[1].title, "棋譜");
   EXPECT_EQ(t.dialogs.messages[1].buttons, Buttons::YesNo);
   EXPECT_EQ(count_sound("dsPlay 11"), 2);
-  EXPECT_EQ(app.game.board[5][7], W_PAWN);
+  EXPECT_EQ(app.pos.board[5][7], W_PAWN);
 }
 
 TEST_F(Play, AStoppedGameResumesWithThePlayerWhoMovedNext) {
@@ -128,13 +129,13 @@ TEST_F(Play, AMoveIsRecordedCaptionedAndHandedOver) {
   start_two_humans();
   t.canvas.clear();
   move_by_clicks(app, 7, 8, 6, 6);
-  EXPECT_EQ(app.game.board[6][6], W_KNIGHT);
+  EXPECT_EQ(app.pos.board[6][6], W_KNIGHT);
   EXPECT_EQ(app.game.move_number, 1);
   EXPECT_EQ(app.game.record_length, 1);
   EXPECT_EQ(app.record.record_piece[1], W_KNIGHT);
   EXPECT_EQ(app.record.record_from_x[1], 7);
   EXPECT_EQ(app.record.record_to_y[1], 6);
-  EXPECT_EQ(app.record.record_board[1], app.game.board);
+  EXPECT_EQ(app.record.record_board[1], app.pos.board);
   EXPECT_EQ(count_sound("dsPlay 12"), 1);
   EXPECT_EQ(app.game.turn, SECOND);
   // The caption right of the board names the square and the piece.
@@ -157,13 +158,13 @@ TEST_F(Play, PromotionNeedsTheRightButtonAndTheChooser) {
   EXPECT_EQ(last_message(), "マウスの右をクリックして下さい");
   EXPECT_EQ(t.dialogs.messages.back().title, "成り");
   EXPECT_EQ(app.game.selection_state, 1);
-  EXPECT_EQ(app.game.board[1][2], W_PAWN);
+  EXPECT_EQ(app.pos.board[1][2], W_PAWN);
   // The king is offered and refused; the pawn stays picked as a pawn.
   chooser.presses = {6};
   click_square(app, 1, 1, MOUSE_RIGHT);
   EXPECT_EQ(last_message(), "キングには成れません");
   EXPECT_EQ(t.dialogs.messages.back().title, "エラー");
-  EXPECT_EQ(app.game.board[1][2], W_PAWN);
+  EXPECT_EQ(app.pos.board[1][2], W_PAWN);
   EXPECT_EQ(app.play.picked_piece, W_PAWN);
   EXPECT_EQ(app.game.selection_state, 1);
   // The lower army is shown white: the white chooser, at its place below the window's top.
@@ -171,7 +172,7 @@ TEST_F(Play, PromotionNeedsTheRightButtonAndTheChooser) {
   EXPECT_NE(std::find(chooser.calls.begin(), chooser.calls.end(), "show_modal 3 1400 50"), chooser.calls.end());
   chooser.presses = {3};
   click_square(app, 1, 1, MOUSE_RIGHT);
-  EXPECT_EQ(app.game.board[1][1], W_BISHOP);
+  EXPECT_EQ(app.pos.board[1][1], W_BISHOP);
   EXPECT_EQ(app.record.record_piece[1], W_BISHOP);
   // The chosen piece slid out for one whole second before the window closed.
   EXPECT_NE(std::find(chooser.calls.begin(), chooser.calls.end(), "show_selected 3 3 600 1560"), chooser.calls.end());
@@ -184,18 +185,18 @@ TEST_F(Play, PawnButtonKeepsAPawnAndColoursDecideTheWindow) {
   chooser.presses = {1};
   move_by_clicks(app, 1, 2, 1, 1, MOUSE_RIGHT);
   EXPECT_NE(std::find(chooser.calls.begin(), chooser.calls.end(), "show_modal 2 1400 50"), chooser.calls.end());
-  EXPECT_EQ(app.game.board[1][1], W_PAWN);
+  EXPECT_EQ(app.pos.board[1][1], W_PAWN);
   // An ordinary move made with the right button is an ordinary move.
   move_by_clicks(app, 5, 1, 4, 1, MOUSE_RIGHT);
-  EXPECT_EQ(app.game.board[4][1], B_KING);
+  EXPECT_EQ(app.pos.board[4][1], B_KING);
 }
 
 TEST_F(Play, AChooserClosedWithoutAChoiceMakesNoMoveAndKeepsTheLastChoice) {
   two_human_position({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
   app.play.promotion_choice = W_KNIGHT;          // left by an earlier promotion
   move_by_clicks(app, 1, 2, 1, 1, MOUSE_RIGHT);  // no button is pressed
-  EXPECT_EQ(app.game.board[1][2], W_PAWN);
-  EXPECT_EQ(app.game.board[1][1], EMPTY);
+  EXPECT_EQ(app.pos.board[1][2], W_PAWN);
+  EXPECT_EQ(app.pos.board[1][1], EMPTY);
   EXPECT_EQ(app.game.selection_state, 1);
   EXPECT_EQ(app.game.move_number, 0);
   EXPECT_EQ(app.play.promotion_choice, W_KNIGHT);
@@ -204,7 +205,7 @@ TEST_F(Play, AChooserClosedWithoutAChoiceMakesNoMoveAndKeepsTheLastChoice) {
 TEST_F(Play, TheMiddleButtonMovesAPawnWithoutPromotion) {
   two_human_position({"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
   move_by_clicks(app, 1, 2, 1, 1, MOUSE_MIDDLE);
-  EXPECT_EQ(app.game.board[1][1], W_PAWN);
+  EXPECT_EQ(app.pos.board[1][1], W_PAWN);
   EXPECT_TRUE(chooser.calls.empty() || chooser.calls.back() == "hide_all");
 }
 
@@ -213,11 +214,11 @@ TEST_F(Play, SuicideIsRefusedUntilMateWasAnnounced) {
   move_by_clicks(app, 5, 7, 4, 6);
   EXPECT_EQ(last_message(), "自殺できません");
   EXPECT_EQ(t.dialogs.messages.back().title, "チェックです");
-  EXPECT_EQ(app.game.board[5][7], W_BISHOP);
+  EXPECT_EQ(app.pos.board[5][7], W_BISHOP);
   EXPECT_EQ(app.game.selection_state, 1);
   app.game.mate_announced = 1;
   click_square(app, 4, 6);
-  EXPECT_EQ(app.game.board[4][6], W_BISHOP);
+  EXPECT_EQ(app.pos.board[4][6], W_BISHOP);
 }
 
 TEST_F(Play, EnPassantAskedAndAnsweredBothWays) {
@@ -230,8 +231,8 @@ TEST_F(Play, EnPassantAskedAndAnsweredBothWays) {
   move_by_clicks(app, 5, 4, 4, 3);
   EXPECT_EQ(t.dialogs.messages.back().text, "取りますか？");
   EXPECT_EQ(t.dialogs.messages.back().title, "アンパッサン");
-  EXPECT_EQ(app.game.board[4][3], W_PAWN);
-  EXPECT_EQ(app.game.board[4][4], EMPTY);
+  EXPECT_EQ(app.pos.board[4][3], W_PAWN);
+  EXPECT_EQ(app.pos.board[4][4], EMPTY);
   // Declined, the capture is no move: the pawn stays, the pick is dropped,
   // nothing is recorded and the same player is still to move.
   reset_game(app);
@@ -240,12 +241,12 @@ TEST_F(Play, EnPassantAskedAndAnsweredBothWays) {
   move_by_clicks(app, 1, 2, 1, 3);
   move_by_clicks(app, 5, 5, 5, 4);
   move_by_clicks(app, 4, 2, 4, 4);
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   t.sound.calls.clear();
   t.dialogs.script = {Answer::No};
   move_by_clicks(app, 5, 4, 4, 3);
   EXPECT_EQ(t.dialogs.messages.back().text, "取りますか？");
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
   EXPECT_EQ(app.game.move_number, 4);
   EXPECT_EQ(app.game.record_length, 4);
   EXPECT_EQ(app.game.selection_state, 0);
@@ -254,24 +255,57 @@ TEST_F(Play, EnPassantAskedAndAnsweredBothWays) {
   // The capture is still there to be taken.
   t.dialogs.script = {Answer::Yes};
   move_by_clicks(app, 5, 4, 4, 3);
-  EXPECT_EQ(app.game.board[4][3], W_PAWN);
-  EXPECT_EQ(app.game.board[4][4], EMPTY);
+  EXPECT_EQ(app.pos.board[4][3], W_PAWN);
+  EXPECT_EQ(app.pos.board[4][4], EMPTY);
   EXPECT_EQ(app.game.turn, SECOND);
 }
 
 TEST_F(Play, CastlingByClicksFromBothKingColumns) {
   two_human_position({"r...k..r", "........", "........", "........", "........", "........", "........", "R...K..R"});
   move_by_clicks(app, 5, 8, 7, 8);
-  EXPECT_EQ(app.game.board[6][8], W_ROOK);
+  EXPECT_EQ(app.pos.board[6][8], W_ROOK);
   move_by_clicks(app, 5, 1, 3, 1);
-  EXPECT_EQ(app.game.board[4][1], B_ROOK);
-  EXPECT_EQ(app.game.board[1][1], EMPTY);
+  EXPECT_EQ(app.pos.board[4][1], B_ROOK);
+  EXPECT_EQ(app.pos.board[1][1], EMPTY);
   two_human_position({"r..k...r", "........", "........", "........", "........", "........", "........", "R..K...R"});
   move_by_clicks(app, 4, 8, 2, 8);
-  EXPECT_EQ(app.game.board[3][8], W_ROOK);
+  EXPECT_EQ(app.pos.board[3][8], W_ROOK);
   move_by_clicks(app, 4, 1, 6, 1);
-  EXPECT_EQ(app.game.board[5][1], B_ROOK);
-  EXPECT_EQ(app.game.board[8][1], EMPTY);
+  EXPECT_EQ(app.pos.board[5][1], B_ROOK);
+  EXPECT_EQ(app.pos.board[8][1], EMPTY);
+}
+
+// After "反転" castling is judged as before it: a king that went away and came
+// back may not castle, one that never moved may, on the turned board.
+TEST_F(Play, AFlipMidGameKeepsTheCastlingRights) {
+  const auto opening = [&](bool kings_walk) {
+    reset_game(app);
+    start_two_humans();
+    const int moves[][4] = {{5, 7, 5, 5}, {5, 2, 5, 4}, {7, 8, 6, 6}, {7, 1, 6, 3}, {6, 8, 3, 5},
+                            {6, 1, 3, 4}, {5, 8, 5, 7}, {5, 1, 5, 2}, {5, 7, 5, 8}, {5, 2, 5, 1}};
+    for (int i = 0; i < (kings_walk ? 10 : 6); ++i)
+      move_by_clicks(app, moves[i][0], moves[i][1], moves[i][2], moves[i][3]);
+    ASSERT_EQ(app.game.move_number, kings_walk ? 10 : 6);
+    REVERSE_Click(app);
+    // White's army now stands above, its king on (4, 1) and its h-rook in the corner (1, 1).
+    ASSERT_EQ(app.pos.board[4][1], B_KING);
+    ASSERT_EQ(app.pos.board[1][1], B_ROOK);
+    ASSERT_EQ(app.game.turn, app.game.upper_player);
+  };
+  opening(true);
+  move_by_clicks(app, 4, 1, 2, 1);
+  EXPECT_EQ(app.pos.board[4][1], B_KING) << "the king that walked may not castle";
+  move_by_clicks(app, 8, 2, 8, 3);  // a pawn move hands the turn over
+  move_by_clicks(app, 4, 8, 2, 8);
+  EXPECT_EQ(app.pos.board[4][8], W_KING) << "neither may the other";
+
+  opening(false);
+  move_by_clicks(app, 4, 1, 2, 1);
+  EXPECT_EQ(app.pos.board[2][1], B_KING);
+  EXPECT_EQ(app.pos.board[3][1], B_ROOK);
+  move_by_clicks(app, 4, 8, 2, 8);
+  EXPECT_EQ(app.pos.board[2][8], W_KING);
+  EXPECT_EQ(app.pos.board[3][8], W_ROOK);
 }
 
 TEST_F(Play, FoolsMateBetweenHumansEndsTheGame) {
@@ -290,7 +324,7 @@ TEST_F(Play, FoolsMateBetweenHumansEndsTheGame) {
   // Yes started a new game.
   EXPECT_EQ(app.game.turn, NONE);
   EXPECT_EQ(app.game.move_number, 0);
-  EXPECT_EQ(app.game.board[5][8], W_KING);
+  EXPECT_EQ(app.pos.board[5][8], W_KING);
 }
 
 TEST_F(Play, ACheckThatCanBeMetIsAnnouncedAndTheGameGoesOn) {
@@ -311,9 +345,9 @@ TEST_F(Play, ACheckThatCanBeMetIsAnnouncedAndTheGameGoesOn) {
 
 TEST_F(Play, TheFirstPlayerWinsByTakingTheUpperKingAndNoEndsTheProgram) {
   two_human_position({"....k...", "........", "........", "........", "........", "........", "........", "....R..K"});
-  app.game.board[5][1] = B_KING;
-  app.game.board[5][8] = W_ROOK;
-  scan_board(app.game.board, app.maps, app.game.kings);
+  app.pos.board[5][1] = B_KING;
+  app.pos.board[5][8] = W_ROOK;
+  rescan(app.pos);
   app.sounds.sound_device = 100;
   t.dialogs.script = {Answer::No};
   click_square(app, 5, 8);
@@ -346,9 +380,9 @@ TEST_F(Play, StalemateBetweenHumansWhenTheSideToMoveCannotMove) {
 TEST_F(Play, AFullRecordRefusesTheNextMove) {
   start_two_humans();
   app.game.move_number = RECORD_LAST;
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   move_by_clicks(app, 7, 8, 6, 6);
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
   EXPECT_EQ(app.game.move_number, RECORD_LAST);
   EXPECT_NE(last_message().find("500"), std::string::npos);
 }
@@ -376,26 +410,26 @@ TEST_F(Play, GoteExchangesKingsAndQueensOnce) {
   EXPECT_EQ(app.game.upper_player, FIRST);
   EXPECT_EQ(app.game.colors_swapped, 1);
   EXPECT_EQ(app.game.record_mode, 0);
-  EXPECT_EQ(app.game.board[4][8], W_KING);
-  EXPECT_EQ(app.game.board[4][1], B_KING);
+  EXPECT_EQ(app.pos.board[4][8], W_KING);
+  EXPECT_EQ(app.pos.board[4][1], B_KING);
   const int moves = app.game.move_number;
   // The computer moved first; a second GOTE does not exchange again.
   GOTE_Click(app);
-  EXPECT_EQ(app.game.board[4][8], W_KING);
+  EXPECT_EQ(app.pos.board[4][8], W_KING);
   EXPECT_GE(app.game.move_number, moves);
   SENTE_Click(app);
-  EXPECT_EQ(app.game.board[5][8], W_KING);
+  EXPECT_EQ(app.pos.board[5][8], W_KING);
   EXPECT_EQ(app.game.colors_swapped, 0);
 }
 
 TEST_F(Play, MenusThatOpenHideTheRecordPanel) {
   // Opening a menu is harmless without a panel; it must not touch the game.
-  const Board before = app.game.board;
+  const Board before = app.pos.board;
   TAIKYOKU_Click(app);
   STOP_Click(app);
   OPTION_Click(app);
   MATCH_MAN_Click(app);
-  EXPECT_EQ(app.game.board, before);
+  EXPECT_EQ(app.pos.board, before);
 }
 
 }  // namespace

@@ -56,10 +56,10 @@ class Navigation : public ::testing::Test {
 
   // Makes a move the way play records it; an en passant capture names its victim.
   void move(int fx, int fy, int tx, int ty, int piece, Square victim = {0, 0}) {
-    if (victim.first != 0) app.game.board[victim.first][victim.second] = EMPTY;
-    make_move(app, fx, fy, tx, ty, piece);
+    if (victim.first != 0) app.pos.board[victim.first][victim.second] = EMPTY;
+    play_move(app.pos, {fx, fy, tx, ty, piece});
     app.game.move_number += 1;
-    record_move(app.record, app.game.board, app.game.move_number, fx, fy, tx, ty, piece);
+    record_move(app.record, app.pos.board, app.game.move_number, fx, fy, tx, ty, piece);
     app.game.record_length = app.game.move_number;
   }
 
@@ -103,12 +103,12 @@ TEST_F(Navigation, RestoreEntryRepaintsOnlyTheSquaresThatDiffer) {
   for (const Step& s : steps) {
     restore_entry(app, s.from);
     t.canvas.clear();
-    const std::set<Square> expected = differing_squares(app.game.board, app.record.record_board[s.to]);
+    const std::set<Square> expected = differing_squares(app.pos.board, app.record.record_board[s.to]);
     if (s.squares) {
       EXPECT_EQ(expected.size(), s.squares) << s.what;
     }
     restore_entry(app, s.to);
-    EXPECT_EQ(app.game.board, app.record.record_board[s.to]) << s.what;
+    EXPECT_EQ(app.pos.board, app.record.record_board[s.to]) << s.what;
     EXPECT_EQ(outlined_squares(t.canvas), expected) << s.what;
   }
   // The stored boards themselves hold what came back.
@@ -119,10 +119,10 @@ TEST_F(Navigation, RestoreEntryRepaintsOnlyTheSquaresThatDiffer) {
   EXPECT_EQ(app.record.record_board[14][1][1], B_ROOK);
   // Outside the record nothing happens.
   t.canvas.clear();
-  const Board now = app.game.board;
+  const Board now = app.pos.board;
   restore_entry(app, -1);
   restore_entry(app, RECORD_ENTRIES);
-  EXPECT_EQ(app.game.board, now);
+  EXPECT_EQ(app.pos.board, now);
   EXPECT_TRUE(t.canvas.calls.empty());
 }
 
@@ -132,7 +132,7 @@ TEST_F(Navigation, BackToTheStartAndForwardToTheEndGiveEveryStoredBoard) {
   for (int n = 14; n >= 0; --n) {
     REPLAY_Click(app);
     ASSERT_EQ(app.game.move_number, n);
-    EXPECT_EQ(app.game.board, app.record.record_board[n]) << n;
+    EXPECT_EQ(app.pos.board, app.record.record_board[n]) << n;
     EXPECT_EQ(app.game.turn, NONE);
   }
   EXPECT_EQ(count_sound("dsPlay 12"), 15);
@@ -146,7 +146,7 @@ TEST_F(Navigation, BackToTheStartAndForwardToTheEndGiveEveryStoredBoard) {
   for (int n = 1; n <= 15; ++n) {
     AFTER_Click(app);
     ASSERT_EQ(app.game.move_number, n);
-    EXPECT_EQ(app.game.board, app.record.record_board[n]) << n;
+    EXPECT_EQ(app.pos.board, app.record.record_board[n]) << n;
   }
   EXPECT_EQ(app.game.record_length, 15);
   EXPECT_EQ(app.game.colors_swapped, 0);  // the lower army opened the game
@@ -278,7 +278,7 @@ TEST_F(Navigation, FirstPositionKeepsTheRecordForReplay) {
   CANCEL_Click(app);
   Board start{};
   set_initial_position(start);
-  EXPECT_EQ(app.game.board, start);
+  EXPECT_EQ(app.pos.board, start);
   EXPECT_EQ(app.game.move_number, 0);
   EXPECT_EQ(app.game.record_length, 15);
   EXPECT_EQ(app.game.record_mode, 1);
@@ -286,7 +286,7 @@ TEST_F(Navigation, FirstPositionKeepsTheRecordForReplay) {
   EXPECT_EQ(app.game.winner, NONE);
   EXPECT_EQ(count_sound("dsPlay 12"), 1);
   AFTER_Click(app);
-  EXPECT_EQ(app.game.board, app.record.record_board[1]);
+  EXPECT_EQ(app.pos.board, app.record.record_board[1]);
 }
 
 }  // namespace

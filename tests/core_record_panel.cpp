@@ -39,9 +39,9 @@ class Panel : public ::testing::Test {
   }
 
   void move(int fx, int fy, int tx, int ty, int piece) {
-    make_move(app, fx, fy, tx, ty, piece);
+    play_move(app.pos, {fx, fy, tx, ty, piece});
     app.game.move_number += 1;
-    record_move(app.record, app.game.board, app.game.move_number, fx, fy, tx, ty, piece);
+    record_move(app.record, app.pos.board, app.game.move_number, fx, fy, tx, ty, piece);
     app.game.record_length = app.game.move_number;
   }
 
@@ -101,7 +101,7 @@ TEST_F(Panel, ModesShowAndHideTheRightControls) {
   // A headless App's panel has no fields and no lists: saving asks for a name,
   // and nothing else is said or changed.
   test::TestApp headless;
-  const Board before = headless.app.game.board;
+  const Board before = headless.app.pos.board;
   KIFU_READ_Click(headless.app);
   KIFU_WRITE_Click(headless.app);
   Command1_Click(headless.app);
@@ -109,7 +109,7 @@ TEST_F(Panel, ModesShowAndHideTheRightControls) {
   Drive1_Change(headless.app);
   Dir1_Change(headless.app);
   EXPECT_EQ(headless.dialogs.texts(), std::vector<std::string>{"ﾌｧｲﾙ名が入力されていません"});
-  EXPECT_EQ(headless.app.game.board, before);
+  EXPECT_EQ(headless.app.pos.board, before);
 }
 
 TEST_F(Panel, WritingIsRefusedAfterFlipOrHandicap) {
@@ -340,7 +340,7 @@ TEST_F(Panel, LoadingASavedGamePrintsItsHeaderAndEntersRecordMode) {
   // The standard position stays on screen until the first step.
   Board start{};
   set_initial_position(start);
-  EXPECT_EQ(b.game.board, start);
+  EXPECT_EQ(b.pos.board, start);
   EXPECT_EQ(b.record.record_board[1], app.record.record_board[1]);
   EXPECT_EQ(b.record.record_piece[1], W_PAWN);
   EXPECT_EQ(b.record.record_from_y[1], 7);
@@ -358,7 +358,7 @@ TEST_F(Panel, LoadingASavedGamePrintsItsHeaderAndEntersRecordMode) {
   EXPECT_EQ(other.canvas.calls.back().rfind("print 佐藤", 0), 0u);
 
   AFTER_Click(b);
-  EXPECT_EQ(b.game.board, app.record.record_board[1]);
+  EXPECT_EQ(b.pos.board, app.record.record_board[1]);
   other.dialogs.messages.clear();
   AFTER_Click(b);
   EXPECT_EQ(other.dialogs.texts(), std::vector<std::string>{"終わり"});
@@ -408,6 +408,7 @@ TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
   move(5, 7, 5, 5, W_PAWN);
   move(4, 2, 4, 4, B_PAWN);
   const GameState game_before = app.game;
+  const Position pos_before = app.pos;
   const MoveRecord record_before = app.record;
 
   const std::string header = "題\r\n甲\r\n乙\r\n";
@@ -465,7 +466,7 @@ TEST_F(Panel, HostileFilesAreRefusedWithNothingChanged) {
     expect_refusal(message, "棋譜");
     EXPECT_TRUE(t.canvas.calls.empty());
     EXPECT_TRUE(panel.files_shown);  // the user may choose another file
-    EXPECT_EQ(app.game.board, game_before.board);
+    EXPECT_EQ(app.pos.board, pos_before.board);
     EXPECT_EQ(app.game.turn, game_before.turn);
     EXPECT_EQ(app.game.game_kind, game_before.game_kind);
     EXPECT_EQ(app.game.move_number, game_before.move_number);

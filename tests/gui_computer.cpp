@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "qt/main_window.h"
+#include "rules/move_rules.h"
 #include "tests/support/fakes.h"
 #include "tests/support/window_fixture.h"
 
@@ -26,7 +27,7 @@ class WindowComputer : public ::testing::Test, public test::WindowSession {
     EXPECT_EQ(app.game.turn, app.game.lower_player);
     const int x2 = app.record.record_to_x[n];
     const int y2 = app.record.record_to_y[n];
-    EXPECT_EQ(app.game.board[x2][y2], app.record.record_piece[n]);
+    EXPECT_EQ(app.pos.board[x2][y2], app.record.record_piece[n]);
     EXPECT_EQ(frame_colour(x2, y2), QColor(255, 255, 255)) << "white frame on the computer's destination";
   }
 };
@@ -51,8 +52,8 @@ TEST_F(WindowComputer, SecondMoveLetsTheComputerOpenWithKingsAndQueensExchanged)
   EXPECT_EQ(app.game.lower_player, SECOND);
   expect_computer_moved(1);
   EXPECT_EQ(app.game.turn, SECOND);
-  EXPECT_EQ(app.game.board[4][8], W_KING);
-  EXPECT_EQ(app.game.board[5][8], W_QUEEN);
+  EXPECT_EQ(app.pos.board[4][8], W_KING);
+  EXPECT_EQ(app.pos.board[5][8], W_QUEEN);
   EXPECT_EQ(app.record.record_board[1][4][8], W_KING);
   // The human answers and the computer moves again.
   move(5, 7, 5, 5);
@@ -60,13 +61,13 @@ TEST_F(WindowComputer, SecondMoveLetsTheComputerOpenWithKingsAndQueensExchanged)
 }
 
 TEST_F(WindowComputer, TheComputerPromotesThroughTheChooser) {
-  app.game.board = test::board_from(
+  app.pos.board = test::board_from(
       {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
-  scan_board(app.game.board, app.maps, app.game.kings);
+  rescan(app.pos);
   w.trigger("SENTE");
   move(5, 8, 6, 8);
   expect_computer_moved(2);
-  EXPECT_EQ(app.game.board[1][8], B_QUEEN);
+  EXPECT_EQ(app.pos.board[1][8], B_QUEEN);
   EXPECT_EQ(app.play.promotion_choice, B_QUEEN);  // the black window's queen was pressed
 }
 

@@ -8,6 +8,7 @@
 
 #include "game/promotion.h"
 #include "qt/main_window.h"
+#include "rules/move_rules.h"
 #include "tests/support/fakes.h"
 #include "tests/support/window_fixture.h"
 
@@ -40,7 +41,7 @@ TEST_F(WindowPlay, TwoClicksMoveAPieceWithFramesAndCaption) {
   EXPECT_EQ(frame_colour(5, 5), QColor(255, 255, 255));
   EXPECT_EQ(frame_colour(4, 6), QColor(0, 128, 0));
   click(5, 5);
-  EXPECT_EQ(w.app().game.board[5][5], W_PAWN);
+  EXPECT_EQ(w.app().pos.board[5][5], W_PAWN);
   EXPECT_EQ(w.app().game.move_number, 1);
   EXPECT_EQ(frame_colour(5, 5), QColor(0, 128, 0));
   EXPECT_EQ(frame_colour(5, 6), QColor(0, 128, 0));
@@ -50,22 +51,22 @@ TEST_F(WindowPlay, TwoClicksMoveAPieceWithFramesAndCaption) {
 TEST_F(WindowPlay, RightClickPromotesThroughTheChooserWindow) {
   w.trigger("START");
   App& app = w.app();
-  app.game.board = test::board_from(
+  app.pos.board = test::board_from(
       {"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
-  scan_board(app.game.board, app.maps, app.game.kings);
+  rescan(app.pos);
   click(1, 2);
   press_chooser_button_when_shown("W_QEEN");
   click(1, 1, Qt::RightButton);
-  EXPECT_EQ(app.game.board[1][1], W_QUEEN);
+  EXPECT_EQ(app.pos.board[1][1], W_QUEEN);
   EXPECT_EQ(app.play.promotion_choice, W_QUEEN);
 }
 
 TEST_F(WindowPlay, ChooserWindowsOfferNoCloseControlAndIgnoreEscape) {
   w.trigger("START");
   App& app = w.app();
-  app.game.board = test::board_from(
+  app.pos.board = test::board_from(
       {"....k...", "P.......", "........", "........", "........", "........", "........", "....K..."});
-  scan_board(app.game.board, app.maps, app.game.kings);
+  rescan(app.pos);
   click(1, 2);
   QTimer::singleShot(0, [] {
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -81,7 +82,7 @@ TEST_F(WindowPlay, ChooserWindowsOfferNoCloseControlAndIgnoreEscape) {
     }
   });
   click(1, 1, Qt::RightButton);
-  EXPECT_EQ(app.game.board[1][1], W_PAWN);
+  EXPECT_EQ(app.pos.board[1][1], W_PAWN);
 }
 
 TEST_F(WindowPlay, TheComputersPromotionPressesTheQueenOfTheShownWindow) {

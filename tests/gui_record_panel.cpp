@@ -155,7 +155,7 @@ TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
     s.click_square(4, 2), s.click_square(4, 4);  // ...d5
     s.click_square(5, 5), s.click_square(4, 4);  // exd5
     ASSERT_EQ(s.w.app().game.move_number, 3);
-    after_three = s.w.app().game.board;
+    after_three = s.w.app().pos.board;
     s.w.trigger("KIFU_WRITE");
     QtRecordPanel& p = s.panel();
     p.field(PanelText::FileName)->setText("試合");
@@ -185,11 +185,11 @@ TEST(RecordPanelWindow, SaveRestartLoadAndStepThroughAGame) {
   EXPECT_GT(s.dark_pixels(3700, 6350, 1500, 250), 20);
 
   for (int i = 0; i < 3; ++i) s.w.trigger("AFTER");
-  EXPECT_EQ(s.w.app().game.board, after_three);
+  EXPECT_EQ(s.w.app().pos.board, after_three);
   s.w.trigger("REPLAY");
   EXPECT_EQ(s.w.app().game.move_number, 2);
   s.w.trigger("AFTER");
-  EXPECT_EQ(s.w.app().game.board, after_three);
+  EXPECT_EQ(s.w.app().pos.board, after_three);
 
   // Saved again with the same texts, the file is the same to the byte.
   s.w.trigger("KIFU_WRITE");
@@ -223,7 +223,7 @@ TEST(RecordPanelWindow, AGameSavedAsPgnLoadsAndStepsLikeARecord) {
     s.click_square(5, 7), s.click_square(5, 5);  // e4
     s.click_square(4, 2), s.click_square(4, 4);  // ...d5
     s.click_square(5, 5), s.click_square(4, 4);  // exd5
-    after_three = s.w.app().game.board;
+    after_three = s.w.app().pos.board;
     s.w.trigger("KIFU_WRITE");
     QtRecordPanel& p = s.panel();
     p.field(PanelText::FileName)->setText("試合.pgn");
@@ -246,7 +246,7 @@ TEST(RecordPanelWindow, AGameSavedAsPgnLoadsAndStepsLikeARecord) {
   EXPECT_EQ(s.w.app().game.record_length, 3);
   EXPECT_GT(s.dark_pixels(800, 6350, 1500, 250), 20);  // the title below the board
   for (int i = 0; i < 3; ++i) s.w.trigger("AFTER");
-  EXPECT_EQ(s.w.app().game.board, after_three);
+  EXPECT_EQ(s.w.app().pos.board, after_three);
   s.w.trigger("REPLAY");
   EXPECT_EQ(s.w.app().game.move_number, 2);
 }

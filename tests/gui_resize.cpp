@@ -137,8 +137,8 @@ TEST_F(Resized, ClicksAtOneAndAHalfTimesLandOnTheSquaresDrawnThere) {
   EXPECT_EQ(device_pixel(dx(grid_left(5)), dx(grid_top(5)) + 50), WHITE) << "guidance on e4";
   // Just inside the bottom-right corner of e4.
   click_twips(grid_left(6) - 12, grid_top(6) - 12);
-  EXPECT_EQ(w.app().game.board[5][5], W_PAWN);
-  EXPECT_EQ(w.app().game.board[5][7], EMPTY);
+  EXPECT_EQ(w.app().pos.board[5][5], W_PAWN);
+  EXPECT_EQ(w.app().pos.board[5][7], EMPTY);
   EXPECT_EQ(device_pixel(l, t + 50), GRID_GREEN);
 }
 

@@ -55,7 +55,7 @@ TEST(WindowWaits, TheComputersChooserIsPaintedDuringItsPause) {
   clock.queen->installEventFilter(&clock);
 
   App& app = w.app();
-  app.game.board = test::board_from(
+  app.pos.board = test::board_from(
       {"....k...", "........", "........", "........", "........", "........", "p.......", "....K..."});
   w.trigger("SENTE");
   for (int x : {5, 6}) {  // the king steps; the computer promotes its pawn
@@ -65,7 +65,7 @@ TEST(WindowWaits, TheComputersChooserIsPaintedDuringItsPause) {
                       Qt::NoModifier);
     QCoreApplication::sendEvent(w.board_view(), &press);
   }
-  ASSERT_EQ(app.game.board[1][8], B_QUEEN);
+  ASSERT_EQ(app.pos.board[1][8], B_QUEEN);
   EXPECT_TRUE(clock.chooser_painted) << "the chooser was shown but not painted while the computer paused";
   EXPECT_TRUE(clock.queen_painted) << "the selected queen was not painted during its second";
 }

@@ -25,18 +25,20 @@ HumanMove choose_human_move(App& app) {
   HumanMove best;
   for (int fx = 1; fx <= 8; ++fx)
     for (int fy = 1; fy <= 8; ++fy) {
-      const int piece = app.game.board[fx][fy];
+      const int piece = app.pos.board[fx][fy];
       if (!is_w_piece(piece)) continue;
       for (int tx = 1; tx <= 8; ++tx)
         for (int ty = 1; ty <= 8; ++ty) {
-          if (check_piece_move(app, fx, fy, tx, ty, piece) != 1) continue;
+          if (check_piece_move(app.pos, fx, fy, tx, ty, piece) != 1) continue;
           // After the computer announced mate any move is taken, and the king falls.
-          if (app.game.mate_announced == 0 && move_keeps_king_safe(app, fx, fy, tx, ty, app.game.turn) != 1) continue;
-          const int value = abs_code(app.game.board[tx][ty]);
+          if (app.game.mate_announced == 0 &&
+              move_keeps_king_safe(app.pos, fx, fy, tx, ty, app.game.turn == app.game.upper_player ? 1 : 0) != 1)
+            continue;
+          const int value = abs_code(app.pos.board[tx][ty]);
           if (value > best.value) best = {fx, fy, tx, ty, value};
         }
     }
-  scan_board(app.game.board, app.maps, app.game.kings);
+  rescan(app.pos);
   return best;
 }
 
@@ -57,7 +59,7 @@ TEST_P(WholeGame, AgainstTheComputerUntilTheResult) {
   while (app.game.turn == app.game.lower_player && app.game.move_number < 400) {
     const HumanMove m = choose_human_move(app);
     if (m.value < 0) break;  // no safe move: nothing more to play
-    const bool promotes = promotion_due(m.fx, m.fy, m.tx, m.ty, app.game.board[m.fx][m.fy]) == 1;
+    const bool promotes = promotion_due(m.fx, m.fy, m.tx, m.ty, app.pos.board[m.fx][m.fy]) == 1;
     click(m.fx, m.fy, Qt::LeftButton);
     if (promotes) {
       QTimer::singleShot(0, [] {

@@ -31,7 +31,7 @@ TEST(Window, StartsWithTheInitialPositionAndItsTitle) {
   test::ThrowingLifecycle lifecycle;
   MainWindow w({&dialogs, nullptr, nullptr, &sound, &lifecycle});
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Zarvo チェス"));
-  EXPECT_EQ(w.app().game.board[5][8], W_KING);
+  EXPECT_EQ(w.app().pos.board[5][8], W_KING);
   EXPECT_EQ(w.app().game.turn, NONE);
   // An empty square of shade 1 shows the red-brown ground at its centre.
   const QColor c = pixel_at_twips(w.canvas().image(), grid_left(4.5), grid_top(4.5));
@@ -89,9 +89,8 @@ TEST(Window, TheSoundsOpenAfterTheFirstFrame) {
   EXPECT_EQ(pixel_at_twips(w.canvas().image(), grid_left(4.5), grid_top(4.5)), QColor(186, 107, 100));
   w.show();
   run_until([&] { return !sound.calls.empty(); });
-  const std::vector<std::string> expected = {
-      "dsInitialize",   "dsCreateDSB 100 3", "dsCreateDSB 100 3", "dsCreateDSB 100 3", "dsCreateResDSB 100 BGM.wav 1",
-      "dsPlayLooping 4"};
+  const std::vector<std::string> expected = {"dsInitialize",      "dsCreateDSB 100 3", "dsCreateDSB 100 3",
+                                             "dsCreateDSB 100 3", "dsCreateDSB 100 1", "dsPlayLooping 4"};
   EXPECT_EQ(sound.calls, expected);
   EXPECT_EQ(w.app().sounds.sound_piece, 3);
   // Once only.

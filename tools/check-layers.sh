@@ -2,8 +2,9 @@
 # Fails when a file includes a header of a layer above its own, or when Qt is
 # included outside qt/. Layers, lowest first:
 #   rules/ < computer/ < display/ records/ shell/ < game/ < qt/
-# shell/app.h and the plain *_state.h structs are the shared vocabulary any
-# layer may include; shell/sound_library/ is a library of its own below them all.
+# shell/app.h and the plain *_state.h structs are the shared vocabulary of the
+# layers from display/ up (rules/ and computer/ never see App); shell/sound_library/
+# is a library of its own below them all.
 # Usage: tools/check-layers.sh [ROOT]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
@@ -37,6 +38,8 @@ list_sources | grep -E '\.(cpp|h)$' |
       if (header !~ /\//) next
       split(header, hp, "/"); target = hp[1]; base = header; sub(/.*\//, "", base)
       if (rank(target) < 0) next
+      # rules/ and computer/ see a Position and the computer state, never the App.
+      if (header == "shell/app.h" && (folder == "rules" || folder == "computer")) { print file ":" line ": " folder "/ must not include shell/app.h"; bad = 1; next }
       if (header == "shell/app.h" || base ~ /_state\.h$/ || header ~ /^shell\/sound_library\//) next
       if (rank(target) > rank(folder)) { print file ":" line ": " folder "/ must not include " header " (a layer above)"; bad = 1 }
     }

@@ -7,6 +7,7 @@
 #include "records/record_file.h"
 #include "rules/mate_tests.h"
 #include "rules/move_rules.h"
+#include "rules/position.h"
 #include "shell/app.h"
 
 namespace zarvo {
@@ -70,17 +71,12 @@ std::optional<std::string> WaitingEngine::best_move(const std::string& fen, cons
 
 namespace {
 
-void play(App& app, const Candidate& c) {
+void play(App& app, const Move& m) {
   GameState& g = app.game;
-  if (is_en_passant(app, c.x1, c.y1, c.x2, c.y2, c.moving) == 1) g.board[c.x2][c.y1] = EMPTY;
-  make_move(app, c.x1, c.y1, c.x2, c.y2, c.placed);
+  play_move(app.pos, m);
   g.move_number += 1;
-  record_move(app.record, g.board, g.move_number, c.x1, c.y1, c.x2, c.y2, c.placed);
-  scan_board(g.board, app.maps, g.kings);
-}
-
-bool same_move(const Candidate& a, const Candidate& b) {
-  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.placed == b.placed;
+  record_move(app.record, app.pos.board, g.move_number, m.from_x, m.from_y, m.to_x, m.to_y, m.piece);
+  rescan(app.pos);
 }
 
 // The PGN of the game, with the result the match gave it.
@@ -113,18 +109,19 @@ GameOutcome play_match_game(const Opponent& white, const Opponent& black, const 
   g.upper_player = SECOND;
   g.turn = FIRST;
   g.game_kind = KIND_VS_COMPUTER;
-  set_initial_position(g.board);
-  record_move(app.record, g.board, 0, 0, 0, 0, 0, 0);
-  scan_board(g.board, app.maps, g.kings);
+  set_initial_position(app.pos.board);
+  clear_history(app.pos);
+  clear_history(app.record.start);
+  record_move(app.record, app.pos.board, 0, 0, 0, 0, 0, 0);
+  rescan(app.pos);
 
   GameOutcome out;
   const int cap = settings.max_plies < RECORD_LAST ? settings.max_plies : RECORD_LAST;
   for (;;) {
     const bool upper = g.move_number % 2 == 1;  // Black
-    const std::vector<Candidate> moves = legal_moves(app, upper);
+    const std::vector<Move> moves = legal_moves(app.pos, upper ? 1 : 0);
     if (moves.empty()) {
-      const int player = upper ? g.upper_player : g.lower_player;
-      if (king_in_check(app, player) == 1) {
+      if (king_in_check(app.pos, upper ? 1 : 0) == 1) {
         out.result = upper ? "1-0" : "0-1";
         out.reason = "チェックメイト";
       } else {
@@ -145,7 +142,11 @@ GameOutcome play_match_game(const Opponent& white, const Opponent& black, const 
       break;
     }
     const Opponent& who = upper ? black : white;
-    std::optional<Candidate> chosen;
+    std::optional<Move> chosen;
+    auto as_move = [](const std::optional<Candidate>& c) -> std::optional<Move> {
+      if (!c) return std::nullopt;
+      return Move{c->x1, c->y1, c->x2, c->y2, c->placed};
+    };
     if (who.kind == Opponent::Random || g.move_number < settings.opening_plies) {
       chosen = moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(random)];
     } else if (is_engine_level(who.level)) {
@@ -155,19 +156,19 @@ GameOutcome play_match_game(const Opponent& white, const Opponent& black, const 
           engine && position_for_engine(app, upper) == 1
               ? engine->best_move(position_fen(app, upper), *engine_level(who.level), reason)
               : std::nullopt;
-      if (text) chosen = move_from_uci(app, *text, upper);
+      if (text) chosen = as_move(move_from_uci(app, *text, upper));
       if (!chosen) {
         ++out.fallbacks;
-        chosen = searched_move(app, upper, ENGINE_FALLBACK_LEVEL);
+        chosen = as_move(searched_move(app, upper, ENGINE_FALLBACK_LEVEL));
       }
     } else {
-      chosen = searched_move(app, upper, who.level);
+      chosen = as_move(searched_move(app, upper, who.level));
     }
     // The search may keep a move that leaves its king attacked when it finds
     // nothing better; chess does not allow it, so the first legal move stands in.
     bool legal = false;
     if (chosen)
-      for (const Candidate& m : moves) legal = legal || same_move(m, *chosen);
+      for (const Move& m : moves) legal = legal || m == *chosen;
     if (!legal) {
       ++out.fallbacks;
       chosen = moves.front();

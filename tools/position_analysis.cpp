@@ -21,15 +21,13 @@ namespace {
 // the mate tests) never reach the next.
 struct Snapshot {
   GameState game;
-  BoardMaps maps;
-  PinMaps pins;
+  Position pos;
   ComputerState com;
 
-  explicit Snapshot(const App& app) : game(app.game), maps(app.maps), pins(app.pins), com(app.com) {}
+  explicit Snapshot(const App& app) : game(app.game), pos(app.pos), com(app.com) {}
   void restore(App& app) const {
     app.game = game;
-    app.maps = maps;
-    app.pins = pins;
+    app.pos = pos;
     app.com = com;
   }
 };
@@ -94,17 +92,17 @@ std::string moves_json(App& app, const Snapshot& start) {
   bool first_piece = true;
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {
-      const int piece = start.game.board[x][y];
+      const int piece = start.pos.board[x][y];
       if (piece == EMPTY) continue;
-      const int owner = piece >= B_PAWN ? start.game.upper_player : start.game.lower_player;
+      const int upper = piece >= B_PAWN ? 1 : 0;
       std::string to, safe;
       for (int a = 1; a <= BOARD_SIZE; ++a) {
         for (int b = 1; b <= BOARD_SIZE; ++b) {
           start.restore(app);
-          if (check_piece_move(app, x, y, a, b, piece) != 1) continue;
+          if (check_piece_move(app.pos, x, y, a, b, piece) != 1) continue;
           to += (to.empty() ? "" : ",") + square(a, b);
           start.restore(app);
-          if (move_keeps_king_safe(app, x, y, a, b, owner) == 1) safe += (safe.empty() ? "" : ",") + square(a, b);
+          if (move_keeps_king_safe(app.pos, x, y, a, b, upper) == 1) safe += (safe.empty() ? "" : ",") + square(a, b);
         }
       }
       out += (first_piece ? "" : ",") + std::string("{\"from\":") + square(x, y) +
@@ -116,32 +114,32 @@ std::string moves_json(App& app, const Snapshot& start) {
 }
 
 std::string state_json(App& app, const Snapshot& start) {
-  std::string out = ",\"maps\":" + maps_json(start.maps);
+  std::string out = ",\"maps\":" + maps_json(start.pos.maps);
 
   start.restore(app);
-  find_pins(app);
-  out += ",\"pins\":{\"lower_pinned\":" + map_json(app.pins.lower_pinned) +
-         ",\"upper_pin_found\":" + std::to_string(app.pins.upper_pin_found) + "}";
+  find_pins(app.pos);
+  out += ",\"pins\":{\"lower_pinned\":" + map_json(app.pos.pins.lower_pinned) +
+         ",\"upper_pin_found\":" + std::to_string(app.pos.pins.upper_pin_found) + "}";
 
-  const KingSquares& k = start.game.kings;
+  const KingSquares& k = start.pos.kings;
   out += ",\"kings\":{\"lower\":" + square(k.lower_king_x, k.lower_king_y) +
          ",\"upper\":" + square(k.upper_king_x, k.upper_king_y) + "}";
 
   out += ",\"moves\":" + moves_json(app, start);
 
   start.restore(app);
-  const int upper_mated = upper_king_mated(app);
+  const int upper_mated = upper_king_mated(app.pos);
   start.restore(app);
-  const int lower_mated = lower_king_mated(app);
+  const int lower_mated = lower_king_mated(app.pos);
   start.restore(app);
-  const int upper_boxed = king_boxed_in(app, k.upper_king_x, k.upper_king_y);
+  const int upper_boxed = king_boxed_in(app.pos, k.upper_king_x, k.upper_king_y);
   start.restore(app);
-  const int lower_boxed = king_boxed_in(app, k.lower_king_x, k.lower_king_y);
+  const int lower_boxed = king_boxed_in(app.pos, k.lower_king_x, k.lower_king_y);
   // Whether each side has a move the game accepts: without one it is mated or stalemated.
   start.restore(app);
-  const int upper_can_move = has_legal_move(app, start.game.upper_player);
+  const int upper_can_move = has_legal_move(app.pos, 1, 0);
   start.restore(app);
-  const int lower_can_move = has_legal_move(app, start.game.lower_player);
+  const int lower_can_move = has_legal_move(app.pos, 0, 0);
   out += ",\"tests\":{\"upper_king_mated\":" + std::to_string(upper_mated) +
          ",\"lower_king_mated\":" + std::to_string(lower_mated) +
          ",\"upper_king_boxed_in\":" + std::to_string(upper_boxed) +
@@ -221,18 +219,19 @@ bool analyse_record(std::string_view file_bytes, const AnalyseOptions& options, 
     const RecordEntry& e = file->entries[i];
     record_move(app.record, e.board, i, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
   }
-  g.board = file->entries[entry].board;
+  app.pos.board = file->entries[entry].board;
+  restore_history(app.record, entry, app.pos);
   g.move_number = entry;
   g.record_length = entry;
   g.game_kind = KIND_VS_COMPUTER;
   g.lower_player = options.lower_first ? FIRST : SECOND;
   g.upper_player = options.lower_first ? SECOND : FIRST;
-  scan_board(g.board, app.maps, g.kings);
+  rescan(app.pos);
   const Snapshot start(app);
 
   std::string candidates;
   const int found = search_computer_move(
-      app, [&](const Candidate& c) { candidates += (candidates.empty() ? "" : ",") + candidate_json(c); });
+      app.pos, app.com, [&](const Candidate& c) { candidates += (candidates.empty() ? "" : ",") + candidate_json(c); });
   json = "{\"level\":" + std::to_string(options.level) + ",\"candidates\":[" + candidates +
          "],\"best\":" + (found ? candidate_json(app.com.best) : std::string("null"));
   if (options.maps) json += state_json(app, start);

@@ -1,6 +1,7 @@
 /* Zarvo チェス sound library: sound effects and looping music over SDL2 audio
  * with a small mixer of its own, behind the fourteen ds* functions the game
- * was written against.
+ * was written against. Every buffer holds its sound in memory, converted once
+ * to the output's format and rate when it is made; playing reads no file.
  *
  * Handles and buffer ids are 32-bit integers; 0 always means "none". Every
  * function accepts a device handle or buffer id of 0, or one that was already
@@ -33,10 +34,6 @@ extern "C" {
 /* Flags of dsCreateDSB / dsCreateResDSB. */
 #define ZARVO_DSB_MUSIC 1  /* one music plays at a time; a new one stops the last */
 #define ZARVO_DSB_EFFECT 3 /* any number of effects play mixed together */
-/* Either kind keeps its samples once, as recorded, and is mixed straight from them;
- * except a music that dsCreateResDSB reads from a PCM or float wave file, which is
- * streamed: the file stays open until dsFree and the tune is read from it as it plays,
- * 16 KiB at a time. */
 
 /* Opens the audio device. The window handle is accepted for compatibility and not used.
  * Returns a non-zero device handle, or 0 when no audio device can be opened.
@@ -53,11 +50,9 @@ ZARVO_SOUND_API void dsTerminate(int32_t device);
 ZARVO_SOUND_API int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags);
 
 /* Creates a buffer from a named wave resource; this library's resources are .wav
- * files, so the name is a file path, of a regular file. Returns a buffer id or 0,
- * as dsCreateDSB. A music in 8-, 16- or 32-bit PCM or 32-bit float is streamed
- * from the file (see above); a data chunk longer than the file plays as far as the
- * file goes, as from memory. If the file later cannot be read, the music is silent
- * there. */
+ * files, so the name is a file path, of a regular file. The file is read whole and
+ * closed before the call returns, so it may change or go afterwards. Returns a
+ * buffer id or 0, as dsCreateDSB; a file shorter than its RIFF header says is refused. */
 ZARVO_SOUND_API int32_t dsCreateResDSB(int32_t device, const char* name, int32_t flags);
 
 /* Stops the buffer if it plays and releases it; the id becomes invalid. */

@@ -8,12 +8,13 @@
 #include "computer/search.h"
 #include "display/display_state.h"
 #include "records/move_record.h"
+#include "rules/move_rules.h"
 
 namespace zarvo::test {
 
 void set_computer_game(App& app, const std::vector<std::string>& rows, int level) {
   GameState& g = app.game;
-  g.board = board_from(rows);
+  app.pos.board = board_from(rows);
   g.lower_player = FIRST;
   g.upper_player = SECOND;
   g.turn = FIRST;
@@ -22,13 +23,13 @@ void set_computer_game(App& app, const std::vector<std::string>& rows, int level
   g.record_length = 0;
   g.winner = NONE;
   app.com.level = level;
-  record_move(app.record, g.board, 0, 0, 0, 0, 0, 0);
-  scan_board(g.board, app.maps, g.kings);
+  record_move(app.record, app.pos.board, 0, 0, 0, 0, 0, 0);
+  rescan(app.pos);
 }
 
 SearchLog run_search(App& app) {
   SearchLog log;
-  log.found = search_computer_move(app, [&](const Candidate& c) { log.candidates.push_back(c); });
+  log.found = search_computer_move(app.pos, app.com, [&](const Candidate& c) { log.candidates.push_back(c); });
   return log;
 }
 

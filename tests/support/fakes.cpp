@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "rules/move_rules.h"
+
 namespace zarvo::test {
 namespace {
 
@@ -64,13 +66,6 @@ int32_t RecordingSound::dsCreateDSB(int32_t dev, const void*, int32_t flags) {
   return next_id++;
 }
 
-int32_t RecordingSound::dsCreateResDSB(int32_t dev, const char* path, int32_t flags) {
-  const std::string p = path;
-  calls.push_back("dsCreateResDSB " + std::to_string(dev) + " " + p.substr(p.find_last_of('/') + 1) + " " +
-                  std::to_string(flags));
-  return plays_files ? next_id++ : 0;
-}
-
 TestApp::TestApp() {
   Platform& p = app.platform;
   p.canvas = &canvas;
@@ -111,8 +106,8 @@ Board board_from(const std::vector<std::string>& rows) {
 }
 
 void set_position(App& app, const std::vector<std::string>& rows) {
-  app.game.board = board_from(rows);
-  scan_board(app.game.board, app.maps, app.game.kings);
+  app.pos.board = board_from(rows);
+  rescan(app.pos);
 }
 
 void as_ordinary_user(const std::function<void()>& f) {

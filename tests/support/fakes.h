@@ -96,15 +96,12 @@ class RecordingSound final : public SoundLibrary {
   int32_t dsInitialize(intptr_t) override;
   void dsTerminate(int32_t device) override { calls.push_back("dsTerminate " + std::to_string(device)); }
   int32_t dsCreateDSB(int32_t device, const void* wav, int32_t flags) override;
-  // Names the file without its folder; takes it when `plays_files` is set.
-  int32_t dsCreateResDSB(int32_t device, const char* path, int32_t flags) override;
   void dsFree(int32_t id) override { calls.push_back("dsFree " + std::to_string(id)); }
   void dsPlay(int32_t id) override { calls.push_back("dsPlay " + std::to_string(id)); }
   void dsPlayLooping(int32_t id) override { calls.push_back("dsPlayLooping " + std::to_string(id)); }
   void dsStop(int32_t id) override { calls.push_back("dsStop " + std::to_string(id)); }
   int32_t device = 100;
   int32_t next_id = 1;
-  bool plays_files = true;
   std::vector<std::string> calls;
 };
 
