@@ -34,19 +34,34 @@ def elo(p):
 print("| Pair | Games | W-D-L | Score | Elo difference (95%) |")
 print("|---|---|---|---|---|")
 for f in sorted(out.glob("*.txt")):
-    last = f.read_text().strip().splitlines()[-1].split()[1]
-    w, d, l = map(int, last.split("-"))
+    # Counted from the game lines, so that a run cut short still counts.
+    first = f.stem.split("-")[0].replace("level", "level:")
+    w = d = l = 0
+    for line in f.read_text().splitlines():
+        if not line.startswith("game "):
+            continue
+        words = line.split()
+        white, result = words[2], words[5]
+        if result in ("1/2-1/2", "*"):
+            d += 1
+        elif (result == "1-0") == (white == first):
+            w += 1
+        else:
+            l += 1
     n = w + d + l
+    if n == 0:
+        continue
     p = (w + d / 2) / n
     var = (w * (1 - p) ** 2 + d * (0.5 - p) ** 2 + l * p ** 2) / n
     se = math.sqrt(var / n)
-    lo, hi = max(p - 1.96 * se, 1e-9), min(p + 1.96 * se, 1 - 1e-9)
+    lo, hi = p - 1.96 * se, p + 1.96 * se
+    bound = lambda q: "∞" if q >= 1 else "-∞" if q <= 0 else f"{elo(q):+.0f}"
     if p >= 1 or p <= 0:
         # No game lost (or won): only a bound, from the score one more game could have changed.
         bound = elo(n / (n + 1)) if p >= 1 else elo(1 / (n + 1))
         text = f"> {bound:+.0f}" if p >= 1 else f"< {bound:+.0f}"
     else:
-        text = f"{elo(p):+.0f} ({elo(lo):+.0f} … {elo(hi):+.0f})"
+        text = f"{elo(p):+.0f} ({bound(lo)} … {bound(hi)})"
     a, b = f.stem.split("-")
     print(f"| {a} vs {b} | {n} | {w}-{d}-{l} | {100 * p:.1f}% | {text} |")
 PY
