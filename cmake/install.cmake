@@ -36,7 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZARVO_WEB_URL})
 # what the board's texts are set in, and xdg-open shows the help page.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The engine levels and hints play through it; without it the game has its own three levels.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, stockfish")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Relative to the package's staging root, where dpkg-shlibdeps runs.

@@ -2,9 +2,13 @@
 
 #include "computer/move_scoring.h"
 #include "computer/search.h"
+#include "computer/uci.h"
 #include "display/board_drawing.h"
 #include "display/marks.h"
 #include "display/texts.h"
+#include "game/draw_rules.h"
+#include "game/engine_position.h"
+#include "game/engine_turn.h"
 #include "game/game_end.h"
 #include "game/move_commit.h"
 #include "game/promotion.h"
@@ -30,7 +34,6 @@ void show_thinking_caption(App& app) {
 
 void com_ban(App& app) {
   GameState& g = app.game;
-  Dialogs& dialogs = *app.platform.dialogs;
   // An upper army without a legal move has been mated or stalemated.
   if (end_game_without_moves(app, g.upper_player, "あなた") == 1) return;
   if (record_has_room(g.move_number) == 0) {
@@ -44,15 +47,29 @@ void com_ban(App& app) {
   app.platform.canvas->refresh();
   wait_seconds(app, 0.3);
 
+  // The engine answers later, through the event loop; a position it cannot
+  // be given (a king left to be taken) is the game's own search's.
+  if (is_engine_level(app.com.level) && position_for_engine(app, true) == 1 &&
+      engine_begin(app, EngineTask::Move, true))
+    return;
+  play_searched_move(app);
+}
+
+void play_searched_move(App& app) {
   // Nothing of the upper army can move: the game ends drawn, as a stalemate.
   if (search_candidates(app.pos, app.com) == 0) {
-    dialogs.message_box(QT_TRANSLATE_NOOP("Message", "ステールメイト"), QT_TRANSLATE_NOOP("Message", "判定"),
-                        Buttons::Ok);
+    app.platform.dialogs->message_box(QT_TRANSLATE_NOOP("Message", "ステールメイト"),
+                                      QT_TRANSLATE_NOOP("Message", "判定"), Buttons::Ok);
     announce_result(app, "引分");
     return;
   }
-  if (app.com.takes_king == 1) g.winner = g.upper_player;
-  const Candidate c = app.com.best;
+  if (app.com.takes_king == 1) app.game.winner = app.game.upper_player;
+  play_computer_move(app, app.com.best);
+}
+
+void play_computer_move(App& app, const Candidate& c) {
+  GameState& g = app.game;
+  Dialogs& dialogs = *app.platform.dialogs;
 
   blink_square(app, c.moving, c.x1, c.y1, 2);
   if (c.placed != c.moving) {
@@ -81,7 +98,8 @@ void com_ban(App& app) {
   mark_square(app, QB_BRIGHT_WHITE, c.x2, c.y2);
   g.turn = g.lower_player;
   // The human left without a move: mated, or stalemated.
-  end_game_without_moves(app, g.lower_player, "ｺﾝﾋﾟｭｰﾀ");
+  if (end_game_without_moves(app, g.lower_player, "ｺﾝﾋﾟｭｰﾀ") == 1) return;
+  if (g.mate_announced == 0) end_game_by_draw_rules(app);
 }
 
 }  // namespace zarvo

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/computer_turn.h"
+#include "game/draw_rules.h"
 #include "rules/mate_tests.h"
 #include "rules/move_rules.h"
 #include "shell/app.h"
@@ -86,6 +87,7 @@ void end_of_move_evaluation(App& app, int captured) {
       announce_result(app, "あなた");
       return;
     }
+    if (end_game_by_draw_rules(app) == 1) return;
     // The computer's turn first ends the game when the upper army cannot move.
     if (g.winner == NONE) com_ban(app);
     return;
@@ -103,6 +105,7 @@ void end_of_move_evaluation(App& app, int captured) {
   const int next = g.turn == FIRST ? SECOND : FIRST;
   // A player left without a move is mated (the mover wins) or stalemated.
   if (end_game_without_moves(app, next, g.turn == FIRST ? "先手" : "後手") == 1) return;
+  if (end_game_by_draw_rules(app) == 1) return;
   if (player_in_check(app, next) == 1) announce_check(app);
   g.turn = next;
 }

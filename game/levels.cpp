@@ -4,6 +4,8 @@
 
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "game/computer_turn.h"
+#include "game/engine_turn.h"
 #include "game/record_panel.h"
 #include "shell/app.h"
 #include "shell/sound.h"
@@ -47,7 +49,11 @@ void set_square(App& app, int x, int y, int code) {
 
 void level_click(App& app, int n) {
   for (int X = -2; X <= 0; ++X) draw_tile(app, app.options.current_background, X, 0);
+  // A move the engine is thinking about is thought again at the new level.
+  const bool rethink = app.engine.task == EngineTask::Move;
+  if (rethink) engine_cancel(app);
   set_level(app, n);
+  if (rethink) com_ban(app);
 }
 
 // The grade commands work only on the untouched initial position.
@@ -66,13 +72,18 @@ bool grade_change_refused(App& app) {
 void LEVEL1_Click(App& app) { level_click(app, 1); }
 void LEVEL2_Click(App& app) { level_click(app, 2); }
 void LEVEL3_Click(App& app) { level_click(app, 3); }
+void LEVEL4_Click(App& app) { level_click(app, 4); }
+void LEVEL5_Click(App& app) { level_click(app, 5); }
+void LEVEL6_Click(App& app) { level_click(app, 6); }
+void LEVEL7_Click(App& app) { level_click(app, 7); }
+void LEVEL8_Click(App& app) { level_click(app, 8); }
+void LEVEL9_Click(App& app) { level_click(app, 9); }
 
 void set_level(App& app, int n) {
   Widgets& w = *app.platform.widgets;
-  w.set_checked("LEVEL1", false);
-  w.set_checked("LEVEL2", false);
-  w.set_checked("LEVEL3", false);
-  if (n >= 1 && n <= 3) {
+  for (int k = 1; k <= LAST_ENGINE_LEVEL; ++k) w.set_checked("LEVEL" + std::to_string(k), false);
+  // An engine level needs an engine; without one the items are greyed out.
+  if ((n >= 1 && n <= 3) || (is_engine_level(n) && !app.engine.program.empty())) {
     w.set_checked("LEVEL" + std::to_string(n), true);
     app.com.level = n;
   }

@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "display/board_drawing.h"
+#include "game/draw_rules.h"
+#include "game/engine_turn.h"
 #include "game/flip.h"
 #include "game/game_modes.h"
 #include "game/language.h"
@@ -16,6 +18,7 @@
 #include "game/record_panel.h"
 #include "shell/app.h"
 #include "shell/settings.h"
+#include "shell/sound.h"
 #include "shell/startup.h"
 
 namespace zarvo {
@@ -32,6 +35,13 @@ const std::vector<MenuItem>& menu_items() {
       {"LEVEL1", "LEVEL1", "LEVEL", true, false},
       {"LEVEL2", "LEVEL2", "LEVEL", true, false},
       {"LEVEL3", "LEVEL3", "LEVEL", true, false},
+      {"LEVEL4", "LEVEL4", "LEVEL", true, true},
+      {"LEVEL5", "LEVEL5", "LEVEL", true, false},
+      {"LEVEL6", "LEVEL6", "LEVEL", true, false},
+      {"LEVEL7", "LEVEL7", "LEVEL", true, false},
+      {"LEVEL8", "LEVEL8", "LEVEL", true, false},
+      {"LEVEL9", "LEVEL9", "LEVEL", true, false},
+      {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "TAIKYOKU", false, false},
       {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, true},
       {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", false, false},
       {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", false, false},
@@ -53,6 +63,8 @@ const std::vector<MenuItem>& menu_items() {
       {"RENGA", QT_TRANSLATE_NOOP("Menu", "煉瓦"), "OPTION", true, false},
       {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", true, true},
       {"BGM", QT_TRANSLATE_NOOP("Menu", "BGM"), "OPTION", true, false},
+      {"HIKIWAKE", QT_TRANSLATE_NOOP("Menu", "引き分け規則"), "OPTION", true, true},
+      {"ENGINE", QT_TRANSLATE_NOOP("Menu", "エンジン…"), "OPTION", false, false},
       {"GENGO", QT_TRANSLATE_NOOP("Menu", "言語 / Language"), "OPTION", false, true},
       {"SONOTA", QT_TRANSLATE_NOOP("Menu", "その他"), "", false, false},
       {"KAISETU", QT_TRANSLATE_NOOP("Menu", "解説"), "SONOTA", false, false},
@@ -77,6 +89,13 @@ const std::unordered_map<std::string, Handler>& handlers() {
       {"LEVEL1", LEVEL1_Click},
       {"LEVEL2", LEVEL2_Click},
       {"LEVEL3", LEVEL3_Click},
+      {"LEVEL4", LEVEL4_Click},
+      {"LEVEL5", LEVEL5_Click},
+      {"LEVEL6", LEVEL6_Click},
+      {"LEVEL7", LEVEL7_Click},
+      {"LEVEL8", LEVEL8_Click},
+      {"LEVEL9", LEVEL9_Click},
+      {"HINT", HINT_Click},
       {"OWARI", OWARI_Click},
       {"STOP", STOP_Click},
       {"CANCEL", CANCEL_Click},
@@ -98,6 +117,8 @@ const std::unordered_map<std::string, Handler>& handlers() {
       {"SIDOU", SIDOU_Click},
       {"BGM", BGM_Click},
       {"GENGO", GENGO_Click},
+      {"HIKIWAKE", HIKIWAKE_Click},
+      {"ENGINE", ENGINE_Click},
       {"KAISETU", KAISETU_Click},
       {"VER", VER_Click},
       {"LBEL_UP", LBEL_UP_Click},
@@ -108,10 +129,35 @@ const std::unordered_map<std::string, Handler>& handlers() {
 
 }  // namespace
 
+namespace {
+
+// While the engine thinks the position must stay as it was given: commands
+// that change it wait, and a new game takes the engine off its search first.
+bool changes_the_position(std::string_view name) {
+  for (const char* n : {"REPLAY", "AFTER", "REVERSE", "KIFU_READ", "LBEL_UP", "LEBEL_DOWN", "HINT"})
+    if (name == n) return true;
+  return false;
+}
+
+bool starts_a_game(std::string_view name) {
+  for (const char* n : {"START", "SENTE", "GOTE", "CANCEL"})
+    if (name == n) return true;
+  return false;
+}
+
+}  // namespace
+
 bool menu_command(App& app, std::string_view name) {
   const auto& table = handlers();
   const auto it = table.find(std::string(name));
   if (it == table.end()) return false;
+  if (engine_thinking(app) == 1) {
+    if (changes_the_position(name)) {
+      refuse(app, QT_TRANSLATE_NOOP("Message", "コンピュータの思考中です"), QT_TRANSLATE_NOOP("Message", "思考中"));
+      return true;
+    }
+    if (starts_a_game(name)) engine_cancel(app);
+  }
   it->second(app);
   return true;
 }

@@ -6,6 +6,7 @@
 #include "display/marks.h"
 #include "display/texts.h"
 #include "game/computer_turn.h"
+#include "game/engine_turn.h"
 #include "game/game_end.h"
 #include "game/move_commit.h"
 #include "game/promotion.h"
@@ -159,7 +160,13 @@ void show_guidance(App& app, int fx, int fy, int colour, int piece) {
 
 void Form_MouseDown(App& app, int button, int /*shift*/, double X, double Y) {
   close_record_panel(app);
+  // The engine's move is on its way: the board is not the player's now.
+  if (engine_thinking(app) == 1) {
+    play_forbidden(app);
+    return;
+  }
   app.platform.chooser->hide_all();
+  clear_hint(app);
 
   GameState& g = app.game;
   if (g.turn == NONE) {

@@ -18,6 +18,7 @@
 #include "game/menu_commands.h"
 #include "game/mouse_input.h"
 #include "game/program_commands.h"
+#include "qt/engine_process.h"
 #include "qt/installers.h"
 #include "qt/platform.h"
 #include "shell/settings.h"
@@ -192,6 +193,16 @@ MainWindow::MainWindow(const PlatformOverrides& o, const DataPaths& paths) : app
   } else {
     own_lifecycle_ = std::make_unique<QtLifecycle>();
     p.lifecycle = own_lifecycle_.get();
+  }
+  if (o.engine) {
+    p.engine = o.engine;
+  } else {
+    auto engine = std::make_unique<QtEngineProcess>();
+    engine->after_delivery([this] {
+      if (view_) view_->update();
+    });
+    own_engine_ = std::move(engine);
+    p.engine = own_engine_.get();
   }
   p.window_handle = static_cast<intptr_t>(reinterpret_cast<uintptr_t>(this));
 

@@ -25,6 +25,7 @@ struct PlatformOverrides {
   // The language while the settings file names none: the program's own
   // unless the program passes the system's.
   Language language = Language::Japanese;
+  EngineProcess* engine = nullptr;
 };
 
 class BoardView;
@@ -81,6 +82,7 @@ class MainWindow final : public QMainWindow {
   std::unique_ptr<Clipboard> own_clipboard_;
   std::unique_ptr<SoundLibrary> own_sound_;
   std::unique_ptr<Lifecycle> own_lifecycle_;
+  std::unique_ptr<EngineProcess> own_engine_;
   BoardView* view_ = nullptr;
   bool placed_ = false;
   bool started_ = false;

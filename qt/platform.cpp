@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,6 +60,11 @@ Answer QtDialogs::message_box(std::string_view text, std::string_view title, But
   return Answer::Ok;
 }
 
+std::string QtDialogs::choose_program(std::string_view title) {
+  if (view_) view_->update();
+  return QFileDialog::getOpenFileName(parent_, qs(title), QStringLiteral("/usr/games")).toStdString();
+}
+
 double QtClock::timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 int QtClock::wall_second() { return QTime::currentTime().second(); }
@@ -81,6 +87,10 @@ QAction* QtWidgets::action(std::string_view name) const { return actions_.value(
 
 void QtWidgets::set_checked(std::string_view item, bool checked) {
   if (QAction* a = action(item)) a->setChecked(checked);
+}
+
+void QtWidgets::set_enabled(std::string_view item, bool enabled) {
+  if (QAction* a = action(item)) a->setEnabled(enabled);
 }
 
 bool QtWidgets::is_checked(std::string_view item) {

@@ -15,6 +15,7 @@ class QtDialogs final : public Dialogs {
  public:
   explicit QtDialogs(QWidget* parent) : parent_(parent) {}
   Answer message_box(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
+  std::string choose_program(std::string_view title) override;
   // The board view is brought up to date before a box covers the game.
   void set_view(QWidget* view) { view_ = view; }
 
@@ -48,6 +49,7 @@ class QtWidgets final : public Widgets {
   QAction* action(std::string_view name) const;
   void set_checked(std::string_view item, bool checked) override;
   bool is_checked(std::string_view item) override;
+  void set_enabled(std::string_view item, bool enabled) override;
 
  private:
   QHash<QString, QPointer<QAction>> actions_;

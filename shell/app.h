@@ -7,6 +7,7 @@
 
 #include "computer/computer_state.h"
 #include "display/display_state.h"
+#include "game/engine_state.h"
 #include "game/play_state.h"
 #include "records/move_record.h"
 #include "records/record_file.h"
@@ -27,6 +28,8 @@ struct App {
   DisplayState display;
   Options options;
   PlayState play;
+  EngineState engine;
+  DrawRulesOption draw_rules;
   Sounds sounds;
   Platform platform;
   DataPaths paths;

@@ -74,6 +74,18 @@ class NullLifecycle final : public Lifecycle {
   void terminate() override {}
 };
 
+// No engine at all: the engine levels stay greyed.
+class NullEngineProcess final : public EngineProcess {
+ public:
+  void set_handlers(Handlers) override {}
+  bool start(const std::string&) override { return false; }
+  bool running() override { return false; }
+  void send(std::string_view) override {}
+  void stop() override {}
+  void set_deadline(int) override {}
+  bool wait(int) override { return false; }
+};
+
 class NullPromotionWindows final : public PromotionWindows {
  public:
   void show_modal(int, int, int) override {}
@@ -120,6 +132,7 @@ struct NullPlatform {
   NullWidgets widgets;
   NullSound sound;
   NullLifecycle lifecycle;
+  NullEngineProcess engine;
   NullPromotionWindows chooser;
   NullVersionWindow version;
   NullRecordPanel panel;
@@ -135,6 +148,7 @@ Platform::Platform()
       widgets(&nulls_->widgets),
       sound(&nulls_->sound),
       lifecycle(&nulls_->lifecycle),
+      engine(&nulls_->engine),
       chooser(&nulls_->chooser),
       version(&nulls_->version),
       panel(&nulls_->panel),

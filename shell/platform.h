@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,6 +44,8 @@ class Dialogs {
   // A modal message box; the answer is the button pressed.
   virtual Answer message_box(std::string_view text, std::string_view title, Buttons buttons,
                              Icon icon = Icon::None) = 0;
+  // A program file the player picks; empty when the chooser was cancelled.
+  virtual std::string choose_program(std::string_view /*title*/) { return {}; }
 };
 
 class Clock {
@@ -80,6 +83,8 @@ class Widgets {
   virtual ~Widgets() = default;
   virtual void set_checked(std::string_view item, bool checked) = 0;
   virtual bool is_checked(std::string_view item) = 0;
+  // Greys an item out (false) or lets it be chosen again.
+  virtual void set_enabled(std::string_view /*item*/, bool /*enabled*/) {}
 };
 
 // Our sound library, one method per library function the program calls.
@@ -101,6 +106,31 @@ class Lifecycle {
  public:
   virtual ~Lifecycle() = default;
   virtual void terminate() = 0;
+};
+
+// A chess engine program run as a child process, talked to in text lines.
+// What it says arrives through the handlers, from the event loop, so the
+// window goes on while it thinks; stop() ends the process and no handler is
+// called after it.
+class EngineProcess {
+ public:
+  struct Handlers {
+    std::function<void(std::string_view line)> line;  // one line, without its line end
+    std::function<void()> ended;                      // the process ended by itself
+    std::function<void()> deadline;                   // the time of set_deadline ran out
+  };
+  virtual ~EngineProcess() = default;
+  virtual void set_handlers(Handlers handlers) = 0;
+  // false when the program could not be started.
+  virtual bool start(const std::string& program) = 0;
+  virtual bool running() = 0;
+  virtual void send(std::string_view line) = 0;
+  virtual void stop() = 0;
+  // Calls the deadline handler after this many milliseconds; 0 cancels.
+  virtual void set_deadline(int milliseconds) = 0;
+  // Waits up to this long for the next thing to hand to the handlers, for
+  // callers without an event loop; false when nothing came.
+  virtual bool wait(int milliseconds) = 0;
 };
 
 // Defined beside the code that uses them.
@@ -129,6 +159,7 @@ struct Platform {
   Widgets* widgets;
   SoundLibrary* sound;
   Lifecycle* lifecycle;
+  EngineProcess* engine;
   PromotionWindows* chooser;
   VersionWindow* version;
   RecordPanel* panel;

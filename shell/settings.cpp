@@ -40,6 +40,8 @@ SettingsFile settings_from_marks(App& app) {
   s.music = w.is_checked("BGM");
   s.window = app.options.window_size;
   s.language = app.options.language;
+  if (app.draw_rules.in_file) s.draw_rules = app.draw_rules.on;
+  if (app.engine.configured_in_file) s.engine = app.engine.configured;
   return s;
 }
 
@@ -66,6 +68,15 @@ namespace {
 void apply_settings(App& app, const SettingsFile& s, bool music_may_be_playing, bool start_up = false) {
   if (s.window) app.options.window_size = s.window;
   if (s.language) apply_language(app, *s.language);
+  if (s.draw_rules) {
+    app.draw_rules.on = *s.draw_rules;
+    app.draw_rules.in_file = true;
+    app.platform.widgets->set_checked("HIKIWAKE", *s.draw_rules);
+  }
+  if (s.engine) {
+    app.engine.configured = *s.engine;
+    app.engine.configured_in_file = true;
+  }
   if (s.background) {
     check_background_item(app, *s.background);
     if (!start_up) tile_background(app, *s.background);

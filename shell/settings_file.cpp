@@ -46,6 +46,10 @@ SettingsFile parse_settings_file(std::string_view bytes) {
       s.music = value == "ON";
     } else if (key == WINDOW_SIZE_KEY) {
       s.window = parse_window_size(value);
+    } else if (key == DRAW_RULES_KEY) {
+      s.draw_rules = value == "ON";
+    } else if (key == ENGINE_KEY) {
+      s.engine = std::string(value);
     } else if (key == LANGUAGE_KEY) {
       if (const std::optional<Language> l = language_of_code(value)) s.language = l;
     } else {
@@ -64,6 +68,8 @@ std::string write_settings_file(const SettingsFile& s) {
   text += s.music.value_or(false) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
   if (s.window) text += std::string(WINDOW_SIZE_KEY) + "=" + window_size_value(*s.window) + "\r\n";
   if (s.language) text += std::string(LANGUAGE_KEY) + "=" + language_code(*s.language) + "\r\n";
+  if (s.draw_rules) text += std::string(DRAW_RULES_KEY) + (*s.draw_rules ? "=ON\r\n" : "=OFF\r\n");
+  if (s.engine) text += std::string(ENGINE_KEY) + "=" + *s.engine + "\r\n";
   std::string image = utf8_to_cp932(text);
   for (const std::string& line : s.other_lines) {
     if (image.size() + line.size() + 2 > SETTINGS_FILE_MAX_BYTES) break;

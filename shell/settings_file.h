@@ -16,6 +16,9 @@ namespace zarvo {
 // A settings file is three short lines; anything much bigger is something else.
 constexpr size_t SETTINGS_FILE_MAX_BYTES = 4096;
 
+inline constexpr std::string_view DRAW_RULES_KEY = "引き分け規則";
+inline constexpr std::string_view ENGINE_KEY = "エンジン";
+
 struct BackgroundItem {
   const char* item;   // the menu item
   const char* value;  // its value in the file
@@ -31,6 +34,8 @@ struct SettingsFile {
   std::optional<bool> guidance;
   std::optional<bool> music;
   std::optional<WindowSize> window = std::nullopt;
+  std::optional<bool> draw_rules = std::nullopt;     // "引き分け規則=ON"
+  std::optional<std::string> engine = std::nullopt;  // "エンジン=PATH"
   std::optional<Language> language = std::nullopt;
   // Lines the program has no key for ("; note"), as they stand in the file,
   // without their line ends; written back after the program's own lines.
@@ -45,9 +50,9 @@ struct SettingsFile {
 SettingsFile parse_settings_file(std::string_view bytes);
 
 // The image the program writes: background (when known), guidance, music,
-// the window size once the player has chosen one and the language once the
-// player has switched it, then the other lines as far as the image stays
-// readable; Shift-JIS with CR LF.
+// the window size, the language, the draw rules and the engine once the player
+// has chosen them, then the other lines as far as the image stays readable;
+// Shift-JIS with CR LF.
 std::string write_settings_file(const SettingsFile& settings);
 
 }  // namespace zarvo

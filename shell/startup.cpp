@@ -6,6 +6,7 @@
 #include "records/last_game.h"
 #include "records/move_record.h"
 #include "shell/app.h"
+#include "shell/engine_program.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
 #include "shell/sound_library/zarvo_sound.h"
@@ -41,6 +42,7 @@ void load_first_frame(App& app) {
 
   make_settings_folder(app.paths);
   load_settings_for_start_up(app);
+  look_for_engine(app);
   reset_game(app);
 }
 
@@ -55,6 +57,11 @@ void open_sounds(App& app) {
 }
 
 void reset_game(App& app) {
+  // An engine still thinking about the old game is let go.
+  app.platform.engine->stop();
+  app.engine.session = UciSession{};
+  app.engine.task = EngineTask::None;
+  app.engine.hint_x1 = app.engine.hint_y1 = app.engine.hint_x2 = app.engine.hint_y2 = 0;
   GameState& g = app.game;
   g.game_kind = NONE;
   g.winner = NONE;
@@ -74,6 +81,8 @@ void reset_game(App& app) {
 void end_program(App& app) {
   // However the program ends, a game in progress is there at the next start.
   keep_game_in_progress(app);
+  // No engine process outlives the game.
+  app.platform.engine->stop();
   SoundLibrary& s = *app.platform.sound;
   s.dsFree(app.sounds.sound_other);
   s.dsFree(app.sounds.sound_forbidden);

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "computer/uci.h"
 #include "display/display_state.h"
+#include "game/menu_commands.h"
 #include "game/option_commands.h"
 #include "shell/settings.h"
+#include "shell/startup.h"
 #include "shell/text_encoding.h"
 #include "tests/support/fakes.h"
 #include "tests/support/options_fakes.h"
@@ -415,6 +418,52 @@ TEST_F(Settings, TheFileIsWrittenOnlyWhenAnOptionChangesAndKeepsLinesItDoesNotKn
   // A real change writes the program's lines and keeps the others.
   TATAMI_Click(app);
   EXPECT_EQ(ini(), "背景画=畳\r\n移動指導=OFF\r\nBGM=ON\r\n; note\r\n色=赤\r\n");
+}
+
+}  // namespace
+}  // namespace zarvo
+
+namespace zarvo {
+namespace {
+
+TEST_F(Settings, DrawRulesAndEngineLinesAppearOnlyOnceChosenAndComeBackAsRead) {
+  // Files with the new lines read and save back byte for byte; a file without them gains none.
+  for (const char* text :
+       {"背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=ON\r\nエンジン=/opt/sf/stockfish\r\n",
+        "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=OFF\r\n", "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n"}) {
+    test::TestApp fresh;
+    write_ini(text);
+    const std::string before = test::file_bytes(INI);
+    load_settings(fresh.app);
+    save_settings(fresh.app);
+    EXPECT_EQ(test::file_bytes(INI), before) << text;
+  }
+  write_ini("背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=ON\r\nエンジン=/opt/sf/stockfish\r\n");
+  load_settings(app);
+  EXPECT_TRUE(app.draw_rules.on);
+  EXPECT_TRUE(checked("HIKIWAKE"));
+  EXPECT_EQ(app.engine.configured, "/opt/sf/stockfish");
+
+  // Switching the rules twice leaves them as they were, but now in the file.
+  test::TestApp other;
+  write_ini("背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n");
+  load_settings(other.app);
+  menu_command(other.app, "HIKIWAKE");
+  EXPECT_TRUE(other.app.draw_rules.on);
+  menu_command(other.app, "HIKIWAKE");
+  EXPECT_EQ(ini(), "背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\n引き分け規則=OFF\r\n");
+}
+
+TEST_F(Settings, AnEngineThatIsNotThereGreysTheEngineLevels) {
+  write_ini("背景画=緑\r\n移動指導=OFF\r\nBGM=ON\r\nエンジン=/nonexistent\r\n");
+  load_first_frame(app);
+  EXPECT_TRUE(app.engine.program.empty());
+  for (int n = FIRST_ENGINE_LEVEL; n <= LAST_ENGINE_LEVEL; ++n)
+    EXPECT_FALSE(t.widgets.enabled["LEVEL" + std::to_string(n)]) << n;
+  // The level stays one of the game's own.
+  menu_command(app, "LEVEL7");
+  EXPECT_EQ(app.com.level, 3);
+  EXPECT_TRUE(checked("LEVEL3") || !checked("LEVEL7"));
 }
 
 }  // namespace

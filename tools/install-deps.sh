@@ -18,6 +18,7 @@ packages=(
   fonts-ipafont-mincho
   clang libclang-rt-dev llvm clang-format
   file desktop-file-utils appstream
+  stockfish
 )
 
 missing=()

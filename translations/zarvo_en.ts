@@ -807,6 +807,58 @@ The help page is this file:
         <source>最初の局面 %1 は %2 として読み直されます</source>
         <translation>The start position %1 would be read back as %2</translation>
     </message>
+    <message>
+        <source>指せる手がありません</source>
+        <translation>There is no move to play</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>エンジン</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>コンピュータの思考中です</source>
+        <translation>The computer is thinking</translation>
+    </message>
+    <message>
+        <source>思考中</source>
+        <translation>Thinking</translation>
+    </message>
+    <message>
+        <source>エンジンが応答しません</source>
+        <translation>The engine does not answer</translation>
+    </message>
+    <message>
+        <source>エンジンが時間内に指し手を返しません</source>
+        <translation>The engine did not answer with a move in time</translation>
+    </message>
+    <message>
+        <source>エンジンが異常終了しました</source>
+        <translation>The engine ended unexpectedly</translation>
+    </message>
+    <message>
+        <source>エンジンの出力が読めません</source>
+        <translation>The engine&apos;s output cannot be read</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>LEVEL3で対局を続けます</source>
+        <translation>%1<byte value="xd"/><byte value="xd"/>The game goes on at LEVEL3.</translation>
+    </message>
+    <message>
+        <source>エンジンの指し手 %1 はこの局面では指せません<byte value="xd"/><byte value="xd"/>この手はLEVEL3が指します</source>
+        <translation>The engine&apos;s move %1 cannot be played in this position.<byte value="xd"/><byte value="xd"/>LEVEL3 plays this move.</translation>
+    </message>
+    <message>
+        <source>エンジン %1 を起動できません<byte value="xd"/><byte value="xd"/>この手はLEVEL3が指します</source>
+        <translation>The engine %1 cannot be started.<byte value="xd"/><byte value="xd"/>LEVEL3 plays this move.</translation>
+    </message>
+    <message>
+        <source>UCIエンジンとして応答しません（uciok がありません）<byte value="xd"/><byte value="xd"/>%1</source>
+        <translation>This program does not answer as a UCI engine (no uciok).<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
 </context>
 <context>
     <name>Promotion</name>

@@ -75,7 +75,9 @@ class FakeWidgets final : public Widgets {
  public:
   void set_checked(std::string_view item, bool checked) override { marks[std::string(item)] = checked; }
   bool is_checked(std::string_view item) override { return marks[std::string(item)]; }
+  void set_enabled(std::string_view item, bool on) override { enabled[std::string(item)] = on; }
   std::map<std::string, bool> marks;
+  std::map<std::string, bool> enabled;
 };
 
 class FakeBrowser final : public Browser {
