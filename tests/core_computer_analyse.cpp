@@ -140,5 +140,24 @@ TEST(Analyse, TheLowerPlayerOptionOnlyRenamesThePlayers) {
   EXPECT_EQ(first.out, second.out);
 }
 
+// A PGN game keeps its FEN's castling rights: the king lists castling only
+// where the FEN allows it.
+TEST(Analyse, APgnGameCastlesOnlyWhereItsFenAllows) {
+  const fs::path dir = fs::temp_directory_path() / "zarvo-analyse-pgn";
+  fs::create_directories(dir);
+  for (const auto& [rights, castles] : {std::pair{"-", false}, std::pair{"K", true}}) {
+    const fs::path file = dir / "game.pgn";
+    std::ofstream(file) << "[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/8/4K2R w " << rights << " - 0 1\"]\n\n*\n";
+    const ToolRun run = analyse({"--maps", file.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The W king on (5, 8); short castling ends on (7, 8).
+    const size_t king = run.out.find("{\"from\":[5,8],\"piece\":-6");
+    ASSERT_NE(king, std::string::npos);
+    const std::string to = run.out.substr(king, run.out.find("\"safe\"", king) - king);
+    EXPECT_EQ(to.find("[7,8]") != std::string::npos, castles) << rights << ": " << to;
+  }
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace zarvo

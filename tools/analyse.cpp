@@ -1,4 +1,4 @@
-// zarvo-analyse [--level 1|2|3] [--lower first|second] [--maps] FILE [ENTRY]
+// zarvo-analyse [--level 1|2|3] [--lower first|second] [--maps] FILE [ENTRY]   (FILE: .棋譜, or .pgn: its first game)
 // Runs the computer's search on one entry of a record file and prints what it
 // tried and chose as JSON.
 #include <iostream>

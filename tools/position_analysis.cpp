@@ -6,6 +6,7 @@
 #include "computer/move_scoring.h"
 #include "computer/search.h"
 #include "records/move_record.h"
+#include "records/pgn.h"
 #include "records/record_file.h"
 #include "rules/mate_tests.h"
 #include "rules/move_rules.h"
@@ -194,7 +195,10 @@ std::optional<AnalyseOptions> parse_analyse_arguments(const std::vector<std::str
 
 bool analyse_record(std::string_view file_bytes, const AnalyseOptions& options, std::string& json, std::string& error) {
   std::string reader_message;
-  const std::optional<RecordFile> file = parse_record_file(file_bytes, reader_message);
+  // A .pgn game (the first of a collection) comes with its FEN's rights and counters.
+  const bool pgn = options.file.size() >= 4 && options.file.ends_with(".pgn");
+  const std::optional<RecordFile> file =
+      pgn ? parse_pgn(file_bytes, reader_message) : parse_record_file(file_bytes, reader_message);
   if (!file) {
     error = options.file + ": " + reader_message;
     return false;
@@ -218,6 +222,11 @@ bool analyse_record(std::string_view file_bytes, const AnalyseOptions& options, 
   for (int i = 0; i < count; ++i) {
     const RecordEntry& e = file->entries[i];
     record_move(app.record, e.board, i, e.from_x, e.from_y, e.to_x, e.to_y, e.piece);
+  }
+  if (!file->origin.start_fen.empty()) {
+    Position start;
+    int upper = 0;
+    if (from_fen(file->origin.start_fen, Orientation{}, start, upper).empty()) app.record.start = start;
   }
   app.pos.board = file->entries[entry].board;
   restore_history(app.record, entry, app.pos);
