@@ -1,6 +1,6 @@
-// zarvo-match --white SPEC --black SPEC --games N [--pgn FILE] [--max-plies N]
+// zarvo-match --white OPPONENT --black OPPONENT --games N [--pgn FILE] [--max-plies N]
 //             [--seed N] [--swap] [--opening-plies N] [--engine PROGRAM]
-// Plays games between two opponents (SPEC: level:1 … level:9, random) without
+// Plays games between two opponents (OPPONENT: level:1 … level:9, random) without
 // a window, prints one line per game and, last, the score of --white's
 // opponent as "score W-D-L", and writes every game as PGN.
 #include <cstdio>
@@ -19,9 +19,9 @@ namespace {
 
 int usage(const char* why) {
   std::cerr << "zarvo-match: " << why << "\n"
-            << "usage: zarvo-match --white SPEC --black SPEC --games N [--pgn FILE] [--max-plies N] [--seed N] "
+            << "usage: zarvo-match --white OPPONENT --black OPPONENT --games N [--pgn FILE] [--max-plies N] [--seed N] "
                "[--swap] [--opening-plies N] [--engine PROGRAM]\n"
-               "SPEC: level:1 ... level:9, random\n";
+               "OPPONENT: level:1 ... level:9, random\n";
   return 2;
 }
 

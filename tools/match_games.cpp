@@ -14,10 +14,10 @@ namespace zarvo {
 
 std::string Opponent::name() const { return kind == Random ? "random" : "level:" + std::to_string(level); }
 
-std::optional<Opponent> parse_opponent(std::string_view spec) {
-  if (spec == "random") return Opponent{Opponent::Random, 0};
-  if (spec.size() == 7 && spec.substr(0, 6) == "level:" && spec[6] >= '1' && spec[6] <= '9')
-    return Opponent{Opponent::Level, spec[6] - '0'};
+std::optional<Opponent> parse_opponent(std::string_view name) {
+  if (name == "random") return Opponent{Opponent::Random, 0};
+  if (name.size() == 7 && name.substr(0, 6) == "level:" && name[6] >= '1' && name[6] <= '9')
+    return Opponent{Opponent::Level, name[6] - '0'};
   return std::nullopt;
 }
 

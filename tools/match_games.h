@@ -19,7 +19,7 @@ struct Opponent {
   std::string name() const;
 };
 // "level:1" … "level:9" or "random".
-std::optional<Opponent> parse_opponent(std::string_view spec);
+std::optional<Opponent> parse_opponent(std::string_view name);
 
 // An engine asked and answered in turn, waiting for each answer.
 class WaitingEngine {

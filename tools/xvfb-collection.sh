@@ -11,16 +11,13 @@ collection=$(realpath "$1")
 out=${2:-/tmp/zarvo-collection}
 mkdir -p "$out"
 work=$(mktemp -d)
-cp "$root"/build/bin/zarvo-chess "$root"/build/bin/*.wav "$root"/build/bin/*.htm "$work"/
-cp "$root"/build/bin/libzarvosound.so "$work"/ 2>/dev/null || true
+source "$root/tools/xvfb-lib.sh"
+copy_game "$root" "$work"
 printf '背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
 ln -s "$collection" "$work/collection.pgn"
 printf '[Event "Mine"]\n[White "A"]\n[Black "B"]\n[Result "*"]\n\n1. d4 *\n' > "$work/mine.pgn"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x600x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+start_xvfb
 cleanup() { kill "$game" "$xvfb" 2>/dev/null || true; cp "$work/mine.pgn" "$out/mine.pgn" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 sleep 1

@@ -10,13 +10,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-/tmp/zarvo-engine}
 mkdir -p "$out"
 work=$(mktemp -d)
-cp "$root"/build/bin/zarvo-chess "$root"/build/bin/*.wav "$root"/build/bin/*.htm "$work"/
-cp "$root"/build/bin/libzarvosound.so "$work"/ 2>/dev/null || true
+source "$root/tools/xvfb-lib.sh"
+copy_game "$root" "$work"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x600x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+start_xvfb
 game=
 cleanup() { [ -n "$game" ] && kill "$game" 2>/dev/null; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT

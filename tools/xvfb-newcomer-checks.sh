@@ -13,14 +13,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-/tmp/zarvo-newcomer}
 mkdir -p "$out"
 work=$(mktemp -d)
-cp "$root"/build/bin/zarvo-chess "$root"/build/bin/*.wav "$root"/build/bin/*.htm "$work"/
-cp "$root"/build/bin/libzarvosound.so "$work"/ 2>/dev/null || true
+source "$root/tools/xvfb-lib.sh"
+copy_game "$root" "$work"
 printf '背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 >"$work/Zarvoチェス.ini"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+start_xvfb
 game=
 cleanup() {
   [ -n "$game" ] && kill "$game" 2>/dev/null || true

@@ -8,15 +8,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-/tmp/zarvo-session}
 mkdir -p "$out"
 work=$(mktemp -d)
-cp "$root"/build/bin/zarvo-chess "$root"/build/bin/*.wav "$root"/build/bin/*.htm "$work"/
-cp "$root"/build/bin/libzarvosound.so "$work"/ 2>/dev/null || true
+source "$root/tools/xvfb-lib.sh"
+copy_game "$root" "$work"
 # Guidance on, so that the destinations of a picked piece are framed.
 printf '背景画=緑\r\n移動指導=ON\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x600x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+start_xvfb
 cleanup() { kill "$game" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 sleep 1
