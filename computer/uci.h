@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/text_mark.h"
+
 namespace zarvo {
 
 constexpr int FIRST_ENGINE_LEVEL = 4;
@@ -85,9 +87,9 @@ class UciSession {
 };
 
 // The messages the player reads when the engine fails.
-inline constexpr std::string_view ENGINE_NO_HANDSHAKE = "エンジンが応答しません";
-inline constexpr std::string_view ENGINE_NO_MOVE = "エンジンが時間内に指し手を返しません";
-inline constexpr std::string_view ENGINE_ENDED = "エンジンが異常終了しました";
-inline constexpr std::string_view ENGINE_GARBAGE = "エンジンの出力が読めません";
+inline constexpr std::string_view ENGINE_NO_HANDSHAKE = QT_TRANSLATE_NOOP("Message", "エンジンが応答しません");
+inline constexpr std::string_view ENGINE_NO_MOVE = QT_TRANSLATE_NOOP("Message", "エンジンが時間内に指し手を返しません");
+inline constexpr std::string_view ENGINE_ENDED = QT_TRANSLATE_NOOP("Message", "エンジンが異常終了しました");
+inline constexpr std::string_view ENGINE_GARBAGE = QT_TRANSLATE_NOOP("Message", "エンジンの出力が読めません");
 
 }  // namespace zarvo

@@ -3,10 +3,15 @@
 #include <QColor>
 #include <QCoreApplication>
 
+#include "shell/translation.h"
+
 namespace zarvo {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Why a game cannot be read, in the window's language.
+QString problem_text(const std::string& s) { return s.empty() ? QString() : qs(translate("Message", s)); }
 
 }  // namespace
 
@@ -16,7 +21,7 @@ void GameListModel::set_games(std::vector<PgnGameEntry> games) {
   rows_.clear();
   rows_.reserve(games_.size());
   for (const PgnGameEntry& g : games_) {
-    Row r{qs(g.white), qs(g.black), qs(g.result), qs(g.date), qs(g.event), qs(g.problem), {}};
+    Row r{qs(g.white), qs(g.black), qs(g.result), qs(g.date), qs(g.event), problem_text(g.problem), {}};
     r.search = (r.white + QChar('\n') + r.black + QChar('\n') + r.event).toLower();
     rows_.push_back(std::move(r));
   }
@@ -37,8 +42,8 @@ int GameListModel::row_of(int number) const {
 void GameListModel::mark(int number, const QString& reason) {
   const int row = row_of(number);
   if (row < 0) return;
-  rows_[static_cast<size_t>(row)].problem = reason;
   games_[static_cast<size_t>(row)].problem = reason.toStdString();
+  rows_[static_cast<size_t>(row)].problem = problem_text(games_[static_cast<size_t>(row)].problem);
   emit dataChanged(index(row, 0), index(row, COLUMNS - 1));
 }
 

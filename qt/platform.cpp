@@ -35,9 +35,10 @@ Answer QtDialogs::message_box(std::string_view text, std::string_view title, But
   QPushButton* yes = nullptr;
   QPushButton* no = nullptr;
   if (buttons == Buttons::OverwriteAppendCancel) {
-    QPushButton* overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::DestructiveRole);
-    QPushButton* append = box.addButton(QStringLiteral("追加"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QPushButton* overwrite =
+        box.addButton(QCoreApplication::translate("Message", "上書き"), QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(QCoreApplication::translate("Message", "追加"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("Message", "キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(append);
     box.setEscapeButton(cancel);
     box.exec();

@@ -4,6 +4,7 @@
 
 #include "rules/mate_tests.h"
 #include "rules/move_rules.h"
+#include "rules/text_mark.h"
 
 namespace zarvo {
 namespace {
@@ -192,10 +193,10 @@ std::string to_fen(const Position& pos, const Orientation& o, int upper_to_move)
 
 std::string from_fen(std::string_view fen, const Orientation& o, Position& pos, int& upper_to_move) {
   const std::vector<std::string_view> f = split_fields(fen);
-  if (f.size() != 4 && f.size() != 6) return "FENの欄の数が正しくありません（6欄）";
+  if (f.size() != 4 && f.size() != 6) return QT_TRANSLATE_NOOP("Message", "FENの欄の数が正しくありません（6欄）");
   Position p = pos;
   for (auto& column : p.board) column.fill(EMPTY);
-  const std::string_view placement_error = "FENの第1欄（駒の配置）が正しくありません";
+  const std::string_view placement_error = QT_TRANSLATE_NOOP("Message", "FENの第1欄（駒の配置）が正しくありません");
   int rank = 7, file = 0;
   for (const char c : f[0]) {
     if (c == '/') {
@@ -220,12 +221,13 @@ std::string from_fen(std::string_view fen, const Orientation& o, Position& pos, 
       const int code = p.board[x][y];
       if (abs_code(code) == KING) ++kings[o.is_white(code) ? 0 : 1];
       if (abs_code(code) == PAWN && (o.rank_of(y) == 0 || o.rank_of(y) == 7))
-        return "FENの第1欄（駒の配置）：１段目と８段目にはポーンを置けません";
+        return QT_TRANSLATE_NOOP("Message", "FENの第1欄（駒の配置）：１段目と８段目にはポーンを置けません");
     }
   }
-  if (kings[0] != 1 || kings[1] != 1) return "FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です";
+  if (kings[0] != 1 || kings[1] != 1)
+    return QT_TRANSLATE_NOOP("Message", "FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です");
 
-  if (f[1] != "w" && f[1] != "b") return "FENの第2欄（手番）は w か b です";
+  if (f[1] != "w" && f[1] != "b") return QT_TRANSLATE_NOOP("Message", "FENの第2欄（手番）は w か b です");
   const bool white_to_move = f[1] == "w";
   const int upper = white_to_move == (o.white_is_lower == 0) ? 1 : 0;
 
@@ -235,7 +237,7 @@ std::string from_fen(std::string_view fen, const Orientation& o, Position& pos, 
   if (f[2] != "-") {
     for (const char c : f[2]) {
       const char* at = std::char_traits<char>::find("KQkq", 4, c);
-      if (!at || has[at - "KQkq"]) return "FENの第3欄（キャスリング）が正しくありません";
+      if (!at || has[at - "KQkq"]) return QT_TRANSLATE_NOOP("Message", "FENの第3欄（キャスリング）が正しくありません");
       has[at - "KQkq"] = true;
     }
   }
@@ -254,7 +256,8 @@ std::string from_fen(std::string_view fen, const Orientation& o, Position& pos, 
   if (f[3] != "-") {
     int x = 0, y = 0;
     const int ep_rank = white_to_move ? 5 : 2;
-    if (!o.parse_square(f[3], x, y) || o.rank_of(y) != ep_rank) return "FENの第4欄（アンパッサン）が正しくありません";
+    if (!o.parse_square(f[3], x, y) || o.rank_of(y) != ep_rank)
+      return QT_TRANSLATE_NOOP("Message", "FENの第4欄（アンパッサン）が正しくありません");
     // Kept only where a pawn of the side that moved stands past the square.
     const int pawn_rank = white_to_move ? 4 : 3, start_rank = white_to_move ? 6 : 1;
     const int pawn_y = o.y_of(pawn_rank), start_y = o.y_of(start_rank);
@@ -266,13 +269,16 @@ std::string from_fen(std::string_view fen, const Orientation& o, Position& pos, 
   p.plies = 0;
   if (f.size() == 6) {
     int half = 0, full = 0;
-    if (!read_number(f[4], half) || half < 0) return "FENの第5欄（50手ルールの手数）が正しくありません";
-    if (!read_number(f[5], full) || full < 1) return "FENの第6欄（手数）が正しくありません";
+    if (!read_number(f[4], half) || half < 0)
+      return QT_TRANSLATE_NOOP("Message", "FENの第5欄（50手ルールの手数）が正しくありません");
+    if (!read_number(f[5], full) || full < 1)
+      return QT_TRANSLATE_NOOP("Message", "FENの第6欄（手数）が正しくありません");
     p.halfmove_clock = half;
     p.start_fullmove = full;
   }
   scan_board(p.board, p.maps, p.kings);
-  if (king_in_check(p, 1 - upper) == 1) return "FENの第2欄（手番）：手番でない側のキングがチェックされています";
+  if (king_in_check(p, 1 - upper) == 1)
+    return QT_TRANSLATE_NOOP("Message", "FENの第2欄（手番）：手番でない側のキングがチェックされています");
   pos = p;
   upper_to_move = upper;
   return {};

@@ -1,7 +1,7 @@
 // The texts the player reads are Japanese in the code: they are the source
 // texts of the translations, and what the program shows unless another
-// language is chosen. Only qt/ sees Qt, so the mark the translation tools look
-// for is a plain pass-through here. A whole text is translated where it is
+// language is chosen. The mark the translation tools look for is
+// QT_TRANSLATE_NOOP (rules/text_mark.h). A whole text is translated where it is
 // shown (message boxes, the board, the menus); a text built from parts goes
 // through translate() and fill() before it is shown.
 //
@@ -14,9 +14,7 @@
 #include <string>
 #include <string_view>
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
+#include "rules/text_mark.h"
 
 namespace zarvo {
 

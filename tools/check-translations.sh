@@ -8,7 +8,7 @@ cd "${2:-$(dirname "$0")/..}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sources=()
-for dir in display records shell game qt; do
+for dir in rules computer display records shell game qt; do
   for f in "$dir"/*.cpp "$dir"/*.h; do [ -e "$f" ] && sources+=("$f"); done
 done
 status=0

@@ -859,6 +859,58 @@ The help page is this file:
         <source>UCIエンジンとして応答しません（uciok がありません）<byte value="xd"/><byte value="xd"/>%1</source>
         <translation>This program does not answer as a UCI engine (no uciok).<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>FENの欄の数が正しくありません（6欄）</source>
+        <translation>The FEN does not have the right number of fields (6)</translation>
+    </message>
+    <message>
+        <source>FENの第1欄（駒の配置）が正しくありません</source>
+        <translation>Field 1 of the FEN (piece placement) is not valid</translation>
+    </message>
+    <message>
+        <source>FENの第1欄（駒の配置）：１段目と８段目にはポーンを置けません</source>
+        <translation>Field 1 of the FEN (piece placement): pawns cannot stand on rank 1 or rank 8</translation>
+    </message>
+    <message>
+        <source>FENの第1欄（駒の配置）：キングは白と黒に１つずつ必要です</source>
+        <translation>Field 1 of the FEN (piece placement): White and Black need one king each</translation>
+    </message>
+    <message>
+        <source>FENの第2欄（手番）は w か b です</source>
+        <translation>Field 2 of the FEN (side to move) must be w or b</translation>
+    </message>
+    <message>
+        <source>FENの第3欄（キャスリング）が正しくありません</source>
+        <translation>Field 3 of the FEN (castling) is not valid</translation>
+    </message>
+    <message>
+        <source>FENの第4欄（アンパッサン）が正しくありません</source>
+        <translation>Field 4 of the FEN (en passant) is not valid</translation>
+    </message>
+    <message>
+        <source>FENの第5欄（50手ルールの手数）が正しくありません</source>
+        <translation>Field 5 of the FEN (fifty-move count) is not valid</translation>
+    </message>
+    <message>
+        <source>FENの第6欄（手数）が正しくありません</source>
+        <translation>Field 6 of the FEN (move number) is not valid</translation>
+    </message>
+    <message>
+        <source>FENの第2欄（手番）：手番でない側のキングがチェックされています</source>
+        <translation>Field 2 of the FEN (side to move): the king of the side not to move is in check</translation>
+    </message>
+    <message>
+        <source>上書き</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Promotion</name>
