@@ -48,6 +48,9 @@ constexpr std::array<Caption, 4> CAPTIONS = {{
     {QT_TRANSLATE_NOOP("RecordPanel", "対 局 名："), 2400, PanelText::Title, "Text2"},
 }};
 
+// What the filter field of a collection's game list shows while it is empty.
+constexpr const char* FILTER_HINT = QT_TRANSLATE_NOOP("RecordPanel", "絞り込み（対局者・大会）");
+
 constexpr int FOLDER_PATH_ROLE = Qt::UserRole;
 constexpr int FILE_NAME_ROLE = Qt::UserRole;
 
@@ -82,7 +85,8 @@ QtRecordPanel::QtRecordPanel(App& app, QWidget* view)
   }
   command1_->setObjectName(QStringLiteral("Command1"));
   filter1_->setObjectName(QStringLiteral("Filter1"));
-  filter1_->setPlaceholderText(QStringLiteral("絞り込み（対局者・大会）"));
+  filter1_->setPlaceholderText(QCoreApplication::translate("RecordPanel", FILTER_HINT));
+  filter1_->installEventFilter(this);
   filter1_->setClearButtonEnabled(true);
   games1_->setObjectName(QStringLiteral("Games1"));
   filter_->setSourceModel(games_);
@@ -138,6 +142,7 @@ bool QtRecordPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     for (size_t i = 0; i < labels_.size(); ++i)
       if (watched == labels_[i]) labels_[i]->setText(QCoreApplication::translate("RecordPanel", CAPTIONS[i].text));
+    if (watched == filter1_) filter1_->setPlaceholderText(QCoreApplication::translate("RecordPanel", FILTER_HINT));
   }
   return QObject::eventFilter(watched, event);
 }
@@ -161,7 +166,7 @@ void QtRecordPanel::apply_scale(double scale) {
   for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_, filter1_, games1_})
     w->setFont(font);
   games1_->verticalHeader()->setDefaultSectionSize(std::max(8, static_cast<int>(std::lround(18 * scale))));
-  const int widths[GameListModel::COLUMNS] = {45, 100, 100, 40, 70, 70, 35, 120};
+  const int widths[GameListModel::COLUMNS] = {40, 95, 95, 55, 75, 70, 45, 140};
   for (int c = 0; c < GameListModel::COLUMNS; ++c)
     games1_->setColumnWidth(c, std::max(10, static_cast<int>(std::lround(widths[c] * scale))));
   for (QLabel* l : labels_) l->setFont(font);

@@ -973,6 +973,10 @@ The help page is this file:
         <source>読めない理由</source>
         <translation>Why it cannot be read</translation>
     </message>
+    <message>
+        <source>絞り込み（対局者・大会）</source>
+        <translation>Filter (players, event)</translation>
+    </message>
 </context>
 <context>
     <name>Version</name>
