@@ -13,19 +13,16 @@ mkdir -p "$out"
 work=$(mktemp -d)
 source "$root/tools/xvfb-lib.sh"
 copy_game "$root" "$work"
-printf '背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
+write_settings "$work" 背景画=緑 移動指導=OFF BGM=OFF
 ln -s "$collection" "$work/collection.pgn"
 printf '[Event "Mine"]\n[White "A"]\n[Black "B"]\n[Result "*"]\n\n1. d4 *\n' > "$work/mine.pgn"
 
+keep_results() { cp "$work/mine.pgn" "$out/mine.pgn" 2>/dev/null; }
 start_xvfb
-cleanup() { kill "$game" "$xvfb" 2>/dev/null || true; cp "$work/mine.pgn" "$out/mine.pgn" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-sleep 1
 (cd "$work" && exec ./zarvo-chess) &
 game=$!
 sleep 2
 
-shot() { import -window root "$out/$1.png"; }
 # Twips of the client area to screen pixels: the menu bar is 19 pixels high.
 at() { echo $(($1 / 15)) $((19 + $2 / 15)); }
 menu() { xdotool mousemove "$1" 9 click 1; sleep 0.4; xdotool mousemove "$1" "$2" click 1; sleep 0.6; }

@@ -14,21 +14,14 @@ source "$root/tools/xvfb-lib.sh"
 copy_game "$root" "$work"
 
 start_xvfb
-game=
-cleanup() { [ -n "$game" ] && kill "$game" 2>/dev/null; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-sleep 1
 
 start_game() {
-  printf "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n$1" | iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
+  write_settings "$work" 背景画=緑 移動指導=OFF BGM=OFF "$@"
   (cd "$work" && exec ./zarvo-chess 2>/dev/null) &
   game=$!
   sleep 2
   xdotool key Return; sleep 0.3  # the warning about the missing audio device
 }
-shot() { import -window root "$out/$1.png"; }
-# Centre of board square (x, y) on the screen: the menu bar is 19 pixels high.
-sq() { echo $(((1000 + 660 * $1 + 330) / 15)) $((19 + (70 + 670 * $2 + 335) / 15)); }
 pixel() { import -window root -crop "1x1+$1+$2" txt:- | tail -n 1 | awk '{print $3}'; }
 # The caption cells left of the board, where "思考中" and then the move are shown.
 caption() { import -window root -crop 85x88+23+113 rgb:- | md5sum | cut -c1-32; }
@@ -86,7 +79,7 @@ play_between() {
   return 1
 }
 
-start_game ""
+start_game
 menu_level 5
 shot 01-level5-chosen
 menu_sente
@@ -145,7 +138,7 @@ done
 game=
 
 # No engine: the engine levels are greyed, and a game still starts.
-start_game "エンジン=/nonexistent\r\n"
+start_game エンジン=/nonexistent
 xdotool mousemove 22 9 click 1; sleep 0.4
 xdotool mousemove 60 73; sleep 0.5
 xdotool mousemove 70 73 click 1; sleep 0.5

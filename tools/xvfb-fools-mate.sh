@@ -9,30 +9,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-/tmp/zarvo-fools-mate}
 mkdir -p "$out"
 work=$(mktemp -d)
-cp "$root"/build/bin/zarvo-chess "$root"/build/bin/*.wav "$root"/build/bin/*.htm "$work"/
-cp "$root"/build/bin/libzarvosound.so "$work"/ 2>/dev/null || true
-printf '背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
+source "$root/tools/xvfb-lib.sh"
+copy_game "$root" "$work"
+write_settings "$work" 背景画=緑 移動指導=OFF BGM=OFF
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:$display
-game=
-cleanup() {
-  if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+start_xvfb
 (cd "$work" && SDL_AUDIODRIVER=dummy exec ./zarvo-chess) &
 game=$!
 sleep 2
 
-shot() { import -window root "$out/$1.png"; }
-# Centre of board square (x, y) on the screen: the menu bar is 19 pixels high.
-sq() { echo $(((1000 + 660 * $1 + 330) / 15)) $((19 + (70 + 670 * $2 + 335) / 15)); }
 click() { xdotool mousemove $(sq "$1" "$2") click 1; sleep 0.6; }
 
 # 対局 > 対局(人間) > スタート, then the "先手の番です" box.

@@ -15,17 +15,9 @@ mkdir -p "$out"
 work=$(mktemp -d)
 source "$root/tools/xvfb-lib.sh"
 copy_game "$root" "$work"
-printf '背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 >"$work/Zarvoチェス.ini"
+write_settings "$work" 背景画=緑 移動指導=OFF BGM=OFF
 
 start_xvfb
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 start() {
   (cd "$work" && SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec ./zarvo-chess) &
@@ -34,7 +26,6 @@ start() {
   sleep 1.5
 }
 shot() { xdotool mousemove 790 590; sleep 0.3; import -window root "$out/$1.png"; }
-sq() { echo $(((1000 + 660 * $1 + 330) / 15)) $((19 + (70 + 670 * $2 + 335) / 15)); }
 click() { xdotool mousemove $(sq "$1" "$2") click 1; sleep 0.8; }
 # menu TITLE_X KEY...: opens a menu bar title and walks its items by keyboard.
 menu() {

@@ -11,19 +11,13 @@ work=$(mktemp -d)
 source "$root/tools/xvfb-lib.sh"
 copy_game "$root" "$work"
 # Guidance on, so that the destinations of a picked piece are framed.
-printf '背景画=緑\r\n移動指導=ON\r\nBGM=OFF\r\n' | iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
+write_settings "$work" 背景画=緑 移動指導=ON BGM=OFF
 
 start_xvfb
-cleanup() { kill "$game" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-sleep 1
 (cd "$work" && exec ./zarvo-chess) &
 game=$!
 sleep 2
 
-shot() { import -window root "$out/$1.png"; }
-# Centre of board square (x, y) on the screen: the menu bar is 19 pixels high.
-sq() { echo $(((1000 + 660 * $1 + 330) / 15)) $((19 + (70 + 670 * $2 + 335) / 15)); }
 click() { xdotool mousemove $(sq "$1" "$2") click 1; sleep 0.6; }
 
 # Without an audio device the program warns once.

@@ -11,8 +11,8 @@ scale=${1:?usage: xvfb-scaled-session.sh SCALE [OUT_DIR]}
 out=${2:-/tmp/zarvo-scaled-$scale}
 mkdir -p "$out"
 work=$(mktemp -d)
-cp "$root"/build/bin/zarvo-chess "$root"/build/bin/*.wav "$root"/build/bin/*.htm "$work"/
-cp "$root"/build/bin/libzarvosound.so "$work"/ 2>/dev/null || true
+source "$root/tools/xvfb-lib.sh"
+copy_game "$root" "$work"
 
 # Without a window manager the window has no frame; the menu bar is 19 pixels
 # high, so the board view at scale S is S times the start size's 646 x 514.
@@ -20,21 +20,9 @@ menu=19
 win_w=$(python3 -c "print(round(646 * $scale))")
 win_h=$(python3 -c "print(round(514 * $scale) + $menu)")
 # Guidance on, so that the destinations of a picked piece are framed; the size remembered as if chosen before.
-printf '背景画=畳\r\n移動指導=ON\r\nBGM=OFF\r\nウィンドウサイズ=%d,%d\r\n' $((win_w * 15)) $((win_h * 15)) |
-  iconv -f UTF-8 -t CP932 > "$work/Zarvoチェス.ini"
+write_settings "$work" 背景画=畳 移動指導=ON BGM=OFF "ウィンドウサイズ=$((win_w * 15)),$((win_h * 15))"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1400x1100x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+start_xvfb 1400x1100x24
 (cd "$work" && SDL_AUDIODRIVER=dummy exec ./zarvo-chess) &
 game=$!
 xdotool search --sync --onlyvisible --name 'Zarvo' >/dev/null
