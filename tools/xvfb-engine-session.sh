@@ -62,6 +62,16 @@ for x in range(1, 9):
             found.append((-white, x, y))
 print(*[v for f in sorted(found) for v in f[1:]])'
 }
+# 対局 > ヒント, then the framed squares read into $hint (up to 6 s).
+ask_hint() {
+  xdotool mousemove 22 9 click 1; sleep 0.4
+  xdotool mousemove 60 95 click 1
+  for _ in $(seq 1 20); do
+    sleep 0.3
+    read -r -a hint <<<"$(hint_squares)"
+    [ ${#hint[@]} -eq 4 ] && break
+  done
+}
 # Plays a move between the two squares, trying both ways round; true when a piece moved.
 play_between() {
   for order in "$1 $2 $3 $4" "$3 $4 $1 $2"; do
@@ -86,13 +96,7 @@ menu_sente
 moves=0
 for round in $(seq 1 14); do
   [ "$moves" -ge 10 ] && break
-  xdotool mousemove 22 9 click 1; sleep 0.4   # 対局 > ヒント
-  xdotool mousemove 60 95 click 1
-  for wait in $(seq 1 20); do
-    sleep 0.3
-    read -r -a hint <<<"$(hint_squares)"
-    [ ${#hint[@]} -eq 4 ] && break
-  done
+  ask_hint
   [ "$moves" -eq 0 ] && shot 02-hint
   if [ ${#hint[@]} -ne 4 ]; then echo "no hint read (${hint[*]:-})"; continue; fi
   play_between "${hint[@]}" || { echo "the hint ${hint[*]} could not be played"; continue; }
@@ -115,13 +119,7 @@ shot 03-after-ten-moves
 # Quitting while LEVEL9 thinks about its move.
 menu_level 9
 engine=$(pgrep -P "$game" || true)
-xdotool mousemove 22 9 click 1; sleep 0.4
-xdotool mousemove 60 95 click 1
-for wait in $(seq 1 20); do
-  sleep 0.3
-  read -r -a hint <<<"$(hint_squares)"
-  [ ${#hint[@]} -eq 4 ] && break
-done
+ask_hint
 read -r fx fy tx ty <<<"${hint[*]}"
 xdotool mousemove $(sq "$fx" "$fy") click 1; sleep 0.3
 xdotool mousemove $(sq "$tx" "$ty") click 1
